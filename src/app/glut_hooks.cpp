@@ -1,0 +1,21 @@
+// GLUT behind the core's hooks, and the callback registration of start-up.
+#include "app/glut_hooks.h"
+
+#include <GL/freeglut.h>
+
+#include "app/app_state.h"
+#include "app/display.h"
+#include "editor/keyboard.h"
+
+void installGlutHooks() {
+  app.hooks.postRedisplay = [] { glutPostRedisplay(); };
+  app.hooks.drawScreen = [] { display(); };
+}
+
+void registerCallbacks() {
+  glutDisplayFunc(display);
+  glutKeyboardFunc(onKeyboard);
+  glutMotionFunc(nullptr);
+  glutIdleFunc(nullptr);
+  glutPassiveMotionFunc(nullptr);
+}

@@ -1,0 +1,3 @@
+list(APPEND GRAPHICS_SOURCES
+  editor/keyboard.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND CORE_SOURCES
+  exec/random.cpp
+)

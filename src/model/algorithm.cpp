@@ -1,0 +1,239 @@
+// Algorithm list: numbering, linking, repeat pairing, cursor, lookup and the
+// single execution step. Removal and reordering live in algorithm_edit.cpp.
+#include "model/algorithm.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "model/variable.h"
+
+bool isRepeatMarker(const Command *C) {
+  return C->kind() == CommandKind::RepeatStart || C->kind() == CommandKind::RepeatEnd;
+}
+
+Algorithm::Algorithm() = default;
+
+Algorithm::~Algorithm() {
+  Command *C = Head;
+  while (C) {
+    Command *Next = C->next();
+    delete C;
+    C = Next;
+  }
+  for (auto &Entry : CounterUsers)
+    delete Entry.first;
+}
+
+int32_t Algorithm::nextNumber() {
+  ++LastNumber;
+  ++Count;
+  return LastNumber;
+}
+
+void Algorithm::link(Command *C, LinkMode Mode) {
+  if (ByNumber.size() <= static_cast<size_t>(C->number()))
+    ByNumber.resize(static_cast<size_t>(C->number()) + 1, nullptr);
+  ByNumber[static_cast<size_t>(C->number())] = C;
+  if (LastNumber == 1) {
+    Head = Tail = Current = C;
+    return;
+  }
+  if (Mode == LinkMode::Append || !Current || Current == Tail) {
+    C->setPrev(Tail);
+    Tail->setNext(C);
+    Tail = C;
+  } else {
+    Command *After = Current->next();
+    C->setPrev(Current);
+    C->setNext(After);
+    After->setPrev(C);
+    Current->setNext(C);
+  }
+  Current = C;
+}
+
+void Algorithm::appendArithmetic(Variable *Target, ArithmeticOp Op, int32_t Constant) {
+  link(new Command(nextNumber(), CommandKind::Arithmetic, Constant, Op, Target, nullptr),
+       LinkMode::Append);
+}
+
+void Algorithm::appendArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source) {
+  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source),
+       LinkMode::Append);
+}
+
+void Algorithm::appendRandom(Variable *Target, Variable *Upper, Variable *Lower) {
+  link(Command::makeRandom(nextNumber(), Target, Upper, Lower), LinkMode::Append);
+}
+
+void Algorithm::appendRepeatStart(int32_t Count) { addRepeatStart(Count, LinkMode::Append); }
+
+void Algorithm::appendRepeatEnd() { addRepeatEnd(LinkMode::Append); }
+
+void Algorithm::appendDraw(int32_t ShapeKindValue) {
+  link(Command::makeDraw(nextNumber(), ShapeKindValue), LinkMode::Append);
+}
+
+void Algorithm::insertArithmetic(Variable *Target, ArithmeticOp Op, int32_t Constant) {
+  link(new Command(nextNumber(), CommandKind::Arithmetic, Constant, Op, Target, nullptr),
+       LinkMode::Insert);
+}
+
+void Algorithm::insertArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source) {
+  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source),
+       LinkMode::Insert);
+}
+
+void Algorithm::insertRandom(Variable *Target, Variable *Upper, Variable *Lower) {
+  link(Command::makeRandom(nextNumber(), Target, Upper, Lower), LinkMode::Insert);
+}
+
+void Algorithm::insertRepeatStart(int32_t Count) { addRepeatStart(Count, LinkMode::Insert); }
+
+void Algorithm::insertRepeatEnd() { addRepeatEnd(LinkMode::Insert); }
+
+void Algorithm::insertDraw(int32_t ShapeKindValue) {
+  link(Command::makeDraw(nextNumber(), ShapeKindValue), LinkMode::Insert);
+}
+
+void Algorithm::addRepeatStart(int32_t Count, LinkMode Mode) {
+  Variable *Counter = new Variable();
+  CounterUsers[Counter] = 1;
+  link(Command::makeRepeatStart(nextNumber(), Count, Counter), Mode);
+}
+
+void Algorithm::addRepeatEnd(LinkMode Mode) {
+  // Walk back to the innermost start that no end on the walked part closes.
+  // Ends behind the starting point are not seen, so an end inserted into a
+  // closed loop gives that loop's start a second end.
+  Command *Walk = (Mode == LinkMode::Insert && Current) ? Current : Tail;
+  int Depth = 0;
+  for (; Walk; Walk = Walk->prev()) {
+    if (Walk->kind() == CommandKind::RepeatStart) {
+      if (Depth == 0)
+        break;
+      --Depth;
+    } else if (Walk->kind() == CommandKind::RepeatEnd) {
+      ++Depth;
+    }
+  }
+  if (!Walk)
+    return;
+  Variable *Counter = Walk->target();
+  auto Users = CounterUsers.find(Counter);
+  if (Users != CounterUsers.end())
+    ++Users->second;
+  link(Command::makeRepeatEnd(nextNumber(), Walk->number(), Walk->value(), Counter), Mode);
+}
+
+Command *Algorithm::rewind() {
+  if (Head)
+    Current = Head;
+  return Head;
+}
+
+Command *Algorithm::moveNext() {
+  if (!Current || !Current->next())
+    return nullptr;
+  Current = Current->next();
+  return Current;
+}
+
+Command *Algorithm::movePrev() {
+  if (!Current || !Current->prev())
+    return nullptr;
+  Current = Current->prev();
+  return Current;
+}
+
+Command *Algorithm::lookup(int32_t Number) const {
+  if (Number < 1 || static_cast<size_t>(Number) >= ByNumber.size())
+    return nullptr;
+  return ByNumber[static_cast<size_t>(Number)];
+}
+
+Command *Algorithm::find(int32_t Number) {
+  Current = Head;
+  return lookup(Number);
+}
+
+Command *Algorithm::select(int32_t Number) {
+  Current = Head;
+  Command *Found = lookup(Number);
+  if (Found)
+    Current = Found;
+  return Found;
+}
+
+int32_t Algorithm::currentNumber() const { return Current ? Current->number() : -1; }
+CommandKind Algorithm::currentKind() const { return Current ? Current->kind() : CommandKind(0); }
+int32_t Algorithm::currentValue() const { return Current ? Current->value() : 0; }
+int32_t Algorithm::currentJumpTarget() const { return Current ? Current->jumpTarget() : 0; }
+Variable *Algorithm::currentTarget() const { return Current ? Current->target() : nullptr; }
+Variable *Algorithm::currentSource() const { return Current ? Current->source() : nullptr; }
+Variable *Algorithm::currentLower() const { return Current ? Current->lower() : nullptr; }
+
+const std::string &Algorithm::currentText() const {
+  static const std::string Empty;
+  return Current ? Current->text() : Empty;
+}
+
+void Algorithm::setCurrentValue(int32_t Value) {
+  if (!Current)
+    return;
+  Current->setValue(Value);
+  if (Current->kind() != CommandKind::RepeatStart)
+    return;
+  for (Command *C = Current->next(); C; C = C->next()) {
+    if (C->jumpTarget() == Current->number()) {
+      C->setValue(Value);
+      return;
+    }
+  }
+}
+
+void Algorithm::setCurrentTarget(Variable *Target) {
+  if (Current)
+    Current->setTarget(Target);
+}
+
+void Algorithm::setCurrentUpper(Variable *Upper) {
+  if (Current)
+    Current->setUpper(Upper);
+}
+
+void Algorithm::setCurrentLower(Variable *Lower) {
+  if (Current)
+    Current->setLower(Lower);
+}
+
+int Algorithm::step() {
+  if (!Current)
+    return -1;
+  int32_t JumpBack = 0;
+  int32_t LoopCount = 0;
+  if (Current->kind() == CommandKind::RepeatEnd) {
+    JumpBack = Current->jumpTarget();
+    LoopCount = Current->value();
+  }
+  int32_t Next = Current->execute();
+  if (Next == 0)
+    return 0;
+  Current = lookup(Next);
+  if (JumpBack == 0 || Next == JumpBack)
+    return 1;
+  // A finished loop reports twice its count. A count of 0 or less runs its
+  // body once like a count of 1, and must not read as the end of the run.
+  int64_t Report = 2 * static_cast<int64_t>(std::max<int32_t>(LoopCount, 1));
+  return static_cast<int>(std::min<int64_t>(Report, INT_MAX));
+}
+
+void Algorithm::resetCounters() {
+  if (!Head)
+    return;
+  for (Command *C = Head; C; C = C->next()) {
+    if (C->kind() == CommandKind::RepeatStart && C->target())
+      C->target()->setValue(0);
+  }
+  Current = Tail;
+}

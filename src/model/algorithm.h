@@ -1,0 +1,116 @@
+// The learner's program: a numbered, doubly linked list of Commands with one
+// cursor, which is at once the highlighted listing line, the insert position
+// and the position of execution. Numbers identify Commands; they are unique
+// but not positional, and an index keeps lookups by number constant-time.
+#ifndef QUOVADRIN_MODEL_ALGORITHM_H
+#define QUOVADRIN_MODEL_ALGORITHM_H
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/command.h"
+
+class Variable;
+
+class Algorithm {
+public:
+  Algorithm();
+  virtual ~Algorithm();
+  Algorithm(const Algorithm &) = delete;
+  Algorithm &operator=(const Algorithm &) = delete;
+
+  // Appending: the new Command goes to the end and becomes current.
+  void appendArithmetic(Variable *Target, ArithmeticOp Op, int32_t Constant);
+  void appendArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source);
+  void appendRandom(Variable *Target, Variable *Upper, Variable *Lower);
+  void appendRepeatStart(int32_t Count);
+  /// Closes the innermost open start before the end; nothing if none is open.
+  void appendRepeatEnd();
+  void appendDraw(int32_t ShapeKindValue);
+
+  // Inserting: the new Command goes directly after current and becomes
+  // current (after the tail when current is absent).
+  void insertArithmetic(Variable *Target, ArithmeticOp Op, int32_t Constant);
+  void insertArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source);
+  void insertRandom(Variable *Target, Variable *Upper, Variable *Lower);
+  void insertRepeatStart(int32_t Count);
+  /// Closes the innermost start open at current (searching from current).
+  void insertRepeatEnd();
+  void insertDraw(int32_t ShapeKindValue);
+
+  // Cursor and lookup.
+  Command *rewind();
+  Command *moveNext();
+  Command *movePrev();
+  /// Moves current to head and returns the Command numbered \p Number.
+  Command *find(int32_t Number);
+  /// Moves current to head, then to the Command numbered \p Number if any.
+  Command *select(int32_t Number);
+  int32_t commandCount() const { return Count; }
+
+  Command *head() const { return Head; }
+  Command *tail() const { return Tail; }
+  Command *current() const { return Current; }
+  int32_t lastNumber() const { return LastNumber; }
+  /// The Command numbered \p Number, without moving the cursor.
+  Command *lookup(int32_t Number) const;
+
+  // The current Command: -1, 0 or absent when there is none.
+  int32_t currentNumber() const;
+  CommandKind currentKind() const;
+  int32_t currentValue() const;
+  int32_t currentJumpTarget() const;
+  Variable *currentTarget() const;
+  Variable *currentSource() const;
+  Variable *currentLower() const;
+  const std::string &currentText() const;
+
+  // Changing the current Command; nothing happens when there is none.
+  /// A repeat start passes the new count on to its end.
+  void setCurrentValue(int32_t Value);
+  void setCurrentTarget(Variable *Target);
+  void setCurrentUpper(Variable *Upper);
+  void setCurrentLower(Variable *Lower);
+
+  /// Removes current (a repeat marker together with its partner). Returns 1
+  /// when a Command was removed and the list is not empty, 0 otherwise.
+  int deleteCurrent();
+  /// Drag and drop of Command \p A onto the line of Command \p B. Markers
+  /// never pass each other. Leaves current at head.
+  void moveCommand(int32_t A, int32_t B);
+
+  /// One execution step: -1 without current, 0 after the last Command, twice
+  /// the count when a loop has just finished, 1 otherwise.
+  int step();
+  /// Sets every loop counter to 0; leaves current on the tail.
+  void resetCounters();
+
+private:
+  enum class LinkMode { Append, Insert };
+  void link(Command *C, LinkMode Mode);
+  void addRepeatEnd(LinkMode Mode);
+  void addRepeatStart(int32_t Count, LinkMode Mode);
+  int32_t nextNumber();
+  void removeCurrentCommand(int &Result);
+  void releaseCounter(Command *C);
+  void unlink(Command *C);
+  void linkBefore(Command *C, Command *Before);
+  void swapAdjacent(Command *First, Command *Second);
+  bool reachableWithoutMarker(Command *From, Command *To, bool Flag) const;
+
+  Command *Head = nullptr;
+  Command *Tail = nullptr;
+  Command *Current = nullptr;
+  int32_t LastNumber = 0;
+  int32_t Count = 0;
+  /// Command by number; removed numbers hold null until the list empties.
+  std::vector<Command *> ByNumber;
+  /// Loop counters and how many markers still refer to each.
+  std::unordered_map<Variable *, int> CounterUsers;
+};
+
+bool isRepeatMarker(const Command *C);
+
+#endif

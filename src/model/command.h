@@ -1,0 +1,113 @@
+// One instruction of a learner's algorithm with its German sentence: the line
+// the listing shows and the .alg file stores. The sentence is rebuilt by the
+// setters that change what it says.
+#ifndef QUOVADRIN_MODEL_COMMAND_H
+#define QUOVADRIN_MODEL_COMMAND_H
+
+#include <cstdint>
+#include <string>
+
+class Variable;
+
+enum class CommandKind : int32_t {
+  Arithmetic = 1,
+  RandomValue = 2,
+  Draw = 3,
+  RepeatStart = 4,
+  RepeatEnd = 5,
+};
+
+// 3 is multiply and 4 is subtract: saved files and the editor rely on it.
+enum class ArithmeticOp : int32_t {
+  Give = 1,
+  Add = 2,
+  Multiply = 3,
+  Subtract = 4,
+  Divide = 5,
+};
+
+enum class ShapeKind : int32_t {
+  Square = 1,
+  Circle = 2,
+  Blob = 3,
+  FilledSquare = 4,
+  FilledCircle = 5,
+  FilledBlob = 6,
+  RasterLine = 7,
+  FreeLine = 8,
+  SoftLine = 9,
+  RasterPolyline = 10,
+  FreePolyline = 11,
+  SoftPolyline = 12,
+};
+
+/// The sentence of a draw command of shape kind \p Kind; empty for values
+/// outside 1 to 12.
+std::string drawSentence(int32_t Kind);
+
+class Command {
+public:
+  /// Empty command: every field 0 or absent.
+  Command();
+  /// Arithmetic, in the constant form when \p Source is absent.
+  Command(int32_t Number, CommandKind Kind, int32_t Value, ArithmeticOp Op, Variable *Target,
+          Variable *Source);
+  /// Random value for \p Target between \p Upper and \p Lower.
+  static Command *makeRandom(int32_t Number, Variable *Target, Variable *Upper, Variable *Lower);
+  static Command *makeRepeatStart(int32_t Number, int32_t Count, Variable *Counter);
+  static Command *makeRepeatEnd(int32_t Number, int32_t JumpTarget, int32_t Count,
+                                Variable *Counter);
+  static Command *makeDraw(int32_t Number, int32_t ShapeKindValue);
+  virtual ~Command();
+
+  int32_t number() const { return Number; }
+  int32_t jumpTarget() const { return JumpTarget; }
+  CommandKind kind() const { return Kind; }
+  int32_t value() const { return Value; }
+  ArithmeticOp op() const { return Op; }
+  Variable *target() const { return Target; }
+  Variable *source() const { return Source; }
+  Variable *lower() const { return Lower; }
+  Command *next() const { return Next; }
+  Command *prev() const { return Prev; }
+  const std::string &text() const { return Text; }
+
+  // Plain setters: none of them touches the sentence.
+  void setNumber(int32_t NewNumber) { Number = NewNumber; }
+  void setJumpTarget(int32_t NewJumpTarget) { JumpTarget = NewJumpTarget; }
+  void setKind(CommandKind NewKind) { Kind = NewKind; }
+  void setOp(ArithmeticOp NewOp) { Op = NewOp; }
+  void setNext(Command *NewNext) { Next = NewNext; }
+  void setPrev(Command *NewPrev) { Prev = NewPrev; }
+  void setText(std::string NewText) { Text = std::move(NewText); }
+
+  /// Sets the value and rewrites the sentence where the value is part of it.
+  void setValue(int32_t NewValue);
+  /// Replace target, upper bound (source) or lower bound; a random-value
+  /// command rebuilds its sentence, any other kind only changes the reference.
+  void setTarget(Variable *NewTarget);
+  void setUpper(Variable *NewUpper);
+  void setLower(Variable *NewLower);
+
+  /// Performs the command and returns the number of the next command to
+  /// perform, 0 when there is none.
+  int32_t execute();
+
+private:
+  void rebuildArithmeticText();
+  void rebuildRandomText();
+
+  int32_t Number = 0;
+  int32_t JumpTarget = 0;
+  CommandKind Kind = CommandKind(0);
+  int32_t Value = 0;
+  ArithmeticOp Op = ArithmeticOp(0);
+  Variable *Target = nullptr;
+  Variable *Source = nullptr;
+  Variable *Lower = nullptr;
+  Command *Next = nullptr;
+  Command *Prev = nullptr;
+  std::string Text;
+};
+
+#endif

@@ -1,0 +1,100 @@
+# Drives the real program for end-to-end tests. Sourced, not run.
+# Needs QUOVADRIN_BUILD (a release build tree holding the program and the
+# generated images).
+
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+
+PROGRAM_PID=
+WORKSPACE=
+PROGRAM_OUT=
+TEST_FAILED=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  TEST_FAILED=1
+}
+
+check_eq() { # check_eq WHAT EXPECTED ACTUAL
+  [[ "$2" == "$3" ]] || fail "$1: expected '$2', got '$3'"
+}
+
+# A fresh working directory with the data folders, as the run script makes it.
+make_workspace() {
+  WORKSPACE=$(mktemp -d)
+  "$(dirname "${BASH_SOURCE[0]}")/../../scripts/prepare-workspace.sh" "$QUOVADRIN_BUILD" "$WORKSPACE"
+}
+
+start_program() {
+  PROGRAM_OUT="$WORKSPACE/stdout.txt"
+  (cd "$WORKSPACE" && exec "$QUOVADRIN_BUILD/quovadrin" >"$PROGRAM_OUT" 2>"$WORKSPACE/stderr.txt") &
+  PROGRAM_PID=$!
+}
+
+# Waits until the program's standard output holds a line matching PATTERN.
+await_output() {
+  local pattern=$1 tries=0
+  until grep -q -E "$pattern" "$PROGRAM_OUT" 2>/dev/null; do
+    ((tries++ < 300)) || return 1
+    sleep 0.1
+  done
+}
+
+# Waits for the program to end (at most ~20 s) and sets EXIT_STATUS; it must
+# not run in a subshell, which could not wait for the program.
+EXIT_STATUS=
+await_exit() {
+  local tries=0
+  while kill -0 "$PROGRAM_PID" 2>/dev/null; do
+    if ((tries++ > 200)); then
+      kill "$PROGRAM_PID" 2>/dev/null
+      wait "$PROGRAM_PID" 2>/dev/null
+      PROGRAM_PID=
+      EXIT_STATUS=timeout
+      return
+    fi
+    sleep 0.1
+  done
+  EXIT_STATUS=0
+  wait "$PROGRAM_PID" || EXIT_STATUS=$?
+  PROGRAM_PID=
+}
+
+# Waits until the first frame is on screen: the screen centre is no longer black.
+await_frame() {
+  local tries=0
+  sleep 0.5
+  until [[ "$(screen_pixel $((${1:-640})) $((${2:-512})))" != "0,0,0" ]]; do
+    ((tries++ < 100)) || return 1
+    sleep 0.2
+  done
+}
+
+screenshot() { import -display "$DISPLAY" -window root "$1"; }
+
+# screen_pixel X Y -> "r,g,b" with 8-bit components, from a fresh screenshot.
+screen_pixel() {
+  local shot="$WORKSPACE/pixel.png"
+  screenshot "$shot"
+  image_pixel "$shot" "$1" "$2"
+}
+
+image_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+click() { # click X Y [BUTTON]
+  xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+}
+
+press_key() { xdotool key "$1"; }
+
+cleanup_program() {
+  if [[ -n "$PROGRAM_PID" ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+    kill "$PROGRAM_PID" 2>/dev/null || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+  fi
+  PROGRAM_PID=
+  stop_xserver
+  [[ -n "$WORKSPACE" && "${KEEP_WORKSPACE:-0}" != 1 ]] && rm -rf "$WORKSPACE"
+  WORKSPACE=
+}

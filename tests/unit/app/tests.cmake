@@ -1,0 +1,3 @@
+list(APPEND UNIT_TEST_SOURCES
+  app/app_state_test.cpp
+)

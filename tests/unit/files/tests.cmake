@@ -1,0 +1,2 @@
+list(APPEND UNIT_TEST_SOURCES
+)
