@@ -1,0 +1,3 @@
+list(APPEND GL_TEST_SOURCES
+  app/smoke_test.cpp
+)

@@ -1,0 +1,2 @@
+list(APPEND GL_TEST_SOURCES
+)
