@@ -58,8 +58,7 @@ void Algorithm::appendArithmetic(Variable *Target, ArithmeticOp Op, int32_t Cons
 }
 
 void Algorithm::appendArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source) {
-  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source),
-       LinkMode::Append);
+  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source), LinkMode::Append);
 }
 
 void Algorithm::appendRandom(Variable *Target, Variable *Upper, Variable *Lower) {
@@ -80,8 +79,7 @@ void Algorithm::insertArithmetic(Variable *Target, ArithmeticOp Op, int32_t Cons
 }
 
 void Algorithm::insertArithmeticVar(Variable *Target, ArithmeticOp Op, Variable *Source) {
-  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source),
-       LinkMode::Insert);
+  link(new Command(nextNumber(), CommandKind::Arithmetic, 0, Op, Target, Source), LinkMode::Insert);
 }
 
 void Algorithm::insertRandom(Variable *Target, Variable *Upper, Variable *Lower) {

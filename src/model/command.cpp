@@ -65,8 +65,8 @@ std::string drawSentence(int32_t Kind) {
 
 Command::Command() = default;
 
-Command::Command(int32_t Number, CommandKind Kind, int32_t Value, ArithmeticOp Op,
-                 Variable *Target, Variable *Source)
+Command::Command(int32_t Number, CommandKind Kind, int32_t Value, ArithmeticOp Op, Variable *Target,
+                 Variable *Source)
     : Number(Number), Kind(Kind), Value(Value), Op(Op), Target(Target), Source(Source) {
   rebuildArithmeticText();
 }

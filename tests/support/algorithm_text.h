@@ -6,6 +6,17 @@
 #include <string>
 
 #include "model/algorithm.h"
+#include "model/variable.h"
+
+/// An Algorithm over one Variable named x, for tests that need commands with
+/// a target but do not care which.
+struct AlgorithmFixture {
+  Variable X{0};
+  Algorithm A;
+  AlgorithmFixture() { X.setName("x"); }
+  void give(int Value) { A.appendArithmetic(&X, ArithmeticOp::Give, Value); }
+  void add(int Value) { A.appendArithmetic(&X, ArithmeticOp::Add, Value); }
+};
 
 /// "number:text" per Command, ", " between them; a RepeatEnd adds "->jump",
 /// and the current Command is marked with "*". The walk uses the links only.

@@ -10,12 +10,7 @@
 
 namespace {
 
-struct Fixture {
-  Variable X{0};
-  Algorithm A;
-  Fixture() { X.setName("x"); }
-  void give(int Value) { A.appendArithmetic(&X, ArithmeticOp::Give, Value); }
-};
+using Fixture = AlgorithmFixture;
 
 // The markers in list order, by number: the order that moves must keep.
 std::vector<int> markerOrder(const Algorithm &A) {
@@ -121,10 +116,10 @@ TEST(AlgorithmDelete, NestedPairsAndASecondEnd) {
 
 TEST(AlgorithmMove, AdjacentCommandsSwapUnlessBothAreMarkers) {
   Fixture F;
-  F.give(1);             // 1
+  F.give(1);                // 1
   F.A.appendRepeatStart(2); // 2
-  F.A.appendRepeatEnd(); // 3
-  F.give(4);             // 4
+  F.A.appendRepeatEnd();    // 3
+  F.give(4);                // 4
   F.A.moveCommand(1, 2);
   EXPECT_EQ(numbers(F.A), "2 1 3 4");
   EXPECT_EQ(F.A.currentNumber(), 2) << "moves leave the cursor at head";
@@ -147,7 +142,7 @@ TEST(AlgorithmMove, PlainCommandGoesDirectlyBeforeThePlainTarget) {
   F.give(4);                // 4
   F.A.appendRepeatEnd();    // 5
   F.give(6);                // 6
-  F.A.moveCommand(6, 3); // into the loop
+  F.A.moveCommand(6, 3);    // into the loop
   EXPECT_EQ(numbers(F.A), "1 2 6 3 4 5");
   F.A.moveCommand(4, 1); // out of the loop, to the head
   EXPECT_EQ(numbers(F.A), "4 1 2 6 3 5");
@@ -175,7 +170,7 @@ TEST(AlgorithmMove, MarkerMovesOnlyWithinItsStretch) {
   F.give(5);                // 5
   F.A.appendRepeatEnd();    // 6
   F.give(7);                // 7
-  F.A.moveCommand(3, 1); // start up past plain commands only
+  F.A.moveCommand(3, 1);    // start up past plain commands only
   EXPECT_EQ(numbers(F.A), "3 1 2 4 5 6 7");
   EXPECT_EQ(F.A.head()->number(), 3);
   F.A.moveCommand(3, 7); // behind the end marker: nothing
@@ -235,7 +230,7 @@ TEST(AlgorithmMove, MarkerOntoAMarkerAboveItStays) {
   F.A.appendRepeatStart(3); // 5
   F.A.appendDraw(2);        // 6
   F.A.appendRepeatEnd();    // 7
-  F.A.moveCommand(5, 3); // would put start 5 inside loop 1: the loops would cross
+  F.A.moveCommand(5, 3);    // would put start 5 inside loop 1: the loops would cross
   EXPECT_EQ(numbers(F.A), "1 2 3 4 5 6 7");
   F.A.moveCommand(3, 5); // an end dropped onto the start below it moves down
   EXPECT_EQ(numbers(F.A), "1 2 4 3 5 6 7");

@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "algorithm_text.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 
 namespace {
 
-struct Fixture {
-  Variable X{0};
-  Algorithm A;
-  Fixture() { X.setName("x"); }
-  void add(int Value) { A.appendArithmetic(&X, ArithmeticOp::Add, Value); }
+struct Fixture : AlgorithmFixture {
   /// Runs from the first Command until step reports below 1; returns the
   /// results of every step.
   std::vector<int> run() {

@@ -8,12 +8,7 @@
 
 namespace {
 
-struct Fixture {
-  Variable X{0};
-  Algorithm A;
-  Fixture() { X.setName("x"); }
-  void give(int Value) { A.appendArithmetic(&X, ArithmeticOp::Give, Value); }
-};
+using Fixture = AlgorithmFixture;
 
 } // namespace
 
