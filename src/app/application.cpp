@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/example_algorithm.h"
 #include "app/glut_hooks.h"
+#include "exec/drawing.h"
 #include "exec/random.h"
 #include "model/algorithm.h"
 #include "model/text_format.h"
@@ -19,6 +20,7 @@ Application::Application(int ArgCount, char **Args) {
   app.cellWidth = app.cellHeight = static_cast<float>((app.layoutWidth / 2) / 25);
   createFixedVariables();
   app.algorithm = new Algorithm();
+  app.drawing = new Drawing();
   installGlutHooks();
   initGraphicsState();
 }
