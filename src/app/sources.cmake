@@ -9,3 +9,7 @@ list(APPEND GRAPHICS_SOURCES
   app/display.cpp
   app/glut_hooks.cpp
 )
+list(APPEND GRAPHICS_SOURCES
+  app/shape_renderer.cpp
+  app/canvas_view.cpp
+)

@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <array>
+#include <vector>
 
 constexpr int GlTestWindowWidth = 1024;
 constexpr int GlTestWindowHeight = 768;
@@ -28,6 +29,70 @@ inline void clearToWhite() {
   glLoadIdentity();
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+/// Bounding box of the pixels darker than \p Threshold (0 to 255, on every
+/// component) inside a rectangle given from the top left; Found is false when
+/// the rectangle holds none.
+struct DarkBox {
+  bool Found = false;
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+inline DarkBox darkBoundingBox(int X, int YFromTop, int Width, int Height, int Threshold = 200) {
+  std::vector<unsigned char> Rgb(static_cast<size_t>(Width) * Height * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(X, GlTestWindowHeight - YFromTop - Height, Width, Height, GL_RGB,
+               GL_UNSIGNED_BYTE, Rgb.data());
+  DarkBox Box;
+  for (int Row = 0; Row < Height; ++Row) {
+    for (int Col = 0; Col < Width; ++Col) {
+      const unsigned char *P = &Rgb[(static_cast<size_t>(Row) * Width + Col) * 3];
+      if (P[0] >= Threshold || P[1] >= Threshold || P[2] >= Threshold)
+        continue;
+      int PixelX = X + Col;
+      int PixelY = YFromTop + Height - 1 - Row; // rows arrive bottom first
+      if (!Box.Found) {
+        Box = {true, PixelX, PixelY, PixelX, PixelY};
+        continue;
+      }
+      Box.Left = PixelX < Box.Left ? PixelX : Box.Left;
+      Box.Right = PixelX > Box.Right ? PixelX : Box.Right;
+      Box.Top = PixelY < Box.Top ? PixelY : Box.Top;
+      Box.Bottom = PixelY > Box.Bottom ? PixelY : Box.Bottom;
+    }
+  }
+  return Box;
+}
+
+/// The vertices a drawing call emits, captured with GL_FEEDBACK in 2D: one
+/// entry per line segment end, so a loop of n vertices gives 2 n points.
+inline std::vector<std::array<float, 2>> feedbackLineVertices(void (*Draw)(),
+                                                               int Capacity = 200000) {
+  std::vector<float> Buffer(static_cast<size_t>(Capacity));
+  glFeedbackBuffer(Capacity, GL_2D, Buffer.data());
+  glRenderMode(GL_FEEDBACK);
+  Draw();
+  int Used = glRenderMode(GL_RENDER);
+  std::vector<std::array<float, 2>> Vertices;
+  for (int I = 0; I < Used;) {
+    int Token = static_cast<int>(Buffer[static_cast<size_t>(I++)]);
+    if (Token == GL_LINE_TOKEN || Token == GL_LINE_RESET_TOKEN) {
+      Vertices.push_back({Buffer[static_cast<size_t>(I)], Buffer[static_cast<size_t>(I) + 1]});
+      Vertices.push_back(
+          {Buffer[static_cast<size_t>(I) + 2], Buffer[static_cast<size_t>(I) + 3]});
+      I += 4;
+    } else if (Token == GL_POINT_TOKEN || Token == GL_BITMAP_TOKEN ||
+               Token == GL_DRAW_PIXEL_TOKEN || Token == GL_COPY_PIXEL_TOKEN) {
+      I += 2;
+    } else if (Token == GL_POLYGON_TOKEN) {
+      int Count = static_cast<int>(Buffer[static_cast<size_t>(I++)]);
+      I += 2 * Count;
+    } else if (Token == GL_PASS_THROUGH_TOKEN) {
+      I += 1;
+    }
+  }
+  return Vertices;
 }
 
 #endif
