@@ -1,2 +1,3 @@
 list(APPEND CORE_SOURCES
+  files/saved_files.cpp
 )

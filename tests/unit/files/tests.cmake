@@ -1,2 +1,3 @@
 list(APPEND UNIT_TEST_SOURCES
+  files/saved_files_test.cpp
 )
