@@ -6,10 +6,12 @@
 #include "app/app_state.h"
 #include "app/display.h"
 #include "editor/keyboard.h"
+#include "gfx/png_snapshot.h"
 
 void installGlutHooks() {
   app.hooks.postRedisplay = [] { glutPostRedisplay(); };
   app.hooks.drawScreen = [] { display(); };
+  app.hooks.writeCanvasPicture = writeCanvasPicture;
 }
 
 void registerCallbacks() {

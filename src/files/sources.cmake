@@ -1,2 +1,10 @@
 list(APPEND CORE_SOURCES
+  files/atomic_file.cpp
+  files/gray_png.cpp
+  files/alg_format.cpp
+  files/alg_writer.cpp
+  files/alg_words.cpp
+  files/alg_reader.cpp
+)
+list(APPEND GRAPHICS_SOURCES
 )
