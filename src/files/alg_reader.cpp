@@ -35,28 +35,35 @@ const NamedSlot LookupOrder[] = {
     {"max", AlgorithmFileReader::Max}, {"min", AlgorithmFileReader::Min},
     {"dx", AlgorithmFileReader::Dx},   {"dy", AlgorithmFileReader::Dy}};
 
-int32_t kind(ShapeKind K) { return static_cast<int32_t>(K); }
+// A shape word and the kinds it names without and with the line's marker
+// ("llte" for the filled solids, "linienzug" for the polylines).
+struct ShapeWord {
+  const char *Word;
+  ShapeKind Plain;
+  ShapeKind Marked;
+};
+const ShapeWord Solids[] = {{"quadrat", ShapeKind::Square, ShapeKind::FilledSquare},
+                            {"kreis", ShapeKind::Circle, ShapeKind::FilledCircle},
+                            {"blob", ShapeKind::Blob, ShapeKind::FilledBlob}};
+const ShapeWord Strokes[] = {{"rasterlinie", ShapeKind::RasterLine, ShapeKind::RasterPolyline},
+                             {"freie", ShapeKind::FreeLine, ShapeKind::FreePolyline},
+                             {"weiche", ShapeKind::SoftLine, ShapeKind::SoftPolyline}};
+
+int32_t firstShape(std::string_view Line, const ShapeWord (&Words)[3], bool Marked) {
+  for (const ShapeWord &W : Words)
+    if (contains(Line, W.Word))
+      return static_cast<int32_t>(Marked ? W.Marked : W.Plain);
+  return 0;
+}
 
 // The shape a "zeichne" line names, 0 for none. Polyline sentences also
-// contain "linie", so "linienzug" is asked first.
+// contain "linie", so "linienzug" decides between line and polyline.
 int32_t drawKindOf(std::string_view Line) {
-  const bool Filled = contains(Line, "llte");
-  if (contains(Line, "quadrat"))
-    return kind(Filled ? ShapeKind::FilledSquare : ShapeKind::Square);
-  if (contains(Line, "kreis"))
-    return kind(Filled ? ShapeKind::FilledCircle : ShapeKind::Circle);
-  if (contains(Line, "blob"))
-    return kind(Filled ? ShapeKind::FilledBlob : ShapeKind::Blob);
+  if (const int32_t Solid = firstShape(Line, Solids, contains(Line, "llte")))
+    return Solid;
   if (!contains(Line, "linie"))
     return 0;
-  const bool Poly = contains(Line, "linienzug");
-  if (contains(Line, "rasterlinie"))
-    return kind(Poly ? ShapeKind::RasterPolyline : ShapeKind::RasterLine);
-  if (contains(Line, "freie"))
-    return kind(Poly ? ShapeKind::FreePolyline : ShapeKind::FreeLine);
-  if (contains(Line, "weiche"))
-    return kind(Poly ? ShapeKind::SoftPolyline : ShapeKind::SoftLine);
-  return 0;
+  return firstShape(Line, Strokes, contains(Line, "linienzug"));
 }
 
 } // namespace
@@ -115,16 +122,19 @@ AlgorithmFileReader::~AlgorithmFileReader() = default;
 int AlgorithmFileReader::readFile(const std::string &FilePath) {
   Path = FilePath;
   FILE *Stream = std::fopen(Path.c_str(), "r");
-  if (!Stream) {
+  bool Readable = Stream != nullptr;
+  if (Stream) {
+    readStream(Stream);
+    // A folder opens like a file but cannot be read.
+    Readable = !std::ferror(Stream);
+    std::fclose(Stream);
+  }
+  Status = Readable ? 0 : -1;
+  if (!Readable) {
     // The editor keeps its current algorithm; the console still says why.
     std::printf("\nDatei %s konnte nicht geoeffnet werden!!! :-(\n", Path.c_str());
     std::fflush(stdout);
-    Status = -1;
-    return Status;
   }
-  readStream(Stream);
-  std::fclose(Stream);
-  Status = 0;
   return Status;
 }
 

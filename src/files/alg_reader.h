@@ -28,8 +28,9 @@ public:
   AlgorithmFileReader(const AlgorithmFileReader &) = delete;
   AlgorithmFileReader &operator=(const AlgorithmFileReader &) = delete;
 
-  /// Reads a file. When it cannot be opened, says so on standard output and
-  /// returns -1 (the Algorithm stays as it was); 0 otherwise.
+  /// Reads a file. When it cannot be opened or read, says so on standard
+  /// output and returns -1; the caller should then ignore the Algorithm.
+  /// 0 otherwise.
   int readFile(const std::string &Path);
   /// Reads an open stream to its end, in pieces of at most 999 bytes.
   void readStream(FILE *Stream);

@@ -20,6 +20,18 @@ struct GrayPicture {
   std::vector<unsigned char> Pixels; ///< top row first; only for 8-bit grey
 
   int at(png_uint_32 X, png_uint_32 Y) const { return Pixels[Y * Width + X]; }
+
+  /// "WxH 8-bit grey" for what the snapshot must be, other wording otherwise.
+  std::string format() const {
+    if (!Ok)
+      return "unreadable";
+    std::string Text = std::to_string(Width) + "x" + std::to_string(Height) + " ";
+    Text += BitDepth == 8 ? "8-bit" : std::to_string(BitDepth) + "-bit";
+    Text += ColorType == PNG_COLOR_TYPE_GRAY ? " grey" : " colour type " + std::to_string(ColorType);
+    if (Interlace != PNG_INTERLACE_NONE)
+      Text += " interlaced";
+    return Text;
+  }
 };
 
 // The jump point lives here, where no local has a destructor.

@@ -2,6 +2,7 @@
 // names and numbers, the variable forms it skips, line pieces of 999 bytes,
 // line ends, unreadable files and the hand-over of what it read.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "files/alg_reader.h"
 #include "model/algorithm.h"
@@ -234,6 +235,13 @@ TEST(AlgReader, UnreadableFileIsReportedAndLeavesTheAlgorithmEmpty) {
   EXPECT_FALSE(R.opened());
   EXPECT_EQ(R.status(), -1);
   EXPECT_EQ(R.algorithm()->commandCount(), 0);
+  // A folder whose name looks like a saved file opens but cannot be read.
+  mkdir("folder.alg", 0777);
+  testing::internal::CaptureStdout();
+  Reader Folder("folder.alg");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "\nDatei folder.alg konnte nicht geoeffnet werden!!! :-(\n");
+  EXPECT_FALSE(Folder.opened());
 }
 
 TEST(AlgReader, LoadingLeavesTheVariablesAtTheirStartValues) {

@@ -44,12 +44,7 @@ TEST(GrayPng, WritesAnEightBitGreyNonInterlacedPictureOfExactlyTheSize) {
   ScratchDir Dir;
   ASSERT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2), PngWritten);
   const GrayPicture P = readGrayPng("p.png");
-  ASSERT_TRUE(P.Ok);
-  EXPECT_EQ(P.Width, 3u);
-  EXPECT_EQ(P.Height, 2u);
-  EXPECT_EQ(P.BitDepth, 8);
-  EXPECT_EQ(P.ColorType, PNG_COLOR_TYPE_GRAY);
-  EXPECT_EQ(P.Interlace, PNG_INTERLACE_NONE);
+  EXPECT_EQ(P.format(), "3x2 8-bit grey");
   EXPECT_EQ(P.Pixels, std::vector<unsigned char>(Pattern, Pattern + 6));
   EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"p.png"});
 }
@@ -61,9 +56,7 @@ TEST(GrayPng, CanvasSizedPictureKeepsEveryByte) {
     Bytes[I] = static_cast<unsigned char>((I * 7) % 251);
   ASSERT_EQ(writeGrayPngBytes("canvas.png", Bytes.data(), 512, 768), PngWritten);
   const GrayPicture P = readGrayPng("canvas.png");
-  ASSERT_TRUE(P.Ok);
-  EXPECT_EQ(P.Width, 512u);
-  EXPECT_EQ(P.Height, 768u);
+  EXPECT_EQ(P.format(), "512x768 8-bit grey");
   EXPECT_EQ(P.Pixels, Bytes);
 }
 
