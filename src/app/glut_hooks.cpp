@@ -7,11 +7,13 @@
 #include "app/display.h"
 #include "editor/keyboard.h"
 #include "exec/run.h"
+#include "gfx/png_snapshot.h"
 
 void installGlutHooks() {
   app.hooks.postRedisplay = [] { glutPostRedisplay(); };
   app.hooks.drawScreen = [] { display(); };
   app.hooks.setIdleStepping = [](bool On) { glutIdleFunc(On ? idleStep : nullptr); };
+  app.hooks.writeCanvasPicture = writeCanvasPicture;
 }
 
 void registerCallbacks() {

@@ -21,6 +21,9 @@ struct UiHooks {
   /// Write the canvas as a grey PNG (path, x, y, width, height in pixels);
   /// returns 0 on success or the writer's error code.
   std::function<int(const std::string &, int, int, int, int)> writeCanvasPicture;
+  /// Draw the canvas into the back buffer as the last frame showed it (grid
+  /// or not, without the message popup), right before the picture is read.
+  std::function<void()> drawCanvasForPicture;
 };
 
 // Callers use these, so that an unset hook is simply nothing to do.

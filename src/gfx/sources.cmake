@@ -1,2 +1,5 @@
+list(APPEND CORE_SOURCES
+)
 list(APPEND GRAPHICS_SOURCES
+  gfx/png_snapshot.cpp
 )

@@ -1,2 +1,3 @@
 list(APPEND GL_TEST_SOURCES
+  gfx/png_snapshot_test.cpp
 )

@@ -1,0 +1,35 @@
+// The grey PNG snapshot without the window: turning red intensities read back
+// from OpenGL (bottom row first) into grey bytes (top row first), and writing
+// such an 8-bit grey image as a PNG with libpng.
+#ifndef QUOVADRIN_FILES_GRAY_PNG_H
+#define QUOVADRIN_FILES_GRAY_PNG_H
+
+#include <string>
+#include <vector>
+
+// Results of writing a picture; callers compare against 0 only.
+constexpr int PngWritten = 0;
+constexpr int PngFileFailed = -1;  ///< the file could not be created or put in place
+constexpr int PngWriteStructFailed = 2;
+constexpr int PngInfoStructFailed = 3;
+constexpr int PngLibraryFailed = 4; ///< libpng (or the disk under it) failed while writing
+
+/// The grey byte of a red intensity: red x 255 truncated (1.0 gives 255, 0.5
+/// gives 127), values outside 0 to 1 clamped.
+unsigned char grayFromRed(float Red);
+
+/// Width x Height grey bytes, top row first, from red values that OpenGL
+/// delivers bottom row first.
+std::vector<unsigned char> grayRowsFromRed(const float *Red, int Width, int Height);
+
+/// Writes Width x Height grey bytes (top row first) as an 8-bit grey,
+/// non-interlaced PNG. The file appears under \p Path only when complete; a
+/// failure leaves an older file of that name as it was.
+int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
+                      int Height);
+
+/// Test aid: the \p Nth memory request libpng makes in each following write
+/// fails (0: none). 1 hits the write structure, 2 the info structure.
+void setPngAllocationFailure(int Nth);
+
+#endif
