@@ -5,11 +5,17 @@
 
 #include "app/app_state.h"
 #include "app/display.h"
+#include "app/label.h"
 #include "editor/keyboard.h"
 
 void installGlutHooks() {
   app.hooks.postRedisplay = [] { glutPostRedisplay(); };
   app.hooks.drawScreen = [] { display(); };
+  app.hooks.refreshValueLabels = [] {
+    for (Label *Field : app.fieldLabels)
+      if (Field)
+        Field->showValue();
+  };
 }
 
 void registerCallbacks() {

@@ -1,2 +1,10 @@
+# The glyph table and the PNG decoder need no GL; the texture upload and the
+# text emission do.
+list(APPEND CORE_SOURCES
+  gfx/glyph.cpp
+  gfx/png_reader.cpp
+)
 list(APPEND GRAPHICS_SOURCES
+  gfx/png_texture.cpp
+  gfx/text_renderer.cpp
 )
