@@ -25,6 +25,10 @@ struct Reader {
   png_longjmp(Png, 1);
 }
 
+// Warnings (an odd chunk, a colour profile libpng dislikes) do not keep the
+// picture from loading, so they are not worth a line of their own.
+void onPngWarning(png_structp, png_const_charp) {}
+
 /// Reads the header and asks for 8-bit grey, grey-alpha, RGB or RGBA samples.
 bool readHeader(Reader *R, PngImage *Image) {
   if (setjmp(png_jmpbuf(R->Png)))
@@ -61,7 +65,7 @@ bool readRows(Reader *R, png_bytepp Rows) {
 
 int decode(Reader &R, PngImage &Image) {
   R.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char *>(R.Path), onPngError,
-                                 nullptr);
+                                 onPngWarning);
   if (R.Png)
     R.Info = png_create_info_struct(R.Png);
   if (!R.Png || !R.Info) {

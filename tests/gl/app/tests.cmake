@@ -1,3 +1,6 @@
 list(APPEND GL_TEST_SOURCES
   app/smoke_test.cpp
+  app/widget_test.cpp
+  app/screen_layout_test.cpp
+  app/tool_panel_view_test.cpp
 )

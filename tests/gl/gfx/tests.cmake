@@ -1,2 +1,4 @@
 list(APPEND GL_TEST_SOURCES
+  gfx/png_texture_test.cpp
+  gfx/text_renderer_test.cpp
 )
