@@ -38,10 +38,7 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   EXPECT_NEAR(pixelAt(15, 388)[0], 128, 6);
   EXPECT_NEAR(pixelAt(105, 388)[0], backgroundGrey(105), 4);
   // The title is drawn over all of it.
-  int Dark = 0;
-  for (int X = 15; X < 165; ++X)
-    Dark += pixelAt(X, 100)[0] < 100 ? 1 : 0;
-  EXPECT_GT(Dark, 10);
+  EXPECT_GT(darkPixelsIn(15, 100, 165, 101), 10);
 
   app.selectedTool = 12;
   app.selectedFieldRow = 10;

@@ -39,15 +39,6 @@ void drawInPanel(Button &Widget) {
   Widget.draw(GL_RENDER);
 }
 
-int darkPixelsIn(int X0, int Y0, int X1, int Y1) {
-  int Dark = 0;
-  for (int Y = Y0; Y < Y1; ++Y)
-    for (int X = X0; X < X1; ++X)
-      if (pixelAt(X, Y)[0] < 110)
-        ++Dark;
-  return Dark;
-}
-
 int atlas() {
   static const int Texture = loadPngTexture("alphabetTextures/alphabet_trans_gray.png");
   return Texture;

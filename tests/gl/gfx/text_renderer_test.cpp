@@ -10,15 +10,6 @@
 
 namespace {
 
-int darkPixelsIn(int X0, int Y0, int X1, int Y1) {
-  int Dark = 0;
-  for (int Y = Y0; Y < Y1; ++Y)
-    for (int X = X0; X < X1; ++X)
-      if (pixelAt(X, Y)[0] < 110)
-        ++Dark;
-  return Dark;
-}
-
 void drawText(int Atlas, const char *Text, float X, float Y) {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
