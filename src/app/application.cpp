@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/example_algorithm.h"
 #include "app/glut_hooks.h"
+#include "app/screen_layout.h"
 #include "exec/drawing.h"
 #include "exec/random.h"
 #include "model/algorithm.h"
@@ -18,7 +19,7 @@ Application::Application(int ArgCount, char **Args) {
   // The grid cell derives from the layout, not the screen: 20 x 20 units at
   // every resolution.
   app.cellWidth = app.cellHeight = static_cast<float>((app.layoutWidth / 2) / 25);
-  createFixedVariables();
+  buildScreen();
   app.algorithm = new Algorithm();
   app.drawing = new Drawing();
   installGlutHooks();

@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/display.h"
+#include "app/label.h"
 #include "editor/keyboard.h"
 #include "exec/run.h"
 #include "gfx/png_snapshot.h"
@@ -14,6 +15,11 @@ void installGlutHooks() {
   app.hooks.drawScreen = [] { display(); };
   app.hooks.setIdleStepping = [](bool On) { glutIdleFunc(On ? idleStep : nullptr); };
   app.hooks.writeCanvasPicture = writeCanvasPicture;
+  app.hooks.refreshValueLabels = [] {
+    for (Label *Field : app.fieldLabels)
+      if (Field)
+        Field->showValue();
+  };
 }
 
 void registerCallbacks() {

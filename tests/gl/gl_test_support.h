@@ -18,6 +18,17 @@ inline std::array<int, 3> pixelAt(int X, int YFromTop) {
   return {Rgb[0], Rgb[1], Rgb[2]};
 }
 
+/// How many pixels of the rectangle (X0, Y0) to (X1, Y1), right and bottom
+/// edges excluded, are dark (red below 110): text and icon strokes.
+inline int darkPixelsIn(int X0, int Y0, int X1, int Y1) {
+  int Dark = 0;
+  for (int Y = Y0; Y < Y1; ++Y)
+    for (int X = X0; X < X1; ++X)
+      if (pixelAt(X, Y)[0] < 110)
+        ++Dark;
+  return Dark;
+}
+
 /// Clears the whole back buffer to white with a top-left-origin projection
 /// over the full window in pixels.
 inline void clearToWhite() {

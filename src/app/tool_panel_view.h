@@ -1,0 +1,14 @@
+// Drawing of the tool panel: its background, the highlights of the chosen
+// tool, parameter row and control, and every widget of the tool chain.
+#ifndef QUOVADRIN_APP_TOOL_PANEL_VIEW_H
+#define QUOVADRIN_APP_TOOL_PANEL_VIEW_H
+
+class Button;
+
+/// Draws the whole tool panel into the left quarter of the screen.
+void drawToolPanel();
+
+/// The widget of the tool chain with pick name \p PickName, or null.
+Button *findToolWidget(int PickName);
+
+#endif

@@ -1,0 +1,14 @@
+// The icon sets: the title and the drawing tools; the controls of the tool
+// panel; the pen menu on the canvas. Each writes its PNG files into \p Dir.
+#ifndef QUOVADRIN_TOOLS_IMAGES_ICONS_H
+#define QUOVADRIN_TOOLS_IMAGES_ICONS_H
+
+#include <string>
+
+#include "font.h"
+
+void writeToolIcons(const std::string &Dir, Font &Glyphs);
+void writeControlIcons(const std::string &Dir);
+void writePenMenuIcons(const std::string &Dir);
+
+#endif

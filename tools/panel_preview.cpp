@@ -1,0 +1,110 @@
+// Renders the tool panel, the pen menu and sample listing text at a given
+// screen size and saves the frame as a PNG, so that the layout and the
+// legibility of the atlas text can be looked at without the whole program.
+// Usage (in a working directory holding vorpData/ and alphabetTextures/):
+//   quovadrin_panel_preview WIDTH HEIGHT OUTPUT.png
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/button.h"
+#include "app/screen_layout.h"
+#include "app/tool_panel_view.h"
+#include "gfx/text_renderer.h"
+#include "images/png_file.h"
+#include "model/variable.h"
+
+namespace {
+
+int Width = 1280, Height = 1024;
+const char *Output = "preview.png";
+
+void drawListingSample() {
+  const char *Lines[] = {"Wiederhole 20 mal:", "Gib max den Wert 18", "Gib min den Wert 8",
+                         "Zufallswert fuer x zwischen max und min",
+                         "Zufallswert fuer y zwischen max und min", "Zeichne Quadrat",
+                         "Addiere 3 zu x", "Subtrahiere 3 von x", "Multipliziere dx mit 2",
+                         "Zeichne Rasterlinie", "\xC4\xD6\xDC \xE4\xF6\xFC = \xC7 \xE9 \xE2 [\\] ^_` {|}~ \xDF",
+                         "Wiederhole bis hier."};
+  glViewport(Width * 3 / 4, 0, Width / 4, Height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluOrtho2D(0, 256, 768, 0);
+  glMatrixMode(GL_MODELVIEW);
+  glColor4f(1, 1, 1, 1);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, app.alphabetTexture);
+  for (int I = 0; I < static_cast<int>(sizeof(Lines) / sizeof(Lines[0])); ++I) {
+    glLoadIdentity();
+    glTranslatef(I == 0 || I == 11 ? 0 : 8, 25 + 10.0f * static_cast<float>(I), 0);
+    glScalef(0.16f, 0.16f, 1);
+    TextRenderer::emitText(Lines[I], 0, 0, 8);
+  }
+  glDisable(GL_TEXTURE_2D);
+}
+
+void drawPenMenuSample() {
+  glViewport(Width / 4, 0, Width / 2, Height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluOrtho2D(0, 512, 768, 0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  app.x->setValue(8);
+  app.y->setValue(10);
+  placePenMenu();
+  glColor4f(1, 1, 1, 1);
+  for (Button *Item : app.penMenu)
+    Item->draw(GL_RENDER);
+}
+
+void save() {
+  std::vector<unsigned char> Pixels(static_cast<size_t>(Width) * static_cast<size_t>(Height) * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, Width, Height, GL_RGB, GL_UNSIGNED_BYTE, Pixels.data());
+  std::vector<unsigned char> TopFirst(Pixels.size());
+  const size_t Row = static_cast<size_t>(Width) * 3;
+  for (int Y = 0; Y < Height; ++Y)
+    std::copy_n(&Pixels[static_cast<size_t>(Height - 1 - Y) * Row], Row,
+                &TopFirst[static_cast<size_t>(Y) * Row]);
+  if (!writePng(Output, Width, Height, 2, 3, TopFirst))
+    std::fprintf(stderr, "Cannot write %s\n", Output);
+}
+
+void display() {
+  glClearColor(1, 1, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  drawToolPanel();
+  drawPenMenuSample();
+  drawListingSample();
+  save();
+  std::exit(0);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  glutInit(&argc, argv);
+  if (argc == 4) {
+    Width = std::atoi(argv[1]);
+    Height = std::atoi(argv[2]);
+    Output = argv[3];
+  }
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+  glutInitWindowPosition(0, 0);
+  glutInitWindowSize(Width, Height);
+  glutCreateWindow("Quovadrin panel preview");
+  app.screenWidth = Width;
+  app.screenHeight = Height;
+  buildScreen();
+  glutDisplayFunc(display);
+  glutMainLoop();
+  return 0;
+}
