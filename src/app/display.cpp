@@ -1,13 +1,30 @@
-// The display callback. For now the frame is the cleared white screen; the
-// panels are drawn here as they are built.
+// The display callback: the only place where a frame is drawn. The canvas
+// comes first, then the two side panels, which also cover anything a long
+// message drew past the canvas edge.
 #include "app/display.h"
 
 #include <GL/freeglut.h>
 
 #include "app/app_state.h"
+#include "app/canvas_view.h"
+#include "app/listing_view.h"
+#include "app/tool_panel_view.h"
 
 void display() {
-  glViewport(0, 0, app.screenWidth, app.screenHeight);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
+  glEnable(GL_BLEND);
+  glEnable(GL_LINE_SMOOTH);
+
+  setCanvasView();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glDisable(GL_DEPTH_TEST);
+  rememberShownCanvas(app.gridVisible);
+  drawCanvasPicture(app.gridVisible);
+  drawCanvasOverlays();
+  // The message popup is drawn here once it exists.
+
+  drawToolPanel();
+  drawListingPanel();
   glutSwapBuffers();
 }

@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 
 #include "app/app_state.h"
+#include "app/canvas_view.h"
 #include "app/display.h"
 #include "app/label.h"
 #include "editor/keyboard.h"
@@ -15,6 +16,7 @@ void installGlutHooks() {
   app.hooks.drawScreen = [] { display(); };
   app.hooks.setIdleStepping = [](bool On) { glutIdleFunc(On ? idleStep : nullptr); };
   app.hooks.writeCanvasPicture = writeCanvasPicture;
+  app.hooks.drawCanvasForPicture = drawCanvasForPicture;
   app.hooks.refreshValueLabels = [] {
     for (Label *Field : app.fieldLabels)
       if (Field)

@@ -181,10 +181,9 @@ void drawPenMarker(GLenum Mode) {
     return;
   }
   unitSquare(GL_LINE_LOOP);
-  if (app.selectedTool != static_cast<int>(ShapeKind::Square) &&
-      isDrawnKind(app.selectedTool)) {
-    drawFigure({app.selectedTool, app.lineOrientation, app.templatePoints,
-                app.templateLineEnds, app.templatePolyPoints, app.templatePolyMidpoints,
+  if (app.selectedTool != static_cast<int>(ShapeKind::Square) && isDrawnKind(app.selectedTool)) {
+    drawFigure({app.selectedTool, app.lineOrientation, app.templatePoints, app.templateLineEnds,
+                app.templatePolyPoints, app.templatePolyMidpoints,
                 polylinePointCount(app.n->value())});
   }
   glPopMatrix();

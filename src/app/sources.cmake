@@ -14,8 +14,7 @@ list(APPEND GRAPHICS_SOURCES
   app/label.cpp
   app/screen_layout.cpp
   app/tool_panel_view.cpp
-)
-list(APPEND GRAPHICS_SOURCES
   app/shape_renderer.cpp
   app/canvas_view.cpp
+  app/listing_view.cpp
 )
