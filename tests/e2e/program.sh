@@ -98,3 +98,21 @@ cleanup_program() {
   [[ -n "$WORKSPACE" && "${KEEP_WORKSPACE:-0}" != 1 ]] && rm -rf "$WORKSPACE"
   WORKSPACE=
 }
+
+# dark_fraction FILE X Y W H -> share of pixels darker than half grey in the
+# rectangle, 0.000 to 1.000.
+dark_fraction() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 50% \
+    -format "%[fx:1-mean]" info: | awk '{printf "%.3f", $1}'
+}
+
+# grey_value FILE X Y -> the red component 0..255 of one pixel.
+grey_value() {
+  image_pixel "$1" "$2" "$3" | cut -d, -f1
+}
+
+# in_range WHAT VALUE LOW HIGH
+in_range() {
+  awk -v v="$2" -v lo="$3" -v hi="$4" 'BEGIN { exit !(v >= lo && v <= hi) }' ||
+    fail "$1: $2 not within $3..$4"
+}
