@@ -19,3 +19,7 @@ list(APPEND GRAPHICS_SOURCES
   app/shape_renderer.cpp
   app/canvas_view.cpp
 )
+list(APPEND GRAPHICS_SOURCES
+  app/atlas_panel.cpp
+  app/file_list.cpp
+)
