@@ -18,3 +18,7 @@ list(APPEND GRAPHICS_SOURCES
   app/canvas_view.cpp
   app/listing_view.cpp
 )
+list(APPEND GRAPHICS_SOURCES
+  app/atlas_panel.cpp
+  app/file_list.cpp
+)

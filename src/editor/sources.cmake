@@ -1,3 +1,4 @@
 list(APPEND GRAPHICS_SOURCES
   editor/keyboard.cpp
+  editor/message_box.cpp
 )

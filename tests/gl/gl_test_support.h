@@ -29,17 +29,32 @@ inline int darkPixelsIn(int X0, int Y0, int X1, int Y1) {
   return Dark;
 }
 
+/// A Width x Height pixel viewport at the window's bottom-left corner with a
+/// top-left-origin projection in pixels, so layout units are pixels.
+inline void setPixelView(int Width, int Height) {
+  glViewport(0, 0, Width, Height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, Width, Height, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
 /// Clears the whole back buffer to white with a top-left-origin projection
 /// over the full window in pixels.
 inline void clearToWhite() {
-  glViewport(0, 0, GlTestWindowWidth, GlTestWindowHeight);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, GlTestWindowWidth, GlTestWindowHeight, 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+  setPixelView(GlTestWindowWidth, GlTestWindowHeight);
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+/// Clears to white and sets up a Width x Height pixel view, blending as the
+/// program does: at 1024 x 768 the tool panel is 256 x 768 such pixels.
+inline void startPanelPicture(int Width, int Height) {
+  clearToWhite();
+  setPixelView(Width, Height);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 /// Bounding box of the pixels darker than \p Threshold (0 to 255, on every

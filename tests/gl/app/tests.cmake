@@ -5,4 +5,5 @@ list(APPEND GL_TEST_SOURCES
   app/widget_test.cpp
   app/screen_layout_test.cpp
   app/tool_panel_view_test.cpp
+  app/file_list_test.cpp
 )

@@ -26,15 +26,7 @@ bool hits(Button &Widget, int X, int Y) {
 }
 
 void drawInPanel(Button &Widget) {
-  clearToWhite();
-  glViewport(0, 0, PanelWidth, PanelHeight);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, PanelWidth, PanelHeight, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  startPanelPicture(PanelWidth, PanelHeight);
   glColor4f(1, 1, 1, 1);
   Widget.draw(GL_RENDER);
 }
