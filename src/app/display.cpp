@@ -9,6 +9,7 @@
 #include "app/canvas_view.h"
 #include "app/listing_view.h"
 #include "app/tool_panel_view.h"
+#include "editor/message_box.h"
 
 void display() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -22,7 +23,8 @@ void display() {
   rememberShownCanvas(app.gridVisible);
   drawCanvasPicture(app.gridVisible);
   drawCanvasOverlays();
-  // The message popup is drawn here once it exists.
+  if (app.messageVisible > 0 && app.messageBox)
+    app.messageBox->draw(GL_RENDER);
 
   drawToolPanel();
   drawListingPanel();

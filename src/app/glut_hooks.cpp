@@ -8,6 +8,7 @@
 #include "app/display.h"
 #include "app/label.h"
 #include "editor/keyboard.h"
+#include "editor/message_box.h"
 #include "exec/run.h"
 #include "gfx/png_snapshot.h"
 
@@ -17,6 +18,7 @@ void installGlutHooks() {
   app.hooks.setIdleStepping = [](bool On) { glutIdleFunc(On ? idleStep : nullptr); };
   app.hooks.writeCanvasPicture = writeCanvasPicture;
   app.hooks.drawCanvasForPicture = drawCanvasForPicture;
+  installMessageHook();
   app.hooks.refreshValueLabels = [] {
     for (Label *Field : app.fieldLabels)
       if (Field)

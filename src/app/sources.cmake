@@ -17,8 +17,6 @@ list(APPEND GRAPHICS_SOURCES
   app/shape_renderer.cpp
   app/canvas_view.cpp
   app/listing_view.cpp
-)
-list(APPEND GRAPHICS_SOURCES
   app/atlas_panel.cpp
   app/file_list.cpp
 )

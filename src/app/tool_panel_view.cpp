@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/button.h"
+#include "app/file_list.h"
 #include "app/label.h"
 #include "model/variable.h"
 
@@ -100,5 +101,7 @@ void drawToolPanel() {
   glColor4f(1, 1, 1, 1);
   for (Button *Widget = app.toolChain; Widget; Widget = Widget->next())
     Widget->draw(GL_RENDER);
-  // The saved-file list, while it is shown, is drawn here over the widgets.
+  // The saved-file list, while it is shown, lies over the widgets.
+  if (app.fileListVisible == 1 && app.fileList)
+    app.fileList->draw(GL_RENDER);
 }
