@@ -2,6 +2,7 @@ list(APPEND GL_TEST_SOURCES
   app/smoke_test.cpp
   app/shape_renderer_test.cpp
   app/display_test.cpp
+  app/saved_picture_test.cpp
   app/widget_test.cpp
   app/screen_layout_test.cpp
   app/tool_panel_view_test.cpp
