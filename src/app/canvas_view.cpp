@@ -2,10 +2,10 @@
 #include "app/canvas_view.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "app/app_state.h"
 #include "app/button.h"
+#include "app/panel_view.h"
 #include "app/shape_renderer.h"
 #include "exec/drawing.h"
 #include "model/variable.h"
@@ -65,14 +65,7 @@ void drawCellMarker() {
 
 } // namespace
 
-void setCanvasView() {
-  glViewport(app.screenWidth / 4, 0, app.screenWidth / 2, app.screenHeight);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, app.layoutWidth / 2, app.layoutHeight, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
+void setCanvasView() { setPanelView(Panel::Canvas); }
 
 void drawCanvasPicture(int GridVisible) {
   if (GridVisible) {

@@ -4,9 +4,9 @@
 #include "app/listing_view.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "app/app_state.h"
+#include "app/panel_view.h"
 #include "gfx/text_renderer.h"
 #include "model/algorithm.h"
 
@@ -113,14 +113,7 @@ void drawLines(const Algorithm &A) {
 
 } // namespace
 
-void setListingView() {
-  glViewport(app.screenWidth * 3 / 4, 0, app.screenWidth / 4, app.screenHeight);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, app.layoutWidth / 4, 768, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
+void setListingView() { setPanelView(Panel::Listing); }
 
 int listingIndentLevel(const Algorithm &A, const Command *Target) {
   int Level = 0;

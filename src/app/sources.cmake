@@ -16,6 +16,7 @@ list(APPEND GRAPHICS_SOURCES
   app/tool_panel_view.cpp
   app/shape_renderer.cpp
   app/canvas_view.cpp
+  app/panel_view.cpp
   app/listing_view.cpp
   app/atlas_panel.cpp
   app/file_list.cpp

@@ -3,12 +3,12 @@
 #include "app/tool_panel_view.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "app/app_state.h"
 #include "app/button.h"
 #include "app/file_list.h"
 #include "app/label.h"
+#include "app/panel_view.h"
 #include "model/variable.h"
 
 namespace {
@@ -23,15 +23,6 @@ void drawShadedRectangle(float X0, float Y0, float X1, float Y1) {
   glVertex2f(X1, Y1);
   glVertex2f(X1, Y0);
   glEnd();
-}
-
-void setPanelProjection() {
-  glViewport(0, 0, app.screenWidth / 4, app.screenHeight);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, app.layoutWidth / 4, 768, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
 }
 
 bool isToolName(int PickName) {
@@ -59,8 +50,8 @@ void drawFieldRowBar() {
 }
 
 bool isHighlightableControl(int PickName) {
-  return PickName == 13 || PickName == 14 || PickName == 34 || PickName == 35 ||
-         PickName == 58 || PickName == 59;
+  return PickName == 13 || PickName == 14 || PickName == 34 || PickName == 35 || PickName == 58 ||
+         PickName == 59;
 }
 
 void drawControlHighlight() {
@@ -93,7 +84,7 @@ Button *findToolWidget(int PickName) {
 }
 
 void drawToolPanel() {
-  setPanelProjection();
+  setPanelView(Panel::Tool);
   glCallList(app.backgroundList);
   drawToolHighlight();
   drawFieldRowBar();

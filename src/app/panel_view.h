@@ -1,0 +1,20 @@
+// The three side-by-side panels (tool panel, canvas, listing): each maps its
+// own layout coordinates, origin top left and y downwards, onto its part of
+// the real screen. Drawing and picking use the same rectangles.
+#ifndef QUOVADRIN_APP_PANEL_VIEW_H
+#define QUOVADRIN_APP_PANEL_VIEW_H
+
+enum class Panel { Tool, Canvas, Listing };
+
+/// A panel's viewport in screen pixels and its width in layout units.
+struct PanelRect {
+  int X, Y, Width, Height;
+  int LayoutWidth;
+};
+
+PanelRect panelRect(Panel Which);
+/// Sets the panel's viewport and orthographic projection and loads the
+/// identity into the modelview matrix.
+void setPanelView(Panel Which);
+
+#endif
