@@ -5,13 +5,15 @@
 #include <GL/freeglut.h>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
-#include "app/app_state.h"
 #include "app/display.h"
-#include "app/screen_layout.h"
+#include "app/screen.h"
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
 #include "exec/drawing.h"
 #include "exec/immediate_run.h"
-#include "exec/random.h"
+#include "exec/session.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 
@@ -20,16 +22,16 @@ namespace {
 constexpr int DrawKinds[] = {1, 2, 3, 7, 8, 9, 10, 11, 12};
 
 // A loop whose every pass places the pen at random and draws each kind once.
-void buildMixedAlgorithm(int Shapes) {
-  delete app.algorithm;
-  app.algorithm = new Algorithm();
-  Algorithm &A = *app.algorithm;
-  A.appendArithmetic(app.max, ArithmeticOp::Give, 24);
-  A.appendArithmetic(app.min, ArithmeticOp::Give, 0);
-  A.appendArithmetic(app.n, ArithmeticOp::Give, 27);
+void buildMixedAlgorithm(Session &S, int Shapes) {
+  S.adopt(std::make_unique<Algorithm>(), UserVariables());
+  Algorithm &A = S.algorithm();
+  VariableSet &Vars = S.variables();
+  A.appendArithmetic(&Vars.max(), ArithmeticOp::Give, 24);
+  A.appendArithmetic(&Vars.min(), ArithmeticOp::Give, 0);
+  A.appendArithmetic(&Vars.n(), ArithmeticOp::Give, 27);
   A.appendRepeatStart(Shapes / 9);
-  A.appendRandom(app.x, app.max, app.min);
-  A.appendRandom(app.y, app.max, app.min);
+  A.appendRandom(&Vars.x(), &Vars.max(), &Vars.min());
+  A.appendRandom(&Vars.y(), &Vars.max(), &Vars.min());
   for (int Kind : DrawKinds)
     A.appendDraw(Kind);
   A.appendRepeatEnd();
@@ -37,13 +39,21 @@ void buildMixedAlgorithm(int Shapes) {
     A.appendDraw(DrawKinds[I]);
 }
 
-double millisecondsPerFrame(int Frames) {
+// A frame as the program draws it: the widgets and the listing's scroll
+// position are brought up to date first.
+void drawFrame(const Session &S, EditorState &E, Screen &Widgets) {
+  Widgets.sync(E);
+  keepCurrentVisible(E, S.algorithm());
+  display(S, E, Widgets);
+}
+
+double millisecondsPerFrame(const Session &S, EditorState &E, Screen &Widgets, int Frames) {
   for (int I = 0; I < 3; ++I)
-    display();
+    drawFrame(S, E, Widgets);
   glFinish();
   auto Start = std::chrono::steady_clock::now();
   for (int I = 0; I < Frames; ++I) {
-    display();
+    drawFrame(S, E, Widgets);
     glFinish();
   }
   std::chrono::duration<double, std::milli> Spent = std::chrono::steady_clock::now() - Start;
@@ -57,23 +67,22 @@ int main(int argc, char **argv) {
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutInitWindowSize(1280, 1024);
   glutCreateWindow("quovadrin display benchmark");
-  app.screenWidth = 1280;
-  app.screenHeight = 1024;
-  buildScreen();
-  app.drawing = new Drawing();
+  Session S(1);
+  EditorState E(S.variables());
+  E.Screen = {1280, 1024};
+  Screen Widgets(E);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glClearColor(1, 1, 1, 1);
-  seedRandom(1);
   std::printf("display, 1280 x 1024, Mesa software rendering under Xvfb\n");
   for (int Shapes : {1000, 10000}) {
-    buildMixedAlgorithm(Shapes);
-    runWholeAlgorithm();
-    for (int Grid : {1, 0}) {
-      app.gridVisible = Grid;
-      std::printf("%6d shapes, %s: %8.2f ms per frame\n", app.drawing->count(),
+    buildMixedAlgorithm(S, Shapes);
+    runWholeAlgorithm(S);
+    for (bool Grid : {true, false}) {
+      E.GridVisible = Grid;
+      std::printf("%6d shapes, %s: %8.2f ms per frame\n", S.drawing().count(),
                   Grid ? "grid, grey " : "plain, black",
-                  millisecondsPerFrame(Shapes > 5000 ? 5 : 20));
+                  millisecondsPerFrame(S, E, Widgets, Shapes > 5000 ? 5 : 20));
     }
   }
   return 0;

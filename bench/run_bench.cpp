@@ -6,11 +6,10 @@
 #include <malloc.h>
 #include <sys/resource.h>
 
-#include "app/app_state.h"
-#include "app/example_algorithm.h"
 #include "exec/drawing.h"
+#include "exec/example_algorithm.h"
 #include "exec/immediate_run.h"
-#include "exec/random.h"
+#include "exec/session.h"
 #include "exec/shape_creation.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
@@ -19,40 +18,23 @@ namespace {
 
 const int DrawKinds[] = {1, 2, 3, 7, 8, 9, 10, 11, 12};
 
-/// A fresh application state with an empty Algorithm and Drawing.
-struct BenchApp {
-  BenchApp() {
-    createFixedVariables();
-    resetModeDefaults();
-    app.algorithm = new Algorithm();
-    app.drawing = new Drawing();
-    seedRandom(1);
-  }
-  ~BenchApp() {
-    delete app.algorithm;
-    delete app.drawing;
-    app.algorithm = nullptr;
-    app.drawing = nullptr;
-  }
-};
-
 long peakResidentKiB() {
   rusage Usage{};
   getrusage(RUSAGE_SELF, &Usage);
   return Usage.ru_maxrss;
 }
 
-void runWhole(benchmark::State &State) {
+void runWhole(benchmark::State &State, Session &S) {
   int64_t Steps = 0;
   ImmediateRunResult Last;
   for (auto _ : State) {
-    Last = runWholeAlgorithm();
+    Last = runWholeAlgorithm(S);
     Steps += Last.Steps;
   }
   State.counters["steps_per_second"] =
       benchmark::Counter(static_cast<double>(Steps), benchmark::Counter::kIsRate);
   State.counters["steps_per_run"] = Last.Steps;
-  State.counters["shapes_per_run"] = app.drawing->count();
+  State.counters["shapes_per_run"] = S.drawing().count();
   State.counters["capped"] = Last.Outcome == ImmediateRunOutcome::StepCapReached;
 }
 
@@ -61,21 +43,21 @@ void runWhole(benchmark::State &State) {
 // Runs first, so that the peak resident size has not yet been raised by the
 // other benchmarks.
 static void BM_DrawingOf50000Shapes(benchmark::State &State) {
-  BenchApp App;
+  Session S(1);
   for (int Kind : DrawKinds)
-    app.algorithm->appendDraw(Kind);
-  app.n->setValue(27);
+    S.algorithm().appendDraw(Kind);
+  S.variables().n().setValue(27);
   for (auto _ : State) {
-    app.drawing->clear();
+    S.drawing().clear();
     long RssBefore = peakResidentKiB();
     size_t HeapBefore = mallinfo2().uordblks;
     for (int I = 0; I < 50000; ++I) {
-      app.algorithm->select(I % 9 + 1);
-      createShapeForCurrent();
+      S.algorithm().select(I % 9 + 1);
+      createShapeForCurrent(S);
     }
     size_t HeapAfter = mallinfo2().uordblks;
     long RssAfter = peakResidentKiB();
-    State.counters["shapes"] = app.drawing->count();
+    State.counters["shapes"] = S.drawing().count();
     State.counters["peak_rss_before_KiB"] = static_cast<double>(RssBefore);
     State.counters["peak_rss_after_KiB"] = static_cast<double>(RssAfter);
     State.counters["peak_rss_growth_KiB"] = static_cast<double>(RssAfter - RssBefore);
@@ -87,11 +69,11 @@ BENCHMARK(BM_DrawingOf50000Shapes)->Iterations(1)->Unit(benchmark::kMillisecond)
 
 // The fifteen-command example with its loop raised to 100 passes.
 static void BM_ImmediateExample100Passes(benchmark::State &State) {
-  BenchApp App;
-  appendExampleBlock(*app.algorithm);
-  app.algorithm->select(1);
-  app.algorithm->setCurrentValue(100);
-  runWhole(State);
+  Session S(1);
+  appendExampleBlock(S.algorithm(), S.variables());
+  S.algorithm().select(1);
+  S.algorithm().setCurrentValue(100);
+  runWhole(State, S);
 }
 BENCHMARK(BM_ImmediateExample100Passes)->Unit(benchmark::kMicrosecond);
 
@@ -99,23 +81,24 @@ BENCHMARK(BM_ImmediateExample100Passes)->Unit(benchmark::kMicrosecond);
 // the pattern of the example (give, random, one draw of every kind in turn,
 // polylines of 27 points), so the run stops at the step cap.
 static void BM_ImmediateCappedThousandCommands(benchmark::State &State) {
-  BenchApp App;
-  Algorithm &A = *app.algorithm;
+  Session S(1);
+  Algorithm &A = S.algorithm();
+  VariableSet &V = S.variables();
   A.appendRepeatStart(1000000000);
   int Body = 0;
   for (int Round = 0; Body < 998; ++Round) {
-    Variable *Targets[] = {app.x, app.y, app.h, app.v, app.dx, app.dy};
-    A.appendArithmetic(app.max, ArithmeticOp::Give, 18);
-    A.appendArithmetic(app.min, ArithmeticOp::Give, 1);
+    Variable *Targets[] = {&V.x(), &V.y(), &V.h(), &V.v(), &V.dx(), &V.dy()};
+    A.appendArithmetic(&V.max(), ArithmeticOp::Give, 18);
+    A.appendArithmetic(&V.min(), ArithmeticOp::Give, 1);
     Body += 2;
     for (int T = 0; T < 6 && Body < 997; ++T, ++Body)
-      A.appendRandom(Targets[T], app.max, app.min);
+      A.appendRandom(Targets[T], &V.max(), &V.min());
     A.appendDraw(DrawKinds[Round % 9]);
     ++Body;
   }
   A.appendRepeatEnd();
   State.counters["commands"] = A.commandCount();
-  runWhole(State);
+  runWhole(State, S);
 }
 BENCHMARK(BM_ImmediateCappedThousandCommands)->Unit(benchmark::kMillisecond);
 

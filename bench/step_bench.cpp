@@ -2,6 +2,7 @@
 // the lookup of the next command must not depend on the length.
 #include <benchmark/benchmark.h>
 
+#include "exec/random.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 
@@ -16,8 +17,9 @@ static void BM_Step(benchmark::State &State) {
   A.select(Length / 2);
   A.insertArithmetic(&X, ArithmeticOp::Add, 1);
   A.rewind();
+  RandomGenerator Random(1);
   for (auto _ : State) {
-    if (A.step() < 1)
+    if (A.step(Random) < 1)
       A.rewind();
   }
   benchmark::DoNotOptimize(X.value());

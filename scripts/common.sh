@@ -26,9 +26,20 @@ ensure_packages() {
 }
 
 # Configures and builds one build tree: build_tree DIR [cmake options...]
+# [-- targets...]; without targets everything is built.
 build_tree() {
-  local dir=$1
+  local dir=$1 options=() targets=()
   shift
-  cmake -S "$QUOVADRIN_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  while (($#)) && [[ "$1" != "--" ]]; do
+    options+=("$1")
+    shift
+  done
+  (($#)) && shift
+  targets=("$@")
+  cmake -S "$QUOVADRIN_ROOT" -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  if ((${#targets[@]})); then
+    cmake --build "$dir" --target "${targets[@]}"
+  else
+    cmake --build "$dir"
+  fi
 }

@@ -8,36 +8,52 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/button.h"
-#include "app/screen_layout.h"
+#include "app/screen.h"
 #include "app/tool_panel_view.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
 #include "gfx/text_renderer.h"
 #include "images/png_file.h"
-#include "model/variable.h"
 
 namespace {
 
-int Width = 1280, Height = 1024;
-const char *Output = "preview.png";
+/// What the one frame shows; GLUT's display callback takes no arguments.
+struct Preview {
+  int Width = 1280;
+  int Height = 1024;
+  const char *Output = "preview.png";
+  Session Program{1};
+  EditorState State{Program.variables()};
+  std::unique_ptr<Screen> Widgets;
+};
 
-void drawListingSample() {
-  const char *Lines[] = {"Wiederhole 20 mal:", "Gib max den Wert 18", "Gib min den Wert 8",
+Preview *Shown = nullptr;
+
+void drawListingSample(const Preview &P) {
+  const char *Lines[] = {"Wiederhole 20 mal:",
+                         "Gib max den Wert 18",
+                         "Gib min den Wert 8",
                          "Zufallswert fuer x zwischen max und min",
-                         "Zufallswert fuer y zwischen max und min", "Zeichne Quadrat",
-                         "Addiere 3 zu x", "Subtrahiere 3 von x", "Multipliziere dx mit 2",
-                         "Zeichne Rasterlinie", "\xC4\xD6\xDC \xE4\xF6\xFC = \xC7 \xE9 \xE2 [\\] ^_` {|}~ \xDF",
+                         "Zufallswert fuer y zwischen max und min",
+                         "Zeichne Quadrat",
+                         "Addiere 3 zu x",
+                         "Subtrahiere 3 von x",
+                         "Multipliziere dx mit 2",
+                         "Zeichne Rasterlinie",
+                         "\xC4\xD6\xDC \xE4\xF6\xFC = \xC7 \xE9 \xE2 [\\] ^_` {|}~ \xDF",
                          "Wiederhole bis hier."};
-  glViewport(Width * 3 / 4, 0, Width / 4, Height);
+  glViewport(P.Width * 3 / 4, 0, P.Width / 4, P.Height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluOrtho2D(0, 256, 768, 0);
   glMatrixMode(GL_MODELVIEW);
   glColor4f(1, 1, 1, 1);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, app.alphabetTexture);
+  glBindTexture(GL_TEXTURE_2D, P.Widgets->alphabetTexture());
   for (int I = 0; I < static_cast<int>(sizeof(Lines) / sizeof(Lines[0])); ++I) {
     glLoadIdentity();
     glTranslatef(I == 0 || I == 11 ? 0 : 8, 25 + 10.0f * static_cast<float>(I), 0);
@@ -47,22 +63,25 @@ void drawListingSample() {
   glDisable(GL_TEXTURE_2D);
 }
 
-void drawPenMenuSample() {
-  glViewport(Width / 4, 0, Width / 2, Height);
+void drawPenMenuSample(Preview &P) {
+  glViewport(P.Width / 4, 0, P.Width / 2, P.Height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluOrtho2D(0, 512, 768, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  app.x->setValue(8);
-  app.y->setValue(10);
-  placePenMenu();
+  P.Program.variables().x().setValue(8);
+  P.Program.variables().y().setValue(10);
+  P.State.PenMenu.Corners = penMenuCorners(penCentre(P.Program.variables()));
+  ++P.State.PenMenu.Revision;
+  P.Widgets->sync(P.State);
   glColor4f(1, 1, 1, 1);
-  for (Button *Item : app.penMenu)
+  for (const Button *Item : P.Widgets->penMenu())
     Item->draw(GL_RENDER);
 }
 
-void save() {
+void save(const Preview &P) {
+  const int Width = P.Width, Height = P.Height;
   std::vector<unsigned char> Pixels(static_cast<size_t>(Width) * static_cast<size_t>(Height) * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
@@ -72,8 +91,8 @@ void save() {
   for (int Y = 0; Y < Height; ++Y)
     std::copy_n(&Pixels[static_cast<size_t>(Height - 1 - Y) * Row], Row,
                 &TopFirst[static_cast<size_t>(Y) * Row]);
-  if (!writePng(Output, Width, Height, 2, 3, TopFirst))
-    std::fprintf(stderr, "Cannot write %s\n", Output);
+  if (!writePng(P.Output, Width, Height, 2, 3, TopFirst))
+    std::fprintf(stderr, "Cannot write %s\n", P.Output);
 }
 
 void display() {
@@ -81,10 +100,10 @@ void display() {
   glClear(GL_COLOR_BUFFER_BIT);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  drawToolPanel();
-  drawPenMenuSample();
-  drawListingSample();
-  save();
+  drawToolPanel(Shown->State, *Shown->Widgets);
+  drawPenMenuSample(*Shown);
+  drawListingSample(*Shown);
+  save(*Shown);
   std::exit(0);
 }
 
@@ -92,18 +111,19 @@ void display() {
 
 int main(int argc, char **argv) {
   glutInit(&argc, argv);
+  static Preview P;
   if (argc == 4) {
-    Width = std::atoi(argv[1]);
-    Height = std::atoi(argv[2]);
-    Output = argv[3];
+    P.Width = std::atoi(argv[1]);
+    P.Height = std::atoi(argv[2]);
+    P.Output = argv[3];
   }
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
   glutInitWindowPosition(0, 0);
-  glutInitWindowSize(Width, Height);
+  glutInitWindowSize(P.Width, P.Height);
   glutCreateWindow("Quovadrin panel preview");
-  app.screenWidth = Width;
-  app.screenHeight = Height;
-  buildScreen();
+  P.State.Screen = {P.Width, P.Height};
+  P.Widgets = std::make_unique<Screen>(P.State);
+  Shown = &P;
   glutDisplayFunc(display);
   glutMainLoop();
   return 0;

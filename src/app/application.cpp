@@ -1,29 +1,24 @@
-// The Application object: builds everything the main loop works on.
+// The Application object: builds everything the main loop works on and draws
+// its frames.
 #include "app/application.h"
 
 #include <GL/freeglut.h>
-#include <ctime>
 
-#include "app/app_state.h"
-#include "app/example_algorithm.h"
-#include "app/glut_hooks.h"
-#include "app/screen_layout.h"
-#include "exec/drawing.h"
-#include "exec/random.h"
-#include "model/algorithm.h"
-#include "model/text_format.h"
+#include "app/canvas_picture.h"
+#include "app/display.h"
+#include "app/screen.h"
+#include "editor/listing_scroll.h"
+#include "exec/example_algorithm.h"
 
-Application::Application(int ArgCount, char **Args) {
+Application::Application(int ArgCount, char **Args, int32_t Seed)
+    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this), Ed(S, E, Win) {
   (void)ArgCount;
   (void)Args;
-  // The grid cell derives from the layout, not the screen: 20 x 20 units at
-  // every resolution.
-  app.cellWidth = app.cellHeight = static_cast<float>((app.layoutWidth / 2) / 25);
-  buildScreen();
-  app.algorithm = new Algorithm();
-  app.drawing = new Drawing();
-  installGlutHooks();
   initGraphicsState();
+  E.Screen = {glutGameModeGet(GLUT_GAME_MODE_WIDTH), glutGameModeGet(GLUT_GAME_MODE_HEIGHT)};
+  glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+  // The example block is appended once: a learner sees one loop, not two.
+  appendExampleBlock(S.algorithm(), S.variables());
 }
 
 Application::~Application() = default;
@@ -42,19 +37,20 @@ void initGraphicsState() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glClear(GL_DEPTH_BUFFER_BIT);
   glDisable(GL_DEPTH_TEST);
-
-  app.screenWidth = glutGameModeGet(GLUT_GAME_MODE_WIDTH);
-  app.screenHeight = glutGameModeGet(GLUT_GAME_MODE_HEIGHT);
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+}
 
-  app.seedValue = static_cast<int>(std::time(nullptr));
-  seedRandom(static_cast<uint32_t>(app.seedValue));
-  app.seedText = formatText("%i", app.seedValue);
+void Application::prepareFrame() {
+  Widgets->sync(E);
+  keepCurrentVisible(E, S.algorithm());
+}
 
-  app.interactionState = -1;
-  glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+void Application::drawFrame() {
+  prepareFrame();
+  Widgets->LastFrameShowedGrid = E.GridVisible;
+  display(S, E, *Widgets);
+}
 
-  // The example block is appended once: a learner sees one loop, not two.
-  appendExampleBlock(*app.algorithm);
-  resetModeDefaults();
+int Application::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+  return ::writeCanvasPicture(S, E, *Widgets, Path, Faults);
 }

@@ -1,15 +1,52 @@
-// Start-up of the program after game mode is entered: the screen, the
-// algorithm, the drawing, the OpenGL state and every AppState default.
+// The running program: its Session, the editor's state and the editor, the
+// Screen with every widget, and the window the editor talks to. Built after
+// game mode is entered, since the widgets need the GL context.
 #ifndef QUOVADRIN_APP_APPLICATION_H
 #define QUOVADRIN_APP_APPLICATION_H
 
+#include <memory>
+#include <string>
+
+#include "app/gl_window.h"
+#include "editor/editor.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
+
+class Screen;
+
 class Application {
 public:
-  Application(int ArgCount, char **Args);
+  /// Builds the screen, sets the fixed GL state, takes the screen size from
+  /// the game mode and appends the example algorithm. \p Seed seeds the
+  /// random generator and names the saved files.
+  Application(int ArgCount, char **Args, int32_t Seed);
   virtual ~Application();
+  Application(const Application &) = delete;
+  Application &operator=(const Application &) = delete;
+
+  /// Brings the widgets and the listing's scroll position up to date.
+  void prepareFrame();
+  /// prepareFrame, then one complete frame, shown at once.
+  void drawFrame();
+  /// The canvas as the last frame showed it, into the back buffer and from
+  /// there into a grey PNG at \p Path.
+  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
+
+  Session &session() { return S; }
+  EditorState &state() { return E; }
+  Editor &editor() { return Ed; }
+  Screen &screen() { return *Widgets; }
+
+private:
+  Session S;
+  EditorState E;
+  std::unique_ptr<Screen> Widgets;
+  GlWindow Win;
+  Editor Ed;
 };
 
-/// Fixed GL state, the real screen size, the seed and the example algorithm.
+/// Fixed GL state: smooth shading, nothing of the 3D pipeline, blending with
+/// source alpha, a white clear colour.
 void initGraphicsState();
 
 #endif

@@ -1,17 +1,15 @@
 // The Button's textured rectangle.
 #include "app/button.h"
 
-#include "gfx/png_texture.h"
-
 Button::Button(const std::string &IconPath, GLuint ListId, int PickName, int X, int Y, int Width,
                int Height)
-    : Button(loadPngTexture(IconPath), ListId, PickName, X, Y, Width, Height) {
+    : Button(loadPngTexture(IconPath).name(), ListId, PickName, X, Y, Width, Height) {
   // Only here: a Label, made through the protected constructor, compiles its
   // own text instead.
   rebuild();
 }
 
-Button::Button(int Texture, GLuint ListId, int PickName, int X, int Y, int Width, int Height)
+Button::Button(GLuint Texture, GLuint ListId, int PickName, int X, int Y, int Width, int Height)
     : PickName(PickName), ListId(ListId), X(X), Y(Y), Width(Width), Height(Height),
       Texture(Texture) {}
 
@@ -21,7 +19,7 @@ Button::~Button() = default;
 void Button::rebuild() {
   glNewList(ListId, GL_COMPILE);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(Texture));
+  glBindTexture(GL_TEXTURE_2D, Texture);
   glBegin(GL_POLYGON);
   glTexCoord2f(0, 0);
   glVertex2i(X, Y);
@@ -36,7 +34,7 @@ void Button::rebuild() {
   glEndList();
 }
 
-void Button::draw(GLenum Mode) {
+void Button::draw(GLenum Mode) const {
   (void)Mode; // the picture is the pick area
   glCallList(ListId);
 }

@@ -7,15 +7,18 @@
 #include <GL/gl.h>
 #include <string>
 
+#include "gfx/png_texture.h"
+
 class Button {
 public:
-  /// Loads the icon at \p IconPath and compiles the list \p ListId.
+  /// Loads the icon at \p IconPath and compiles the list \p ListId. An icon
+  /// that cannot be loaded leaves an untextured rectangle of the same place.
   Button(const std::string &IconPath, GLuint ListId, int PickName, int X, int Y, int Width,
          int Height);
   virtual ~Button();
 
   /// Draws the widget; \p Mode is the GL render mode in use (GL_RENDER or GL_SELECT).
-  virtual void draw(GLenum Mode);
+  virtual void draw(GLenum Mode) const;
   /// Recompiles the display list after a change of place or text.
   virtual void rebuild();
 
@@ -27,7 +30,8 @@ public:
   int y() const { return Y; }
   int width() const { return Width; }
   int height() const { return Height; }
-  int texture() const { return Texture; }
+  /// The icon's texture; 0 when the icon could not be loaded.
+  GLuint texture() const { return Texture; }
   /// Moves the widget; the caller rebuilds it.
   void setPosition(int NewX, int NewY) {
     X = NewX;
@@ -36,14 +40,13 @@ public:
 
 protected:
   /// For widgets that bring their own texture and compile their own list.
-  Button(int Texture, GLuint ListId, int PickName, int X, int Y, int Width, int Height);
+  Button(GLuint Texture, GLuint ListId, int PickName, int X, int Y, int Width, int Height);
 
   int PickName;
   GLuint ListId;
   int X, Y;
   int Width, Height;
-  /// A texture name, or the failure value of loadPngTexture.
-  int Texture;
+  GLuint Texture;
   Button *Next = nullptr;
 };
 

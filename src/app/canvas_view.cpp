@@ -3,56 +3,48 @@
 
 #include <GL/gl.h>
 
-#include "app/app_state.h"
 #include "app/button.h"
 #include "app/panel_view.h"
+#include "app/screen.h"
 #include "app/shape_renderer.h"
-#include "exec/drawing.h"
-#include "model/variable.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
 
 namespace {
 
-int ShownGridVisible = 1;
-
 void drawGrid() {
   glColor4f(0.85f, 0.85f, 0.85f, 1);
-  const float Width = static_cast<float>(app.layoutWidth / 2);
-  const float Height = static_cast<float>(app.layoutHeight);
+  const float Width = static_cast<float>(LayoutWidth / 2);
+  const float Height = static_cast<float>(LayoutHeight);
   glBegin(GL_LINES);
   for (int I = 1; I <= 25; ++I) {
-    glVertex2f(I * app.cellWidth, 0);
-    glVertex2f(I * app.cellWidth, Height);
+    glVertex2f(I * CellWidth, 0);
+    glVertex2f(I * CellWidth, Height);
   }
   // As many rows as the canvas is tall: 38 lines for 768 units.
-  const int Rows = static_cast<int>(static_cast<float>(app.layoutHeight) /
-                                    (static_cast<float>(app.layoutWidth) * 0.5f) * 26);
+  const int Rows = static_cast<int>(static_cast<float>(LayoutHeight) /
+                                    (static_cast<float>(LayoutWidth) * 0.5f) * 26);
   for (int I = 1; I < Rows; ++I) {
-    glVertex2f(0, I * app.cellHeight);
-    glVertex2f(Width, I * app.cellHeight);
+    glVertex2f(0, I * CellHeight);
+    glVertex2f(Width, I * CellHeight);
   }
   glEnd();
 }
 
-// Oldest first, so that later Shapes lie on top.
-void drawShapes() {
-  Drawing *Picture = app.drawing;
-  if (!Picture || Picture->count() == 0)
-    return;
-  Picture->rewind();
-  while (Picture->hasNext()) {
-    drawShape();
-    Picture->advance();
-  }
-  drawShape();
+// Oldest first, so that later Shapes lie on top. The walk follows the links
+// and leaves the Drawing's cursor alone.
+void drawShapes(const Drawing &Picture) {
+  for (const Shape *S = Picture.head(); S; S = S->next)
+    drawShape(*S);
 }
 
 // The grid cell of x and y without the offsets, while h and v are changed.
-void drawCellMarker() {
+void drawCellMarker(const VariableSet &Vars) {
   glPushMatrix();
   glLoadIdentity();
-  glTranslatef(app.x->value() * app.cellWidth + app.cellWidth / 2,
-               app.y->value() * app.cellHeight + app.cellHeight / 2, 0);
-  glScalef(app.cellWidth, app.cellHeight, 1);
+  glTranslatef(Vars.x().value() * CellWidth + CellWidth / 2,
+               Vars.y().value() * CellHeight + CellHeight / 2, 0);
+  glScalef(CellWidth, CellHeight, 1);
   glColor4f(0.6f, 0.6f, 0.6f, 1);
   glBegin(GL_LINE_LOOP);
   glVertex2f(-0.5f, -0.5f);
@@ -65,39 +57,36 @@ void drawCellMarker() {
 
 } // namespace
 
-void setCanvasView() { setPanelView(Panel::Canvas); }
+void setCanvasView(const ScreenSize &Size) { setPanelView(Panel::Canvas, Size); }
 
-void drawCanvasPicture(int GridVisible) {
+void drawCanvasPicture(const Session &S, bool GridVisible, int SelectedTool) {
   if (GridVisible) {
     drawGrid();
-    drawPenMarker(GL_RENDER);
+    drawPenMarker(GL_RENDER, S.variables(), S.templates(), SelectedTool);
   }
   if (GridVisible)
     glColor4f(0.5f, 0.5f, 0.5f, 1);
   else
     glColor4f(0, 0, 0, 1);
-  drawShapes();
+  drawShapes(S.drawing());
 }
 
-void drawCanvasOverlays() {
-  if (app.interactionState == 5) {
+void drawCanvasOverlays(const Session &S, const EditorState &E, const Screen &Widgets) {
+  if (E.Mode == InteractionMode::PenMenuOpen) {
     glColor4f(1, 1, 1, 1);
-    for (Button *MenuButton : app.penMenu)
-      if (MenuButton)
-        MenuButton->draw(GL_RENDER);
+    for (const Button *MenuButton : Widgets.penMenu())
+      MenuButton->draw(GL_RENDER);
     return;
   }
-  if (app.interactionState == 8 || app.interactionState == 9)
-    drawCellMarker();
+  if (E.Mode == InteractionMode::OffsetAbsolute || E.Mode == InteractionMode::OffsetRelative)
+    drawCellMarker(S.variables());
 }
 
-void rememberShownCanvas(int GridVisible) { ShownGridVisible = GridVisible; }
-
-void drawCanvasForPicture() {
+void drawCanvasForPicture(const Session &S, const EditorState &E, const Screen &Widgets) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_BLEND);
   glEnable(GL_LINE_SMOOTH);
-  setCanvasView();
+  setCanvasView(E.Screen);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  drawCanvasPicture(ShownGridVisible);
+  drawCanvasPicture(S, Widgets.LastFrameShowedGrid, E.SelectedTool);
 }

@@ -1,32 +1,32 @@
-// The display callback: the only place where a frame is drawn. The canvas
-// comes first, then the two side panels, which also cover anything a long
-// message drew past the canvas edge.
+// The frame: the canvas comes first, then the two side panels, which also
+// cover anything a long message drew past the canvas edge.
 #include "app/display.h"
 
 #include <GL/freeglut.h>
 
-#include "app/app_state.h"
 #include "app/canvas_view.h"
 #include "app/listing_view.h"
+#include "app/message_box.h"
+#include "app/screen.h"
 #include "app/tool_panel_view.h"
-#include "editor/message_box.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
 
-void display() {
+void display(const Session &S, const EditorState &E, const Screen &Widgets) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
   glEnable(GL_BLEND);
   glEnable(GL_LINE_SMOOTH);
 
-  setCanvasView();
+  setCanvasView(E.Screen);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_DEPTH_TEST);
-  rememberShownCanvas(app.gridVisible);
-  drawCanvasPicture(app.gridVisible);
-  drawCanvasOverlays();
-  if (app.messageVisible > 0 && app.messageBox)
-    app.messageBox->draw(GL_RENDER);
+  drawCanvasPicture(S, E.GridVisible, E.SelectedTool);
+  drawCanvasOverlays(S, E, Widgets);
+  if (E.Popup.Visible && Widgets.messageBox())
+    Widgets.messageBox()->draw(GL_RENDER);
 
-  drawToolPanel();
-  drawListingPanel();
+  drawToolPanel(E, Widgets);
+  drawListingPanel(S.algorithm(), E, Widgets.alphabetTexture());
   glutSwapBuffers();
 }

@@ -2,7 +2,7 @@
 #include "app/file_list.h"
 
 #include "app/atlas_panel.h"
-#include "files/saved_files.h"
+#include "editor/pick_name.h"
 #include "gfx/glyph.h"
 
 namespace {
@@ -33,10 +33,9 @@ std::string fittingText(const std::string &Name, float RightEdge) {
 
 } // namespace
 
-FileList::FileList(GLuint AtlasTexture, const char *Pattern) : Texture(AtlasTexture) {
-  SavedFileWindow Window = newestThatFit(scanSavedAlgorithms(Pattern), MaxFileListRows);
-  Names = std::move(Window.Shown);
-  Hidden = Window.Hidden;
+FileList::FileList(GLuint AtlasTexture, const SavedFileWindow &Shown) : Texture(AtlasTexture) {
+  Names = Shown.Shown;
+  Hidden = Shown.Hidden;
   EntryCount = static_cast<int>(Names.size());
   Height = FileListRowHeight * rowCount();
   Y = ListBottom - Height;
@@ -56,8 +55,8 @@ const std::string &FileList::entryName(int Index) const {
   return Names[static_cast<size_t>(Index)];
 }
 
-int FileList::entryForPickName(int PickName) const {
-  const int Index = PickName - FirstFileListPickName;
+int FileList::entryForPickName(int Pick) const {
+  const int Index = Pick - pickValue(PickName::FirstFileEntry);
   return (Index >= 0 && Index < EntryCount) ? Index : -1;
 }
 
@@ -93,7 +92,7 @@ void FileList::draw(GLenum Mode) const {
   // The row telling of older files has no pick name: it loads nothing.
   for (int I = 0; I < EntryCount; ++I) {
     const int Top = Y + FileListRowHeight * rowOfEntry(I);
-    glLoadName(static_cast<GLuint>(FirstFileListPickName + I));
+    glLoadName(static_cast<GLuint>(pickValue(PickName::FirstFileEntry) + I));
     emitFilledRectangle(X, Top, Width, FileListRowHeight);
   }
 }

@@ -8,23 +8,17 @@
 #include <string>
 #include <vector>
 
-/// The most rows the list shows: 60 rows of 12 units put its top at y = 10;
-/// one more would reach above the screen.
-constexpr int MaxFileListRows = 60;
-/// Pick name of entry 0; entry i is picked as FirstFileListPickName + i.
-constexpr int FirstFileListPickName = 70;
+#include "files/saved_files.h"
+
 /// Height of one row, drawn and picked alike.
 constexpr int FileListRowHeight = 12;
-/// Where the saved algorithm files are looked for.
-constexpr const char *SavedAlgorithmPattern = "vorpAlgorithms/*.alg";
 
 class FileList {
 public:
-  /// Scans \p Pattern (names sorted, so oldest first), lays out the panel and
-  /// compiles it. With more files than rows, the newest MaxFileListRows - 1
-  /// are shown under a top row that says how many older ones are left out.
-  /// Needs a current OpenGL context.
-  explicit FileList(GLuint AtlasTexture, const char *Pattern = SavedAlgorithmPattern);
+  /// Lays out the panel for the files of \p Shown and compiles it; when
+  /// files are left out, a top row says how many. Needs a current OpenGL
+  /// context.
+  FileList(GLuint AtlasTexture, const SavedFileWindow &Shown);
   /// Frees the display list; each press of the load Button makes a new list.
   virtual ~FileList();
   FileList(const FileList &) = delete;
@@ -39,8 +33,8 @@ public:
   /// File name of entry \p Index without its folder, empty when there is no
   /// such entry.
   const std::string &entryName(int Index) const;
-  /// The entry picked as \p PickName, or -1 when the name is none of ours.
-  int entryForPickName(int PickName) const;
+  /// The entry picked as \p Pick, or -1 when the name is none of ours.
+  int entryForPickName(int Pick) const;
   /// How many older files are left out of the list.
   int hiddenCount() const { return Hidden; }
   /// Rows drawn: the entries and, when files are left out, the row saying so.

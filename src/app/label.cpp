@@ -1,73 +1,43 @@
-// Composing a Label's text, compiling it with the atlas, and its pick area.
+// Compiling a Label's text with the atlas, and its pick area.
 #include "app/label.h"
 
-#include "app/ui_hooks.h"
+#include "editor/value_label.h"
 #include "gfx/text_renderer.h"
-#include "model/text_format.h"
-#include "model/variable.h"
 
 namespace {
 
-const std::string &nameOf(const Variable *V) {
-  static const std::string None;
-  return V ? V->name() : None;
-}
-
-void emitScaledText(const std::string &Text, float X, float Y, float PenX, int Texture) {
+void emitScaledText(const std::string &Text, float X, float Y, float PenX, GLuint Texture) {
   glLoadIdentity();
   glTranslatef(X, Y, 0);
   glScalef(LabelTextScale, LabelTextScale, LabelTextScale);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(Texture));
+  glBindTexture(GL_TEXTURE_2D, Texture);
   TextRenderer::emitText(Text.c_str(), PenX, 0, static_cast<float>(GlyphQuadSize));
 }
 
 } // namespace
 
-Label::Label(const char *Name, int CharWidth, int AtlasTexture, Variable *Target,
-             Variable *Operand, GLuint ListId, int PickName, int X, int Y, int Width, int Height)
-    : Button(AtlasTexture, ListId, PickName, X, Y, Width, Height), Name(Name),
-      CharWidth(CharWidth), Target(Target), Operand(Operand) {
-  composeOperandText();
+Label::Label(const ValueLabel &Model, int CharWidth, GLuint AtlasTexture, GLuint ListId, int X,
+             int Y, int Width, int Height)
+    : Button(AtlasTexture, ListId, pickValue(Model.pick()), X, Y, Width, Height), Model(Model),
+      CharWidth(CharWidth) {
   rebuild();
 }
 
 Label::~Label() = default;
 
-bool Label::isOperandOnly() const {
-  return PickName == 34 || PickName == 35 || PickName == 58 || PickName == 59;
-}
-
-void Label::composeOperandText() {
-  if (isOperandOnly())
-    Text = nameOf(Operand);
-  else
-    Text = nameOf(Target) + "=" + nameOf(Operand);
-}
-
-void Label::showOperand() {
-  composeOperandText();
-  rebuild();
-  requestRedisplay();
-}
-
-void Label::showValue() {
-  const int Value = Target ? Target->value() : 0;
-  if (isOperandOnly())
-    Text = formatText("%i", Value);
-  else
-    Text = formatText("%s=%i", nameOf(Target).c_str(), Value);
-  rebuild();
-  requestRedisplay();
+void Label::sync() {
+  if (CompiledRevision != Model.revision())
+    rebuild();
 }
 
 void Label::setDescription(const std::string &NewDescription) {
   Description = NewDescription;
-  HasDescription = 1;
+  HasDescription = true;
   rebuild();
-  requestRedisplay();
 }
 
 void Label::rebuild() {
+  CompiledRevision = Model.revision();
   glNewList(ListId, GL_COMPILE);
   glEnable(GL_TEXTURE_2D);
   glPushMatrix();
@@ -75,16 +45,18 @@ void Label::rebuild() {
     emitScaledText(Description, 5, static_cast<float>(Y), 0, Texture);
   glPopMatrix();
   glPushMatrix();
-  emitScaledText(Text, static_cast<float>(X), static_cast<float>(Y),
+  emitScaledText(Model.text(), static_cast<float>(X), static_cast<float>(Y),
                  HasDescription ? LabelTextOffset : 0, Texture);
   glPopMatrix();
   glDisable(GL_TEXTURE_2D);
   glEndList();
 }
 
+// The text the area covers is the Label's current one, so a pick is right
+// even before the next frame has compiled it.
 void Label::drawPickArea() const {
   const int Left = HasDescription ? 5 : X;
-  const int Right = X + static_cast<int>(Text.size()) * CharWidth;
+  const int Right = X + static_cast<int>(Model.text().size()) * CharWidth;
   glBegin(GL_POLYGON);
   glVertex2i(Left, Y);
   glVertex2i(Left, Y + CharWidth);
@@ -93,7 +65,7 @@ void Label::drawPickArea() const {
   glEnd();
 }
 
-void Label::draw(GLenum Mode) {
+void Label::draw(GLenum Mode) const {
   if (Mode == GL_SELECT)
     drawPickArea();
   else

@@ -5,10 +5,12 @@
 
 #include <GL/gl.h>
 
-#include "app/app_state.h"
 #include "app/panel_view.h"
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
 #include "gfx/text_renderer.h"
 #include "model/algorithm.h"
+#include "model/indentation.h"
 
 namespace {
 
@@ -29,9 +31,9 @@ void strip(float Top, float Bottom) {
 void triangle(float TipY, float BaseY) {
   glColor4f(0.85f, 0.85f, 0.85f, 1);
   glBegin(GL_TRIANGLES);
-  glVertex2f(static_cast<float>(app.layoutWidth / 8), TipY);
+  glVertex2f(static_cast<float>(LayoutWidth / 8), TipY);
   glVertex2f(60, BaseY);
-  glVertex2f(static_cast<float>(app.layoutWidth / 4 - 60), BaseY);
+  glVertex2f(static_cast<float>(LayoutWidth / 4 - 60), BaseY);
   glEnd();
 }
 
@@ -46,17 +48,17 @@ void drawBackground() {
   glEnd();
 }
 
-void drawScrollStrips(int CommandCount) {
+void drawScrollStrips(int ListingTop, int CommandCount) {
   strip(2, 23);
-  if (app.listingTop > 1)
+  if (ListingTop > 1)
     triangle(6, 20);
   strip(766, 745);
-  if (app.listingTop < CommandCount)
+  if (ListingTop < CommandCount)
     triangle(762, 748);
 }
 
-void drawHighlight(int Line) {
-  if (app.commandEditing == 1)
+void drawHighlight(int Line, bool CommandEditing) {
+  if (CommandEditing)
     glColor4f(0.85f, 0.85f, Line == 0 ? 0.85f : 0.8f, 1);
   else
     glColor4f(0.75f, 0.75f, 0.75f, 1);
@@ -70,85 +72,40 @@ void drawHighlight(int Line) {
   glColor4f(1, 1, 1, 1);
 }
 
-void drawSentence(const Command &C, int Line, int Level) {
+void drawSentence(const Command &C, int Line, int Level, GLuint AtlasTexture) {
   glEnable(GL_TEXTURE_2D);
   glPushMatrix();
   glLoadIdentity();
   glTranslatef(static_cast<float>(Level * ListingIndentStep), LineTop + LinePitch * Line, 0);
   glScalef(ListingTextScale, ListingTextScale, 1);
-  glBindTexture(GL_TEXTURE_2D, app.alphabetTexture);
+  glBindTexture(GL_TEXTURE_2D, AtlasTexture);
   TextRenderer::emitText(C.text().c_str(), 0, 0, 8);
   glPopMatrix();
   glDisable(GL_TEXTURE_2D);
 }
 
-// The level change a command makes for the lines after it.
-int levelAfter(const Command &C, int Level) {
-  if (C.kind() == CommandKind::RepeatStart)
-    return Level + 1;
-  return Level;
-}
-
-// The level a command itself stands at: an end closes its block first. An
-// end without an open block stays at the left edge.
-int levelOf(const Command &C, int Level) {
-  if (C.kind() == CommandKind::RepeatEnd && Level > 0)
-    return Level - 1;
-  return Level;
-}
-
-void drawLines(const Algorithm &A) {
+void drawLines(const Algorithm &A, const EditorState &E, GLuint AtlasTexture) {
   const Command *C = A.head();
-  int Level = 0;
-  for (int Position = 1; C && Position < app.listingTop; ++Position, C = C->next())
-    Level = levelAfter(*C, levelOf(*C, Level));
+  Indentation Levels;
+  for (int Position = 1; C && Position < E.ListingTop; ++Position, C = C->next())
+    Levels.levelOf(C->kind());
   for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
-    Level = levelOf(*C, Level);
+    const int Level = Levels.levelOf(C->kind());
     if (C == A.current())
-      drawHighlight(Line);
-    drawSentence(*C, Line, Level);
-    Level = levelAfter(*C, Level);
+      drawHighlight(Line, E.CommandEditing);
+    drawSentence(*C, Line, Level, AtlasTexture);
   }
 }
 
 } // namespace
 
-void setListingView() { setPanelView(Panel::Listing); }
-
-int listingIndentLevel(const Algorithm &A, const Command *Target) {
-  int Level = 0;
-  for (const Command *C = A.head(); C; C = C->next()) {
-    Level = levelOf(*C, Level);
-    if (C == Target)
-      return Level;
-    Level = levelAfter(*C, Level);
-  }
-  return 0;
-}
-
-void keepCurrentVisible() {
-  const Algorithm *A = app.algorithm;
-  if (!A || !A->current())
-    return;
-  int Position = 1;
-  for (const Command *C = A->head(); C && C != A->current(); C = C->next())
-    ++Position;
-  if (Position < app.listingTop)
-    app.listingTop = Position;
-  if (Position > app.listingTop + ListingVisibleLines - 1)
-    app.listingTop = Position - (ListingVisibleLines - 1);
-}
-
-void drawListingPanel() {
-  setListingView();
+void drawListingPanel(const Algorithm &A, const EditorState &E, GLuint AtlasTexture) {
+  setPanelView(Panel::Listing, E.Screen);
   drawBackground();
-  // The scroll position is settled before the strips are drawn, so that the
-  // triangles of a frame match the lines it shows.
-  keepCurrentVisible();
-  int Count = app.algorithm ? app.algorithm->commandCount() : 0;
-  drawScrollStrips(Count);
+  const int Count = A.commandCount();
+  drawScrollStrips(E.ListingTop, Count);
   glColor4f(1, 1, 1, 1);
   if (Count == 0)
     return;
-  drawLines(*app.algorithm);
+  drawLines(A, E, AtlasTexture);
 }

@@ -3,9 +3,10 @@
 #include <GL/freeglut.h>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "app/application.h"
-#include "app/glut_hooks.h"
+#include "app/glut_adapter.h"
 
 namespace {
 
@@ -38,8 +39,9 @@ int main(int argc, char **argv) {
   // The report must reach a pipe before the window takes over.
   std::fflush(stdout);
   glutEnterGameMode();
-  Application Quovadrin(argc, argv);
-  registerCallbacks();
+  // The start time seeds the learner's random numbers and names the files.
+  Application Quovadrin(argc, argv, static_cast<int32_t>(std::time(nullptr)));
+  attachGlutCallbacks(Quovadrin);
   glutMainLoop();
   return 0;
 }

@@ -4,27 +4,25 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/app_state.h"
-
-PanelRect panelRect(Panel Which) {
-  const int W = app.screenWidth, H = app.screenHeight;
+PanelRect panelRect(Panel Which, const ScreenSize &Screen) {
+  const int W = Screen.Width, H = Screen.Height;
   switch (Which) {
   case Panel::Tool:
-    return {0, 0, W / 4, H, app.layoutWidth / 4};
+    return {0, 0, W / 4, H, LayoutWidth / 4};
   case Panel::Canvas:
-    return {W / 4, 0, W / 2, H, app.layoutWidth / 2};
+    return {W / 4, 0, W / 2, H, LayoutWidth / 2};
   case Panel::Listing:
-    return {W * 3 / 4, 0, W / 4, H, app.layoutWidth / 4};
+    return {W * 3 / 4, 0, W / 4, H, LayoutWidth / 4};
   }
-  return {0, 0, W, H, app.layoutWidth};
+  return {0, 0, W, H, LayoutWidth};
 }
 
-void setPanelView(Panel Which) {
-  const PanelRect R = panelRect(Which);
+void setPanelView(Panel Which, const ScreenSize &Screen) {
+  const PanelRect R = panelRect(Which, Screen);
   glViewport(R.X, R.Y, R.Width, R.Height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluOrtho2D(0, R.LayoutWidth, app.layoutHeight, 0);
+  gluOrtho2D(0, R.LayoutWidth, LayoutHeight, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }

@@ -4,7 +4,7 @@
 #ifndef QUOVADRIN_APP_PANEL_VIEW_H
 #define QUOVADRIN_APP_PANEL_VIEW_H
 
-enum class Panel { Tool, Canvas, Listing };
+#include "editor/screen_space.h"
 
 /// A panel's viewport in screen pixels and its width in layout units.
 struct PanelRect {
@@ -12,9 +12,9 @@ struct PanelRect {
   int LayoutWidth;
 };
 
-PanelRect panelRect(Panel Which);
+PanelRect panelRect(Panel Which, const ScreenSize &Screen);
 /// Sets the panel's viewport and orthographic projection and loads the
 /// identity into the modelview matrix.
-void setPanelView(Panel Which);
+void setPanelView(Panel Which, const ScreenSize &Screen);
 
 #endif

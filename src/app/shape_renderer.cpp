@@ -6,11 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/app_state.h"
-#include "exec/drawing.h"
+#include "editor/screen_space.h"
+#include "exec/pen_templates.h"
 #include "exec/shape.h"
-#include "exec/shape_creation.h"
-#include "model/variable.h"
+#include "exec/variable_set.h"
 
 namespace {
 
@@ -33,10 +32,10 @@ constexpr int CircleVertices = 100;
 constexpr int BezierSteps = 20;
 
 void placeUnitBox(const Placement &P) {
-  glTranslatef(P.Column * app.cellWidth + P.OffsetX + app.cellWidth * 0.5f, 0, 0);
-  glTranslatef(0, P.Row * app.cellHeight + P.OffsetY + app.cellHeight * 0.5f, 0);
+  glTranslatef(P.Column * CellWidth + P.OffsetX + CellWidth * 0.5f, 0, 0);
+  glTranslatef(0, P.Row * CellHeight + P.OffsetY + CellHeight * 0.5f, 0);
   glRotatef(static_cast<float>(P.Rotation), 0, 0, 1);
-  glScalef(P.Width * app.cellWidth, P.Height * app.cellHeight, 1);
+  glScalef(P.Width * CellWidth, P.Height * CellHeight, 1);
 }
 
 void unitSquare(GLenum Primitive) {
@@ -137,8 +136,6 @@ void drawFigure(const Figure &F) {
   }
 }
 
-bool isDrawnKind(int Kind) { return (Kind >= 1 && Kind <= 3) || (Kind >= 7 && Kind <= 12); }
-
 } // namespace
 
 void drawQuadraticBezier(Point P0, Point P1, Point P2) {
@@ -149,9 +146,9 @@ void drawQuadraticBezier(Point P0, Point P1, Point P2) {
   }
 }
 
-void drawShapeRecord(const Shape &S) {
-  int Kind = static_cast<int>(S.kind);
-  if (!isDrawnKind(Kind))
+void drawShape(const Shape &S) {
+  const int Kind = static_cast<int>(S.kind);
+  if (!isDrawnShapeKind(Kind))
     return;
   glPushMatrix();
   glLoadIdentity();
@@ -165,26 +162,22 @@ void drawShapeRecord(const Shape &S) {
   glPopMatrix();
 }
 
-void drawShape() {
-  if (app.drawing && app.drawing->cursor())
-    drawShapeRecord(*app.drawing->cursor());
-}
-
-void drawPenMarker(GLenum Mode) {
+void drawPenMarker(GLenum Mode, const VariableSet &Vars, const PenTemplates &Templates,
+                   int SelectedTool) {
   glPushMatrix();
   glColor4f(0, 0, 0, 1);
-  placeUnitBox({app.x->value(), app.y->value(), app.dx->value(), app.dy->value(), app.h->value(),
-                app.v->value(), app.d->value()});
+  placeUnitBox({Vars.x().value(), Vars.y().value(), Vars.dx().value(), Vars.dy().value(),
+                Vars.h().value(), Vars.v().value(), Vars.d().value()});
   if (Mode == GL_SELECT) {
     unitSquare(GL_POLYGON);
     glPopMatrix();
     return;
   }
   unitSquare(GL_LINE_LOOP);
-  if (app.selectedTool != static_cast<int>(ShapeKind::Square) && isDrawnKind(app.selectedTool)) {
-    drawFigure({app.selectedTool, app.lineOrientation, app.templatePoints, app.templateLineEnds,
-                app.templatePolyPoints, app.templatePolyMidpoints,
-                polylinePointCount(app.n->value())});
+  if (SelectedTool != static_cast<int>(ShapeKind::Square) && isDrawnShapeKind(SelectedTool)) {
+    drawFigure({SelectedTool, Templates.LineOrientation, Templates.Points, Templates.LineEnds,
+                Templates.PolyPoints, Templates.PolyMidpoints,
+                polylinePointCount(Vars.n().value())});
   }
   glPopMatrix();
 }

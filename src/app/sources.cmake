@@ -1,23 +1,23 @@
-# The application state, the example algorithm and the computed layout
-# geometry hold no GL: they belong to the core, so that tests of the other
-# subsystems can use them.
-list(APPEND CORE_SOURCES
-  app/app_state.cpp
-  app/example_algorithm.cpp
-  app/screen_geometry.cpp
-)
-list(APPEND GRAPHICS_SOURCES
+# The window: GLUT callbacks, the views that draw the state, the widgets and
+# start-up. The entry point (main.cpp) is built into the program alone.
+add_library(quovadrin_app STATIC
   app/application.cpp
-  app/button.cpp
-  app/display.cpp
-  app/glut_hooks.cpp
-  app/label.cpp
-  app/screen_layout.cpp
-  app/tool_panel_view.cpp
-  app/shape_renderer.cpp
-  app/canvas_view.cpp
-  app/panel_view.cpp
-  app/listing_view.cpp
   app/atlas_panel.cpp
+  app/background.cpp
+  app/button.cpp
+  app/canvas_picture.cpp
+  app/canvas_view.cpp
+  app/display.cpp
   app/file_list.cpp
+  app/gl_window.cpp
+  app/glut_adapter.cpp
+  app/label.cpp
+  app/listing_view.cpp
+  app/message_box.cpp
+  app/panel_view.cpp
+  app/screen.cpp
+  app/shape_renderer.cpp
+  app/tool_panel_view.cpp
 )
+target_link_libraries(quovadrin_app PUBLIC quovadrin_model quovadrin_exec quovadrin_files
+                      quovadrin_editor quovadrin_gfx GLUT::GLUT)

@@ -4,11 +4,11 @@
 
 #include <GL/gl.h>
 
-#include "app/app_state.h"
 #include "app/button.h"
 #include "app/file_list.h"
-#include "app/label.h"
 #include "app/panel_view.h"
+#include "app/screen.h"
+#include "editor/editor_state.h"
 #include "model/variable.h"
 
 namespace {
@@ -25,12 +25,9 @@ void drawShadedRectangle(float X0, float Y0, float X1, float Y1) {
   glEnd();
 }
 
-bool isToolName(int PickName) {
-  return (PickName >= 1 && PickName <= 3) || (PickName >= 7 && PickName <= 12);
-}
-
-void drawToolHighlight() {
-  const Button *Tool = isToolName(app.selectedTool) ? findToolWidget(app.selectedTool) : nullptr;
+void drawToolHighlight(const EditorState &E, const Screen &Widgets) {
+  const Button *Tool =
+      isToolPick(E.SelectedTool) ? Widgets.findToolWidget(E.SelectedTool) : nullptr;
   if (!Tool)
     return;
   const auto X = static_cast<float>(Tool->x());
@@ -38,8 +35,8 @@ void drawToolHighlight() {
   drawShadedRectangle(X, Y, X + 50, Y + 50);
 }
 
-void drawFieldRowBar() {
-  const float K = static_cast<float>(app.selectedFieldRow);
+void drawFieldRowBar(const EditorState &E) {
+  const float K = static_cast<float>(E.SelectedFieldRow);
   glColor4f(0.75f, 0.75f, 0.75f, 1);
   glBegin(GL_POLYGON);
   glVertex2f(4, 415 + 10 * K);
@@ -49,50 +46,49 @@ void drawFieldRowBar() {
   glEnd();
 }
 
-bool isHighlightableControl(int PickName) {
-  return PickName == 13 || PickName == 14 || PickName == 34 || PickName == 35 || PickName == 58 ||
-         PickName == 59;
+bool isDiceOrRepeat(PickName Control) {
+  return Control == PickName::Dice || Control == PickName::Repeat;
 }
 
-void drawControlHighlight() {
-  if (!isHighlightableControl(app.selectedControl))
+bool isHighlightableControl(PickName Control) {
+  return isDiceOrRepeat(Control) || Control == PickName::Count ||
+         Control == PickName::RandomTarget || Control == PickName::Upper ||
+         Control == PickName::Lower;
+}
+
+void drawControlHighlight(const EditorState &E, const Screen &Widgets) {
+  if (!isHighlightableControl(E.SelectedControl))
     return;
-  const Button *Control = findToolWidget(app.selectedControl);
+  const Button *Control = Widgets.findToolWidget(pickValue(E.SelectedControl));
   if (!Control)
     return;
   const auto X = static_cast<float>(Control->x());
   const auto Y = static_cast<float>(Control->y());
   const auto W = static_cast<float>(Control->width());
   const auto H = static_cast<float>(Control->height());
-  if (app.selectedControl == 13 || app.selectedControl == 14) {
+  if (isDiceOrRepeat(E.SelectedControl)) {
     drawShadedRectangle(X, Y, X + W, Y + H);
     return;
   }
   // The Labels of the random/repeat area: as wide as the operand they show.
-  const auto *Field = static_cast<const Label *>(Control);
-  const auto Length = static_cast<float>(Field->operand() ? Field->operand()->name().size() : 0);
+  const ValueLabel *Field = E.Labels.byPick(pickValue(E.SelectedControl));
+  const Variable *Operand = Field ? Field->operand() : nullptr;
+  const auto Length = static_cast<float>(Operand ? Operand->name().size() : 0);
   drawShadedRectangle(X, Y, X + Length * W, Y + H);
 }
 
 } // namespace
 
-Button *findToolWidget(int PickName) {
-  for (Button *Widget = app.toolChain; Widget; Widget = Widget->next())
-    if (Widget->pickName() == PickName)
-      return Widget;
-  return nullptr;
-}
-
-void drawToolPanel() {
-  setPanelView(Panel::Tool);
-  glCallList(app.backgroundList);
-  drawToolHighlight();
-  drawFieldRowBar();
-  drawControlHighlight();
+void drawToolPanel(const EditorState &E, const Screen &Widgets) {
+  setPanelView(Panel::Tool, E.Screen);
+  glCallList(Widgets.backgroundList());
+  drawToolHighlight(E, Widgets);
+  drawFieldRowBar(E);
+  drawControlHighlight(E, Widgets);
   glColor4f(1, 1, 1, 1);
-  for (Button *Widget = app.toolChain; Widget; Widget = Widget->next())
+  for (const Button *Widget = Widgets.toolChain(); Widget; Widget = Widget->next())
     Widget->draw(GL_RENDER);
   // The saved-file list, while it is shown, lies over the widgets.
-  if (app.fileListVisible == 1 && app.fileList)
-    app.fileList->draw(GL_RENDER);
+  if (E.FileListVisible && Widgets.fileList())
+    Widgets.fileList()->draw(GL_RENDER);
 }

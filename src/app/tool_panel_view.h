@@ -3,12 +3,10 @@
 #ifndef QUOVADRIN_APP_TOOL_PANEL_VIEW_H
 #define QUOVADRIN_APP_TOOL_PANEL_VIEW_H
 
-class Button;
+class Screen;
+struct EditorState;
 
 /// Draws the whole tool panel into the left quarter of the screen.
-void drawToolPanel();
-
-/// The widget of the tool chain with pick name \p PickName, or null.
-Button *findToolWidget(int PickName);
+void drawToolPanel(const EditorState &E, const Screen &Widgets);
 
 #endif

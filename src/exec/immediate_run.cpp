@@ -3,36 +3,30 @@
 // Variables.
 #include "exec/immediate_run.h"
 
-#include "app/app_state.h"
-#include "exec/drawing.h"
+#include "exec/session.h"
 #include "exec/shape_creation.h"
-#include "model/algorithm.h"
 
 namespace {
 
 /// The run's start: values set aside, counters reset, cursor on the first
 /// Command, an empty picture, and the first Shape when that Command draws.
-void beginImmediateRun() {
-  saveUserValues();
-  app.algorithm->resetCounters();
-  app.algorithm->rewind();
-  app.drawing->clear();
-  createShapeForCurrent();
+void beginImmediateRun(Session &S) {
+  S.run().SavedValues = S.variables().values();
+  S.algorithm().resetCounters();
+  S.algorithm().rewind();
+  S.drawing().clear();
+  createShapeForCurrent(S);
 }
 
-void finishImmediateRun() {
-  app.gridVisible = 0;
-  restoreUserValues();
-  refreshValueLabels();
-}
+void finishImmediateRun(Session &S) { S.variables().setValues(S.run().SavedValues); }
 
 } // namespace
 
-ImmediateRunResult runWholeAlgorithm() {
-  beginImmediateRun();
+ImmediateRunResult runWholeAlgorithm(Session &S) {
+  beginImmediateRun(S);
   ImmediateRunResult Result;
   for (;;) {
-    int StepResult = app.algorithm->step();
+    const int StepResult = S.algorithm().step(S.random());
     ++Result.Steps;
     if (StepResult < 1)
       break;
@@ -40,31 +34,32 @@ ImmediateRunResult runWholeAlgorithm() {
       Result.Outcome = ImmediateRunOutcome::StepCapReached;
       break;
     }
-    createShapeForCurrent();
+    createShapeForCurrent(S);
   }
-  finishImmediateRun();
+  finishImmediateRun(S);
   return Result;
 }
 
-ImmediateRunResult runUpToCommand(int32_t Target) {
-  beginImmediateRun();
+ImmediateRunResult runUpToCommand(Session &S, int32_t Target) {
+  beginImmediateRun(S);
   ImmediateRunResult Result;
-  while (app.algorithm->currentNumber() != Target) {
+  Algorithm &A = S.algorithm();
+  while (A.currentNumber() != Target) {
     if (Result.Steps >= ImmediateStepCap) {
       Result.Outcome = ImmediateRunOutcome::StepCapReached;
       break;
     }
-    int StepResult = app.algorithm->step();
+    const int StepResult = A.step(S.random());
     ++Result.Steps;
     if (StepResult < 1)
       break;
-    createShapeForCurrent();
+    createShapeForCurrent(S);
   }
   // The chosen Command's own effect; a draw command has none, and its Shape
   // was made on arrival.
-  app.algorithm->step();
+  A.step(S.random());
   ++Result.Steps;
-  app.algorithm->select(Target);
-  finishImmediateRun();
+  A.select(Target);
+  finishImmediateRun(S);
   return Result;
 }

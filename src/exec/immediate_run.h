@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class Session;
+
 /// The most steps an immediate run makes before it gives up.
 constexpr int ImmediateStepCap = 100001;
 
@@ -25,12 +27,12 @@ struct ImmediateRunResult {
 };
 
 /// Runs the whole algorithm from its first Command. The cursor stays where
-/// the run ended; gridVisible becomes 0.
-ImmediateRunResult runWholeAlgorithm();
+/// the run ended.
+ImmediateRunResult runWholeAlgorithm(Session &S);
 
 /// Runs from the first Command until execution arrives at the Command
 /// numbered \p Target, then performs that Command once more (without making
-/// a Shape) and makes it current again; gridVisible becomes 0.
-ImmediateRunResult runUpToCommand(int32_t Target);
+/// a Shape) and makes it current again.
+ImmediateRunResult runUpToCommand(Session &S, int32_t Target);
 
 #endif

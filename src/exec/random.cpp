@@ -1,17 +1,7 @@
-// Linear congruential generator shared by the whole program.
+// The generator's one step.
 #include "exec/random.h"
 
-namespace {
-uint32_t State = 1;
-} // namespace
-
-void seedRandom(uint32_t Seed) { State = Seed; }
-
-int nextRandom() {
+int RandomGenerator::nextRandom() {
   State = State * 214013u + 2531011u;
   return static_cast<int>((State >> 16) & 0x7fffu);
 }
-
-uint32_t randomState() { return State; }
-
-void setRandomState(uint32_t NewState) { State = NewState; }

@@ -1,35 +1,44 @@
-// The animated run: one step of the Algorithm per idle call of the window
-// system, a busy-wait after each step, a redraw of the whole screen. The
-// window system is reached only through the AppState hooks, so a test can
-// drive idleStep by hand.
+// The animated run, without the window: its start, one step, its normal end
+// and its abort, all on a Session. The editor calls these from the window's
+// idle callback and adds what the screen needs (labels, frames, the pause).
 #ifndef QUOVADRIN_EXEC_RUN_H
 #define QUOVADRIN_EXEC_RUN_H
 
-/// The run snapshot: the ten user values into savedValues, the Drawing
-/// cleared, runStart := the current Command's number (-1 without one), loop
+class Session;
+
+/// The run snapshot: the ten user values into SavedValues, the Drawing
+/// cleared, Start := the current Command's number (-1 without one), loop
 /// counters reset and the cursor rewound. Loading a file takes it too, so
 /// that the next click puts the values back as after an aborted run.
-void takeRunSnapshot();
+void takeRunSnapshot(Session &S);
 
-/// Begins an animated run unless one is active (runStart not 0).
-void startRun();
+/// Begins an animated run: the snapshot, the pace set back to its start, and
+/// the first Shape when the first Command draws. Does nothing and returns
+/// false while a run is active.
+bool startRun(Session &S);
 
-/// One animation step; the idle callback while a run is active.
-void idleStep();
+/// One step of an active run: execute the current Command and, on arrival
+/// at a draw command, make its Shape. Returns the step's result
+/// (Algorithm::step): above 1 when a loop has just finished, below 1 when
+/// the run has come to its end, which then also winds the run up: the
+/// command current at its start is current again, no run is active, and the
+/// Variables keep their values. Without an active run, returns 0 and changes
+/// nothing.
+int stepRun(Session &S);
+
+/// The pace after a step: each arrival at a loop end halves the busy-wait,
+/// each finished loop (a step result of twice its count) stretches it by
+/// that result. Held at INT_MAX, so deep loops cannot overflow it.
+void updateStepDelay(Session &S, int StepResult);
 
 /// Stops an active run: the cursor goes back to where the run began and the
 /// ten user Variables get their values from before it. The picture so far
-/// stays. Nothing happens when no run is active.
-void abortRun();
+/// stays. Returns false, changing nothing, when no run is active.
+bool abortRun(Session &S);
 
 /// Counts from 1 up to \p Length (Length - 1 increments, none for
 /// Length <= 1) in a way the optimiser cannot remove; returns the count
 /// reached. This is the animation's pace.
 int busyWait(int Length);
-
-/// The wait idleStep uses after each step; busyWait unless replaced. Tests
-/// put in a recorder so that a run costs no time; null restores busyWait.
-using StepWaitFunction = void (*)(int Length);
-void setStepWait(StepWaitFunction Wait);
 
 #endif

@@ -1,77 +1,29 @@
-// Shapes from draw commands, via the shared template buffers.
+// Shapes from draw commands, via the Session's pen templates.
 #include "exec/shape_creation.h"
 
-#include <algorithm>
-
-#include "app/app_state.h"
-#include "exec/drawing.h"
-#include "exec/shape_geometry.h"
-#include "model/algorithm.h"
-#include "model/variable.h"
+#include "exec/session.h"
 
 namespace {
 
-void toggleLineOrientation() { app.lineOrientation = (app.lineOrientation + 1) % 2; }
-
-ShapePlacement currentPlacement() {
-  return {app.x->value(), app.y->value(),  app.h->value(), app.v->value(),
-          app.dx->value(), app.dy->value(), app.d->value()};
+ShapePlacement currentPlacement(const VariableSet &V) {
+  return {V.x().value(),  V.y().value(),  V.h().value(), V.v().value(),
+          V.dx().value(), V.dy().value(), V.d().value()};
 }
 
 } // namespace
 
-int polylinePointCount(int N) { return std::clamp(N, 0, TemplatePolyCapacity); }
-
-int fillShapeTemplate(ShapeKind Kind) {
-  switch (Kind) {
-  case ShapeKind::Square:
-  case ShapeKind::Circle:
-  case ShapeKind::FilledSquare:
-  case ShapeKind::FilledCircle:
-  case ShapeKind::FilledBlob:
-    return 0;
-  case ShapeKind::Blob:
-    generateBlobOutline(app.templatePoints);
-    return 0;
-  case ShapeKind::RasterLine:
-    toggleLineOrientation();
-    return 0;
-  case ShapeKind::FreeLine:
-    generateFreeLineEnds(app.templateLineEnds);
-    toggleLineOrientation();
-    return 0;
-  case ShapeKind::SoftLine:
-    generateSoftLineOutline(app.templatePoints);
-    toggleLineOrientation();
-    return 0;
-  case ShapeKind::RasterPolyline: {
-    int N = polylinePointCount(app.n->value());
-    generateRasterPolyline(app.templatePolyPoints, N);
-    return N;
-  }
-  case ShapeKind::FreePolyline: {
-    int N = polylinePointCount(app.n->value());
-    generateFreePolyline(app.templatePolyPoints, N);
-    return N;
-  }
-  case ShapeKind::SoftPolyline: {
-    int N = polylinePointCount(app.n->value());
-    generateSoftPolyline(app.templatePolyPoints, app.templatePolyMidpoints, N);
-    return N;
-  }
-  }
-  return 0;
+int fillToolTemplate(Session &S, ShapeKind Kind) {
+  return fillShapeTemplate(S.templates(), Kind, S.variables().n().value(), S.random());
 }
 
-void createShapeForCurrent() {
-  if (!app.algorithm || !app.drawing)
-    return;
-  const Command *Current = app.algorithm->current();
+void createShapeForCurrent(Session &S) {
+  const Command *Current = S.algorithm().current();
   if (!Current || Current->kind() != CommandKind::Draw)
     return;
   const ShapeKind Kind = static_cast<ShapeKind>(Current->value());
-  const ShapePlacement P = currentPlacement();
-  Drawing &D = *app.drawing;
+  const ShapePlacement P = currentPlacement(S.variables());
+  const PenTemplates &T = S.templates();
+  Drawing &D = S.drawing();
   switch (Kind) {
   case ShapeKind::FilledSquare:
   case ShapeKind::FilledCircle:
@@ -84,45 +36,44 @@ void createShapeForCurrent() {
     D.addCircle(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation);
     return;
   case ShapeKind::Blob:
-    fillShapeTemplate(Kind);
-    D.addBlob(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation,
-              app.templatePoints);
+    fillToolTemplate(S, Kind);
+    D.addBlob(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation, T.Points);
     return;
   case ShapeKind::RasterLine:
-    fillShapeTemplate(Kind);
+    fillToolTemplate(S, Kind);
     D.addRasterLine(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation,
-                    app.lineOrientation);
+                    T.LineOrientation);
     return;
   case ShapeKind::FreeLine: {
-    fillShapeTemplate(Kind);
+    fillToolTemplate(S, Kind);
     // The template keeps the ends in draw order; the Shape pairs them up as
     // first x, first y, second x, second y.
-    const float *E = app.templateLineEnds;
+    const float *E = T.LineEnds;
     D.addFreeLine(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation,
-                  app.lineOrientation, E[0], E[2], E[1], E[3]);
+                  T.LineOrientation, E[0], E[2], E[1], E[3]);
     return;
   }
   case ShapeKind::SoftLine:
-    fillShapeTemplate(Kind);
-    D.addSoftLine(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation,
-                  app.templatePoints, app.lineOrientation);
+    fillToolTemplate(S, Kind);
+    D.addSoftLine(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation, T.Points,
+                  T.LineOrientation);
     return;
   case ShapeKind::RasterPolyline: {
-    int N = fillShapeTemplate(Kind);
+    const int N = fillToolTemplate(S, Kind);
     D.addRasterPolyline(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation, N,
-                        app.templatePolyPoints);
+                        T.PolyPoints);
     return;
   }
   case ShapeKind::FreePolyline: {
-    int N = fillShapeTemplate(Kind);
+    const int N = fillToolTemplate(S, Kind);
     D.addFreePolyline(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation, N,
-                      app.templatePolyPoints);
+                      T.PolyPoints);
     return;
   }
   case ShapeKind::SoftPolyline: {
-    int N = fillShapeTemplate(Kind);
+    const int N = fillToolTemplate(S, Kind);
     D.addSoftPolyline(P.Column, P.Row, P.OffsetX, P.OffsetY, P.Width, P.Height, P.Rotation, N,
-                      app.templatePolyPoints, app.templatePolyMidpoints);
+                      T.PolyPoints, T.PolyMidpoints);
     return;
   }
   }

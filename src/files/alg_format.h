@@ -1,5 +1,6 @@
 // The .alg text: a banner of four header lines, then one line per Command,
-// indented by two spaces per open repeat block, every line ended by CR LF.
+// indented by two spaces per open repeat block (the listing's rule), every
+// line ended by CR LF.
 // Written to any byte sink, so files, tests and the fuzzer share one writer.
 #ifndef QUOVADRIN_FILES_ALG_FORMAT_H
 #define QUOVADRIN_FILES_ALG_FORMAT_H
@@ -16,14 +17,10 @@ using TextSink = std::function<bool(const char *Data, size_t Size)>;
 /// The banner every .alg file starts with, CR LF line ends included.
 extern const char AlgorithmFileHeader[];
 
-/// How a sentence moves the indentation: a repeat start opens a block, a
-/// repeat end closes one, everything else leaves it.
-enum class RepeatMark { None, Start, End };
-RepeatMark repeatMarkOf(const std::string &Sentence);
-
-/// Writes the header and one line per Command, walking the list with rewind
-/// and moveNext; once the walk has begun the Algorithm is rewound at the end,
-/// so its first Command is current. Returns false when the sink refused.
+/// Writes the header and one line per Command, first to last. The walk does
+/// not move the cursor; once a command has been written the Algorithm is
+/// rewound, so after a save its first Command is current. Returns false
+/// when the sink refused.
 bool writeAlgorithmText(Algorithm &A, const TextSink &Sink);
 
 /// The whole text in memory.

@@ -5,11 +5,15 @@
 
 #include <cstring>
 
-#include "files/alg_words.h"
 #include "model/algorithm.h"
+#include "model/text_scan.h"
 #include "model/variable.h"
 
 namespace {
+
+// Words of a line are separated by spaces and apostrophes; tabs do not
+// separate them.
+constexpr std::string_view WordSeparators = " '";
 
 // The longest a piece read at once can be: one byte of the 1000-byte line
 // buffer is the terminating zero.
@@ -20,7 +24,7 @@ struct StartValue {
   int32_t Value;
 };
 const StartValue StartValues[AlgorithmFileReader::SlotCount] = {
-    {"x", 0}, {"y", 0}, {"dx", 1}, {"dy", 1}, {"h", 0},
+    {"x", 0}, {"y", 0}, {"dx", 1}, {"dy", 1},   {"h", 0},
     {"v", 0}, {"d", 0}, {"n", 27}, {"max", 10}, {"min", 0}};
 
 struct NamedSlot {
@@ -98,10 +102,10 @@ void parseArithmetic(const AlgorithmFileReader &Reader, std::string_view Line,
     return;
   std::string_view Words[5];
   const size_t Needed = F.NameWord > F.ValueWord ? F.NameWord : F.ValueWord;
-  if (splitWords(Line, Words, Needed) < Needed)
+  if (splitWords(Line, WordSeparators, Words, Needed) < Needed)
     return;
-  Reader.algorithm()->appendArithmetic(Reader.findVariable(nameOfWord(Words[F.NameWord - 1])),
-                                       F.Op, scanInteger(Words[F.ValueWord - 1]));
+  Reader.algorithm()->appendArithmetic(Reader.findVariable(nameOfWord(Words[F.NameWord - 1])), F.Op,
+                                       readInteger(Words[F.ValueWord - 1], NumberBase::Prefixed));
 }
 
 } // namespace
@@ -200,7 +204,7 @@ bool AlgorithmFileReader::parseDraw(std::string_view Line) {
 // names after "zwischen"; a line without a target name fills x.
 void AlgorithmFileReader::parseRandom(std::string_view Line) {
   std::string_view Words[3];
-  const size_t Count = splitWords(Line, Words, 3);
+  const size_t Count = splitWords(Line, WordSeparators, Words, 3);
   Variable *Target = Count == 3 ? findVariable(nameOfWord(Words[2])) : Vars[X].get();
   Algo->appendRandom(Target, Vars[Max].get(), Vars[Min].get());
 }
@@ -211,8 +215,8 @@ void AlgorithmFileReader::parseRepeat(std::string_view Line) {
     return;
   }
   std::string_view Words[2];
-  if (splitWords(Line, Words, 2) == 2)
-    Algo->appendRepeatStart(scanInteger(Words[1]));
+  if (splitWords(Line, WordSeparators, Words, 2) == 2)
+    Algo->appendRepeatStart(readInteger(Words[1], NumberBase::Prefixed));
 }
 
 Variable *AlgorithmFileReader::findVariable(std::string_view Name) const {

@@ -1,13 +1,10 @@
-// The save action. The message is raised only after both writes, so the
+// The save action. The message is chosen only after both writes, so the
 // learner is never told "gespeichert" about a save that failed.
 #include "files/alg_writer.h"
 
 #include <sys/stat.h>
 
-#include "app/app_state.h"
 #include "files/alg_format.h"
-#include "files/atomic_file.h"
-#include "model/algorithm.h"
 #include "model/text_format.h"
 
 namespace {
@@ -17,15 +14,6 @@ const char PictureFolder[] = "vorpImages";
 
 // A fresh working directory has neither folder; an existing one is fine.
 void ensureFolder(const char *Name) { mkdir(Name, 0777); }
-
-int writePicture(const std::string &Path) {
-  if (!app.hooks.writeCanvasPicture)
-    return -1; // no window to take the picture from
-  // The canvas is the middle half of the screen, over its whole height.
-  const int X = static_cast<int>(0.25 * app.screenWidth);
-  const int Width = static_cast<int>(0.5 * app.screenWidth);
-  return app.hooks.writeCanvasPicture(Path, X, 0, Width, app.screenHeight);
-}
 
 } // namespace
 
@@ -45,8 +33,8 @@ SaveNames saveNames(const std::string &SeedText, const std::string &Letter) {
   return Names;
 }
 
-int writeAlgorithmFile(Algorithm &A, const std::string &Path) {
-  AtomicFile File(Path);
+int writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPlan &Faults) {
+  AtomicFile File(Path, Faults);
   if (!File.isOpen())
     return -1;
   const bool Written = writeAlgorithmText(
@@ -56,21 +44,18 @@ int writeAlgorithmFile(Algorithm &A, const std::string &Path) {
   return 0;
 }
 
-int saveAlgorithmFiles() {
-  ++app.saveLetter;
-  const SaveNames Names = saveNames(app.seedText, saveLetterText(app.saveLetter));
+SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
+                               const PictureWriter &WritePicture, const FileFaultPlan &Faults) {
+  ++SaveLetter;
+  const SaveNames Names = saveNames(SeedText, saveLetterText(SaveLetter));
   ensureFolder(AlgorithmFolder);
   ensureFolder(PictureFolder);
 
-  int Result = writePicture(Names.PicturePath);
-  if (Result == 0) {
-    if (app.algorithm) {
-      Result = writeAlgorithmFile(*app.algorithm, Names.AlgorithmPath);
-    } else {
-      Algorithm Empty;
-      Result = writeAlgorithmFile(Empty, Names.AlgorithmPath);
-    }
-  }
-  raiseMessage(Result == 0 ? Names.Confirmation : Names.Failure);
-  return Result;
+  SaveOutcome Outcome;
+  // Without a window there is no picture to take.
+  Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : -1;
+  if (Outcome.Result == 0)
+    Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Faults);
+  Outcome.Message = Outcome.Result == 0 ? Names.Confirmation : Names.Failure;
+  return Outcome;
 }

@@ -1,10 +1,13 @@
 // Saving the learner's work: the algorithm as vorpAlgorithms/seed_<seed>-<letter>.alg
-// and the canvas as vorpImages/seed_<seed>-<letter>.png, with a popup that
+// and the canvas as vorpImages/seed_<seed>-<letter>.png, and the message that
 // tells whether both were written.
 #ifndef QUOVADRIN_FILES_ALG_WRITER_H
 #define QUOVADRIN_FILES_ALG_WRITER_H
 
+#include <functional>
 #include <string>
+
+#include "files/atomic_file.h"
 
 class Algorithm;
 
@@ -22,14 +25,29 @@ std::string saveLetterText(int SaveLetter);
 SaveNames saveNames(const std::string &SeedText, const std::string &Letter);
 
 /// Writes \p A to \p Path (replacing it only when complete). 0 on success,
-/// -1 on failure. A write that got as far as the walk leaves the first
+/// -1 on failure. A write that got as far as the commands leaves the first
 /// Command current.
-int writeAlgorithmFile(Algorithm &A, const std::string &Path);
+int writeAlgorithmFile(Algorithm &A, const std::string &Path,
+                       const FileFaultPlan &Faults = FileFaultPlan());
 
-/// The save action: advances saveLetter, writes the picture through
-/// app.hooks.writeCanvasPicture and then the .alg file, and raises the
-/// message with the outcome. Returns 0 when both files were written, -1 when
-/// a file could not be written, or the picture writer's code (2, 3, 4).
-int saveAlgorithmFiles();
+/// Writes the canvas picture to the path given: 0 on success, -1 when the
+/// file cannot be written, 2, 3 or 4 when libpng fails. The window supplies
+/// it; the fault plan is passed on to the PNG writer.
+using PictureWriter = std::function<int(const std::string &Path, const FileFaultPlan &Faults)>;
+
+struct SaveOutcome {
+  /// 0 when both files were written, -1 when a file could not be written, or
+  /// the picture writer's code (2, 3, 4).
+  int Result = 0;
+  /// What the learner is told: the confirmation, or that nothing was saved.
+  std::string Message;
+};
+
+/// The save action: advances \p SaveLetter, writes the picture and then the
+/// .alg file of \p A, named after \p SeedText and the letter. A picture that
+/// fails stops the save before the .alg file.
+SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
+                               const PictureWriter &WritePicture,
+                               const FileFaultPlan &Faults = FileFaultPlan());
 
 #endif

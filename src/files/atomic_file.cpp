@@ -10,22 +10,11 @@
 
 namespace {
 
-FileFaultPlan ActivePlan;
-bool PlanActive = false;
-unsigned TempCounter = 0;
-
-FileFaultPlan faultsFor(const std::string &Path) {
-  if (!PlanActive || (!ActivePlan.Path.empty() && ActivePlan.Path != Path))
-    return FileFaultPlan();
-  return ActivePlan;
-}
-
 // O_EXCL keeps two writers (or a stale leftover) from sharing one temporary
 // file; the mode 0666 lets the umask decide, as fopen would.
 FILE *createExclusive(const std::string &FinalPath, std::string &TempPath) {
   for (int Attempt = 0; Attempt < 100; ++Attempt) {
-    TempPath = formatText("%s.tmp-%ld-%u", FinalPath.c_str(), static_cast<long>(getpid()),
-                          TempCounter++);
+    TempPath = formatText("%s.tmp-%ld-%d", FinalPath.c_str(), static_cast<long>(getpid()), Attempt);
     int Fd = open(TempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (Fd < 0) {
       if (errno == EEXIST)
@@ -45,18 +34,14 @@ FILE *createExclusive(const std::string &FinalPath, std::string &TempPath) {
 
 } // namespace
 
-void setFileFaultPlan(const FileFaultPlan &Plan) {
-  ActivePlan = Plan;
-  PlanActive = true;
+FileFaultPlan FileFaultPlan::forPath(const std::string &FinalPath) const {
+  if (!Path.empty() && Path != FinalPath)
+    return FileFaultPlan();
+  return *this;
 }
 
-void clearFileFaultPlan() {
-  ActivePlan = FileFaultPlan();
-  PlanActive = false;
-}
-
-AtomicFile::AtomicFile(std::string Path) : FinalPath(std::move(Path)) {
-  Faults = faultsFor(FinalPath);
+AtomicFile::AtomicFile(std::string Path, const FileFaultPlan &Plan)
+    : FinalPath(std::move(Path)), Faults(Plan.forPath(FinalPath)) {
   Stream = createExclusive(FinalPath, TempPath);
 }
 
@@ -77,8 +62,11 @@ bool AtomicFile::write(const void *Data, size_t Size) {
   return !Failed;
 }
 
+// Every byte must be on the disk before the rename makes the file the saved
+// one; a failed sync is a failed save.
 bool AtomicFile::closeStream() {
-  bool Ok = std::fflush(Stream) == 0 && fsync(fileno(Stream)) == 0;
+  bool Ok = std::fflush(Stream) == 0;
+  Ok = Ok && !Faults.FailSync && fsync(fileno(Stream)) == 0;
   Ok = std::fclose(Stream) == 0 && Ok;
   Stream = nullptr;
   return Ok && !Faults.FailClose;

@@ -1,7 +1,8 @@
 // A file written under a temporary name beside its final place and renamed
 // into place only when every byte has reached the disk, so that a failed save
 // never leaves a truncated file nor destroys the older file of that name.
-// Tests can make a chosen write, the close or the rename fail.
+// A fault plan handed to the writer makes a chosen write, the sync, the close
+// or the rename fail, so tests can prove that the older file survives.
 #ifndef QUOVADRIN_FILES_ATOMIC_FILE_H
 #define QUOVADRIN_FILES_ATOMIC_FILE_H
 
@@ -9,24 +10,28 @@
 #include <cstdio>
 #include <string>
 
-/// Failures to simulate in the AtomicFiles whose final path is Path (every
-/// file when Path is empty). Each file counts its own writes from 1.
+/// Failures to simulate in the files whose final path is Path (every file
+/// when Path is empty). Each file counts its own writes from 1. The default
+/// plan fails nothing.
 struct FileFaultPlan {
   std::string Path;
   int FailWrite = 0; ///< the write call that fails; 0 for none
+  bool FailSync = false;
   bool FailClose = false;
   bool FailRename = false;
-};
+  /// The PNG writer's memory request that fails (1 hits its write
+  /// structure, 2 its info structure); 0 for none.
+  int FailPngAllocation = 0;
 
-/// Applies to every AtomicFile opened from now on, until cleared.
-void setFileFaultPlan(const FileFaultPlan &Plan);
-void clearFileFaultPlan();
+  /// The part of the plan that applies to the file \p FinalPath.
+  FileFaultPlan forPath(const std::string &FinalPath) const;
+};
 
 class AtomicFile {
 public:
   /// Creates the temporary file beside \p FinalPath; isOpen() tells whether
-  /// that worked.
-  explicit AtomicFile(std::string FinalPath);
+  /// that worked. \p Faults are failures to simulate.
+  explicit AtomicFile(std::string FinalPath, const FileFaultPlan &Faults = FileFaultPlan());
   /// Removes the temporary file unless commit() succeeded.
   ~AtomicFile();
   AtomicFile(const AtomicFile &) = delete;

@@ -11,11 +11,15 @@
 
 namespace {
 
-int FailAllocationAt = 0;
-int Allocations = 0;
+// Counts libpng's memory requests of one write, so a test can refuse one.
+struct AllocationPlan {
+  int FailAt = 0;
+  int Made = 0;
+};
 
-png_voidp allocate(png_structp, png_alloc_size_t Size) {
-  if (FailAllocationAt != 0 && ++Allocations == FailAllocationAt)
+png_voidp allocate(png_structp Png, png_alloc_size_t Size) {
+  auto *Plan = static_cast<AllocationPlan *>(png_get_mem_ptr(Png));
+  if (Plan && Plan->FailAt != 0 && ++Plan->Made == Plan->FailAt)
     return nullptr;
   return std::malloc(Size);
 }
@@ -72,16 +76,16 @@ std::vector<unsigned char> grayRowsFromRed(const float *Red, int Width, int Heig
   return Gray;
 }
 
-int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
-                      int Height) {
+int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
+                      const FileFaultPlan &Faults) {
   if (Width > 0 && Height > 0 && !Pixels)
     return PngLibraryFailed;
-  AtomicFile File(Path);
+  AtomicFile File(Path, Faults);
   if (!File.isOpen())
     return PngFileFailed;
-  Allocations = 0;
+  AllocationPlan Plan{Faults.forPath(Path).FailPngAllocation, 0};
   png_structp Png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning,
-                                              nullptr, allocate, release);
+                                              &Plan, allocate, release);
   if (!Png)
     return PngWriteStructFailed;
   png_infop Info = png_create_info_struct(Png);
@@ -105,5 +109,3 @@ int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int 
     return Result;
   return File.commit() ? PngWritten : PngFileFailed;
 }
-
-void setPngAllocationFailure(int Nth) { FailAllocationAt = Nth; }

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "files/atomic_file.h"
+
 // Results of writing a picture; callers compare against 0 only.
 constexpr int PngWritten = 0;
-constexpr int PngFileFailed = -1;  ///< the file could not be created or put in place
+constexpr int PngFileFailed = -1; ///< the file could not be created or put in place
 constexpr int PngWriteStructFailed = 2;
 constexpr int PngInfoStructFailed = 3;
 constexpr int PngLibraryFailed = 4; ///< libpng (or the disk under it) failed while writing
@@ -24,12 +26,9 @@ std::vector<unsigned char> grayRowsFromRed(const float *Red, int Width, int Heig
 
 /// Writes Width x Height grey bytes (top row first) as an 8-bit grey,
 /// non-interlaced PNG. The file appears under \p Path only when complete; a
-/// failure leaves an older file of that name as it was.
-int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
-                      int Height);
-
-/// Test aid: the \p Nth memory request libpng makes in each following write
-/// fails (0: none). 1 hits the write structure, 2 the info structure.
-void setPngAllocationFailure(int Nth);
+/// failure leaves an older file of that name as it was. \p Faults are
+/// failures to simulate.
+int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
+                      const FileFaultPlan &Faults = FileFaultPlan());
 
 #endif

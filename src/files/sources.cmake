@@ -1,9 +1,11 @@
-list(APPEND CORE_SOURCES
+# The .alg text and its reader, the grey PNG encoding, atomic writing and the
+# saved-file scan; built on the model and execution, and libpng.
+add_library(quovadrin_files STATIC
   files/saved_files.cpp
   files/atomic_file.cpp
   files/gray_png.cpp
   files/alg_format.cpp
   files/alg_writer.cpp
-  files/alg_words.cpp
   files/alg_reader.cpp
 )
+target_link_libraries(quovadrin_files PUBLIC quovadrin_model quovadrin_exec PNG::PNG)

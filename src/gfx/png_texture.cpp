@@ -26,11 +26,11 @@ bool isPowerOfTwo(int Side) { return Side > 0 && (Side & (Side - 1)) == 0; }
 
 } // namespace
 
-int loadPngTexture(const std::string &Path) {
+TextureResult loadPngTexture(const std::string &Path) {
   PngImage Image;
-  int Result = readPngImage(Path, Image);
+  const int Result = readPngImage(Path, Image);
   if (Result != 0)
-    return Result;
+    return TextureResult::failed(Result);
 
   GLuint Name = 0;
   glGenTextures(1, &Name);
@@ -50,7 +50,7 @@ int loadPngTexture(const std::string &Path) {
   // GL that accepts such sizes, and the texture would show nothing; so only
   // power-of-two pictures are uploaded again at their own size.
   if (isPowerOfTwo(Image.Width) && isPowerOfTwo(Image.Height))
-    glTexImage2D(GL_TEXTURE_2D, 0, Internal, Image.Width, Image.Height, 0, Format,
-                 GL_UNSIGNED_BYTE, Image.Pixels.data());
-  return static_cast<int>(Name);
+    glTexImage2D(GL_TEXTURE_2D, 0, Internal, Image.Width, Image.Height, 0, Format, GL_UNSIGNED_BYTE,
+                 Image.Pixels.data());
+  return TextureResult::loaded(Name);
 }

@@ -1,11 +1,10 @@
-# The glyph table and the PNG decoder need no GL; the texture upload, the text
-# emission and the canvas snapshot do.
-list(APPEND CORE_SOURCES
+# GL helpers: textures from PNG files, atlas text and read-back; OpenGL, GLU
+# and libpng only.
+add_library(quovadrin_gfx STATIC
   gfx/glyph.cpp
   gfx/png_reader.cpp
-)
-list(APPEND GRAPHICS_SOURCES
   gfx/png_texture.cpp
   gfx/text_renderer.cpp
-  gfx/png_snapshot.cpp
+  gfx/read_back.cpp
 )
+target_link_libraries(quovadrin_gfx PUBLIC OpenGL::GL OpenGL::GLU PNG::PNG)

@@ -205,7 +205,7 @@ void Algorithm::setCurrentLower(Variable *Lower) {
     Current->setLower(Lower);
 }
 
-int Algorithm::step() {
+int Algorithm::step(RandomSource &Random) {
   if (!Current)
     return -1;
   int32_t JumpBack = 0;
@@ -214,7 +214,7 @@ int Algorithm::step() {
     JumpBack = Current->jumpTarget();
     LoopCount = Current->value();
   }
-  int32_t Next = Current->execute();
+  int32_t Next = Current->execute(Random);
   if (Next == 0)
     return 0;
   Current = lookup(Next);

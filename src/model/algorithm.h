@@ -12,6 +12,7 @@
 
 #include "model/command.h"
 
+class RandomSource;
 class Variable;
 
 class Algorithm {
@@ -82,8 +83,9 @@ public:
   void moveCommand(int32_t A, int32_t B);
 
   /// One execution step: -1 without current, 0 after the last Command, twice
-  /// the count when a loop has just finished, 1 otherwise.
-  int step();
+  /// the count when a loop has just finished, 1 otherwise. Random values
+  /// draw from \p Random.
+  int step(RandomSource &Random);
   /// Sets every loop counter to 0; leaves current on the tail.
   void resetCounters();
 

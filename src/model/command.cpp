@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "exec/random.h"
+#include "model/random_source.h"
 #include "model/text_format.h"
 #include "model/variable.h"
 
@@ -30,6 +30,10 @@ int32_t wrapDiv(int32_t A, int32_t B) {
 }
 
 } // namespace
+
+bool isDrawnShapeKind(int32_t Kind) {
+  return (Kind >= 1 && Kind <= 3) || (Kind >= 7 && Kind <= 12);
+}
 
 std::string drawSentence(int32_t Kind) {
   switch (Kind) {
@@ -176,7 +180,7 @@ void Command::setValue(int32_t NewValue) {
     return;
   case CommandKind::Draw:
     // Kinds 4 to 6 and unknown values keep the sentence they have.
-    if ((Value >= 1 && Value <= 3) || (Value >= 7 && Value <= 12))
+    if (isDrawnShapeKind(Value))
       Text = drawSentence(Value);
     return;
   case CommandKind::RandomValue:
@@ -203,7 +207,7 @@ void Command::setLower(Variable *NewLower) {
     rebuildRandomText();
 }
 
-int32_t Command::execute() {
+int32_t Command::execute(RandomSource &Random) {
   switch (Kind) {
   case CommandKind::Arithmetic: {
     if (!Target)
@@ -241,7 +245,7 @@ int32_t Command::execute() {
     }
     // The remainder keeps the sign of the (never negative) draw, so the value
     // lies in lower ... upper - 1, or above lower when upper is below it.
-    int64_t Drawn = nextRandom() % (Upper - Low) + Low;
+    int64_t Drawn = Random.nextRandom() % (Upper - Low) + Low;
     Target->setValue(static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(Drawn))));
     break;
   }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+class RandomSource;
 class Variable;
 
 enum class CommandKind : int32_t {
@@ -40,6 +41,11 @@ enum class ShapeKind : int32_t {
   FreePolyline = 11,
   SoftPolyline = 12,
 };
+
+/// Whether a shape of kind \p Kind leaves lines on the canvas: squares,
+/// circles, blobs, lines and polylines. The filled kinds that only files
+/// name, and values outside 1 to 12, draw nothing.
+bool isDrawnShapeKind(int32_t Kind);
 
 /// The sentence of a draw command of shape kind \p Kind; empty for values
 /// outside 1 to 12.
@@ -90,8 +96,8 @@ public:
   void setLower(Variable *NewLower);
 
   /// Performs the command and returns the number of the next command to
-  /// perform, 0 when there is none.
-  int32_t execute();
+  /// perform, 0 when there is none. A random value draws from \p Random.
+  int32_t execute(RandomSource &Random);
 
 private:
   void rebuildArithmeticText();

@@ -10,7 +10,8 @@ class Variable {
 public:
   /// Value \p Number, named by its decimal text ("27", "-10").
   explicit Variable(int32_t Number);
-  /// Value read from the start of \p Text like atoi, named by a copy of it.
+  /// Value read from the start of \p Text as decimal digits (0 when there
+  /// are none), named by a copy of it.
   explicit Variable(const char *Text);
   /// Value 0 and an empty name; only loop counters are made like this.
   Variable();
@@ -25,9 +26,5 @@ private:
   int32_t Value;
   std::string Name;
 };
-
-/// The integer at the start of \p Text: blanks skipped, an optional sign, then
-/// decimal digits; 0 when there are none. Values beyond 32 bits saturate.
-int32_t leadingInteger(const char *Text);
 
 #endif

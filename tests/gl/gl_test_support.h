@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <array>
+#include <functional>
 #include <vector>
 
 constexpr int GlTestWindowWidth = 1024;
@@ -68,8 +69,8 @@ struct DarkBox {
 inline DarkBox darkBoundingBox(int X, int YFromTop, int Width, int Height, int Threshold = 200) {
   std::vector<unsigned char> Rgb(static_cast<size_t>(Width) * Height * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(X, GlTestWindowHeight - YFromTop - Height, Width, Height, GL_RGB,
-               GL_UNSIGNED_BYTE, Rgb.data());
+  glReadPixels(X, GlTestWindowHeight - YFromTop - Height, Width, Height, GL_RGB, GL_UNSIGNED_BYTE,
+               Rgb.data());
   DarkBox Box;
   for (int Row = 0; Row < Height; ++Row) {
     for (int Col = 0; Col < Width; ++Col) {
@@ -93,8 +94,8 @@ inline DarkBox darkBoundingBox(int X, int YFromTop, int Width, int Height, int T
 
 /// The vertices a drawing call emits, captured with GL_FEEDBACK in 2D: one
 /// entry per line segment end, so a loop of n vertices gives 2 n points.
-inline std::vector<std::array<float, 2>> feedbackLineVertices(void (*Draw)(),
-                                                               int Capacity = 200000) {
+inline std::vector<std::array<float, 2>> feedbackLineVertices(const std::function<void()> &Draw,
+                                                              int Capacity = 200000) {
   std::vector<float> Buffer(static_cast<size_t>(Capacity));
   glFeedbackBuffer(Capacity, GL_2D, Buffer.data());
   glRenderMode(GL_FEEDBACK);
@@ -105,8 +106,7 @@ inline std::vector<std::array<float, 2>> feedbackLineVertices(void (*Draw)(),
     int Token = static_cast<int>(Buffer[static_cast<size_t>(I++)]);
     if (Token == GL_LINE_TOKEN || Token == GL_LINE_RESET_TOKEN) {
       Vertices.push_back({Buffer[static_cast<size_t>(I)], Buffer[static_cast<size_t>(I) + 1]});
-      Vertices.push_back(
-          {Buffer[static_cast<size_t>(I) + 2], Buffer[static_cast<size_t>(I) + 3]});
+      Vertices.push_back({Buffer[static_cast<size_t>(I) + 2], Buffer[static_cast<size_t>(I) + 3]});
       I += 4;
     } else if (Token == GL_POINT_TOKEN || Token == GL_BITMAP_TOKEN ||
                Token == GL_DRAW_PIXEL_TOKEN || Token == GL_COPY_PIXEL_TOKEN) {

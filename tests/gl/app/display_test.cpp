@@ -5,14 +5,14 @@
 // lines clipped at the panel edge.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 
-#include "app/app_state.h"
 #include "app/canvas_view.h"
 #include "app/listing_view.h"
-#include "app/screen_layout.h"
-#include "exec/drawing.h"
+#include "app/screen.h"
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
+#include "exec/session.h"
 #include "gfx/png_texture.h"
 #include "gl_test_support.h"
 #include "model/algorithm.h"
@@ -27,31 +27,23 @@ constexpr int StripGrey = 153; // 0.6
 
 class DisplayPanels : public testing::Test {
 protected:
-  static void SetUpTestSuite() { Atlas = loadPngTexture(AlphabetAtlasPath); }
+  static void SetUpTestSuite() { Atlas = loadPngTexture(AlphabetAtlasPath).name(); }
   void SetUp() override {
-    app.screenWidth = 1024;
-    app.screenHeight = 768;
-    app.cellWidth = app.cellHeight = 20.0f;
-    app.alphabetTexture = static_cast<unsigned>(Atlas);
-    createFixedVariables();
-    Listing = std::make_unique<Algorithm>();
-    Picture = std::make_unique<Drawing>();
-    app.algorithm = Listing.get();
-    app.drawing = Picture.get();
-    app.listingTop = 1;
-    app.commandEditing = 0;
-    app.selectedTool = 1;
-    app.interactionState = -1;
     clearToWhite();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_LINE_SMOOTH);
   }
-  void TearDown() override {
-    app.algorithm = nullptr;
-    app.drawing = nullptr;
+  void give(int Value) { Listing.appendArithmetic(&S.variables().x(), ArithmeticOp::Give, Value); }
+  void drawCanvas(bool GridVisible) {
+    setCanvasView(E.Screen);
+    drawCanvasPicture(S, GridVisible, E.SelectedTool);
   }
-  void give(int Value) { Listing->appendArithmetic(app.x, ArithmeticOp::Give, Value); }
+  /// The listing as a frame shows it: the scroll position is settled first.
+  void drawListing() {
+    keepCurrentVisible(E, Listing);
+    drawListingPanel(Listing, E, Atlas);
+  }
   /// Pixels of the listing in its layout units (one unit is one pixel here).
   std::array<int, 3> listingPixel(int X, int Y) { return pixelAt(ListingLeft + X, Y); }
   /// The left edge of the dark text on listing line \p Line, or -1.
@@ -59,11 +51,13 @@ protected:
     DarkBox Box = darkBoundingBox(ListingLeft, 25 + 10 * Line + 1, 200, 8, 120);
     return Box.Found ? Box.Left - ListingLeft : -1;
   }
-  static int Atlas;
-  std::unique_ptr<Algorithm> Listing;
-  std::unique_ptr<Drawing> Picture;
+  static GLuint Atlas;
+  Session S{1};
+  EditorState E{S.variables()};
+  Algorithm &Listing = S.algorithm();
+  Drawing &Picture = S.drawing();
 };
-int DisplayPanels::Atlas = 0;
+GLuint DisplayPanels::Atlas = 0;
 
 /// Grey grid lines met along a row or a column of the canvas.
 int gridLinesAcross(bool Horizontal, int At) {
@@ -83,9 +77,8 @@ int gridLinesAcross(bool Horizontal, int At) {
 } // namespace
 
 TEST_F(DisplayPanels, GridWhileEditingAndPlainBlackPictureAfterARun) {
-  Picture->addSquare(10, 10, 0, 0, 3, 3, 0); // centre (210, 210), sides at 180 and 240
-  setCanvasView();
-  drawCanvasPicture(1);
+  Picture.addSquare(10, 10, 0, 0, 3, 3, 0); // centre (210, 210), sides at 180 and 240
+  drawCanvas(true);
   EXPECT_EQ(gridLinesAcross(true, 305), 25);
   EXPECT_EQ(gridLinesAcross(false, 50), 38);
   EXPECT_EQ(darkBoundingBox(CanvasLeft + 15, 305, 10, 5, 230).Left, CanvasLeft + 19)
@@ -93,8 +86,7 @@ TEST_F(DisplayPanels, GridWhileEditingAndPlainBlackPictureAfterARun) {
   EXPECT_EQ(pixelAt(CanvasLeft + 10, 310)[0], 255);
   EXPECT_NEAR(pixelAt(CanvasLeft + 210, 180)[0], 128, 2) << "shapes are grey on the grid";
   clearToWhite();
-  setCanvasView();
-  drawCanvasPicture(0);
+  drawCanvas(false);
   EXPECT_EQ(gridLinesAcross(true, 305), 0);
   EXPECT_EQ(gridLinesAcross(false, 50), 0);
   EXPECT_FALSE(darkBoundingBox(CanvasLeft, 0, 30, 30).Found) << "no pen marker";
@@ -102,25 +94,23 @@ TEST_F(DisplayPanels, GridWhileEditingAndPlainBlackPictureAfterARun) {
 }
 
 TEST_F(DisplayPanels, PenMarkerAndShapesDrawOnlyOnce) {
-  setCanvasView();
-  drawCanvasPicture(1);
+  drawCanvas(true);
   DarkBox Marker = darkBoundingBox(CanvasLeft, 0, 40, 40);
   ASSERT_TRUE(Marker.Found);
   EXPECT_NEAR(Marker.Right - CanvasLeft, 20, 1);
   // Five shapes: the walk reaches every one and ends on the last, where the
   // next one is appended.
   for (int I = 0; I < 5; ++I)
-    Picture->addCircle(2 + 4 * I, 20, 0, 0, 2, 2, 0);
+    Picture.addCircle(2 + 4 * I, 20, 0, 0, 2, 2, 0);
   clearToWhite();
-  setCanvasView();
-  drawCanvasPicture(0);
+  drawCanvas(false);
   for (int I = 0; I < 5; ++I)
     EXPECT_TRUE(darkBoundingBox(CanvasLeft + 40 + 80 * I, 400, 50, 50).Found) << "circle " << I;
-  EXPECT_EQ(Picture->cursor()->column, 18);
+  EXPECT_EQ(Picture.cursor()->column, 18);
 }
 
 TEST_F(DisplayPanels, EmptyListingShowsOnlyBackgroundAndStrips) {
-  drawListingPanel();
+  drawListing();
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey) << "no up triangle";
   EXPECT_EQ(listingPixel(128, 755)[0], StripGrey) << "no down triangle";
   EXPECT_EQ(textLeftOnLine(0), -1);
@@ -131,8 +121,8 @@ TEST_F(DisplayPanels, EmptyListingShowsOnlyBackgroundAndStrips) {
 TEST_F(DisplayPanels, TrianglesFollowTheScrollPosition) {
   for (int I = 0; I < 3; ++I)
     give(I);
-  Listing->select(1);
-  drawListingPanel();
+  Listing.select(1);
+  drawListing();
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey) << "no up triangle at the top";
   EXPECT_EQ(listingPixel(128, 755)[0], GridGrey)
       << "the down triangle shows while listingTop is below the command count";
@@ -143,41 +133,41 @@ TEST_F(DisplayPanels, TrianglesFollowTheScrollPosition) {
 TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
   for (int I = 1; I <= 61; ++I)
     give(I);
-  drawListingPanel();
-  EXPECT_EQ(app.listingTop, 2);
+  drawListing();
+  EXPECT_EQ(E.ListingTop, 2);
   EXPECT_EQ(listingPixel(128, 15)[0], GridGrey) << "up triangle in the same frame";
   EXPECT_EQ(listingPixel(128, 755)[0], GridGrey);
-  EXPECT_EQ(Listing->currentNumber(), 61) << "the cursor is where it was";
+  EXPECT_EQ(Listing.currentNumber(), 61) << "the cursor is where it was";
   // The current line is the last visible one, highlighted.
   EXPECT_EQ(listingPixel(250, 25 + 10 * 59 + 5)[0], 191);
-  Listing->select(1);
+  Listing.select(1);
   clearToWhite();
-  drawListingPanel();
-  EXPECT_EQ(app.listingTop, 1);
+  drawListing();
+  EXPECT_EQ(E.ListingTop, 1);
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey);
 }
 
 TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
-  Listing->appendRepeatStart(2); // 1
-  Listing->appendRepeatStart(3); // 2
-  Listing->appendDraw(1);        // 3
-  Listing->appendRepeatEnd();    // 4
+  Listing.appendRepeatStart(2); // 1
+  Listing.appendRepeatStart(3); // 2
+  Listing.appendDraw(1);        // 3
+  Listing.appendRepeatEnd();    // 4
   for (int I = 0; I < 56; ++I)
-    give(I);                  // 5 .. 60
-  Listing->appendRepeatEnd(); // 61
-  Listing->select(3);
-  drawListingPanel();
-  ASSERT_EQ(app.listingTop, 1);
+    give(I);                 // 5 .. 60
+  Listing.appendRepeatEnd(); // 61
+  Listing.select(3);
+  drawListing();
+  ASSERT_EQ(E.ListingTop, 1);
   const int Start = textLeftOnLine(1), Draw = textLeftOnLine(2), End = textLeftOnLine(3);
   const int Outer = textLeftOnLine(0);
   EXPECT_NEAR(Outer, 0, 2);
   EXPECT_EQ(Start - Outer, 8);
   EXPECT_EQ(Draw - Outer, 16);
   EXPECT_EQ(End - Outer, 8) << "an end stands at the level outside its block";
-  Listing->select(61);
+  Listing.select(61);
   clearToWhite();
-  drawListingPanel();
-  ASSERT_EQ(app.listingTop, 2);
+  drawListing();
+  ASSERT_EQ(E.ListingTop, 2);
   EXPECT_EQ(textLeftOnLine(0), Start) << "the inner start, now the first line";
   EXPECT_EQ(textLeftOnLine(1), Draw);
   EXPECT_EQ(textLeftOnLine(2), End);
@@ -187,24 +177,24 @@ TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
 TEST_F(DisplayPanels, HighlightColoursShowEditing) {
   give(1);
   give(2);
-  Listing->select(2);
-  drawListingPanel();
+  Listing.select(2);
+  drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{191, 191, 191}));
-  app.commandEditing = 1;
-  drawListingPanel();
+  E.CommandEditing = true;
+  drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{217, 217, 204}));
-  Listing->select(1);
-  drawListingPanel();
+  Listing.select(1);
+  drawListing();
   EXPECT_EQ(listingPixel(250, 30), (std::array<int, 3>{217, 217, 217}));
 }
 
 TEST_F(DisplayPanels, LongLineIsClippedAtThePanelEdge) {
   // An 800-pixel screen puts the listing at 600..799 of the 1024-pixel test
   // window, so anything drawn past its right edge would show at 800 and beyond.
-  app.screenWidth = 800;
+  E.Screen.Width = 800;
   give(1);
-  Listing->current()->setText(std::string(200, 'W'));
-  drawListingPanel();
+  Listing.current()->setText(std::string(200, 'W'));
+  drawListing();
   EXPECT_TRUE(darkBoundingBox(600, 25, 200, 10, 120).Found);
   EXPECT_FALSE(darkBoundingBox(800, 0, 224, 768).Found);
 }

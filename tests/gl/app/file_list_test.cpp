@@ -12,6 +12,9 @@
 #include <string>
 
 #include "app/file_list.h"
+#include "app/screen.h"
+#include "editor/editor_state.h"
+#include "files/saved_files.h"
 #include "gfx/png_texture.h"
 #include "gl_pick_support.h"
 #include "gl_test_support.h"
@@ -24,8 +27,13 @@ constexpr int PanelWidth = 256;
 constexpr int PanelHeight = 768;
 
 GLuint atlas() {
-  static const int Texture = loadPngTexture("alphabetTextures/alphabet_trans_gray.png");
-  return static_cast<GLuint>(Texture);
+  static const GLuint Texture = loadPngTexture(AlphabetAtlasPath).name();
+  return Texture;
+}
+
+/// The files of the folder \p Pattern as the load Button shows them.
+SavedFileWindow shownFiles(const std::string &Pattern) {
+  return newestThatFit(scanSavedAlgorithms(Pattern.c_str()), MaxFileListRows);
 }
 
 /// A private folder of saved algorithms, removed with everything in it.
@@ -48,6 +56,7 @@ public:
   }
   static std::string numbered(int I) { return formatText("seed_%i-a.alg", 1000000000 + I); }
   std::string pattern() const { return Root + "/vorpAlgorithms/*.alg"; }
+  SavedFileWindow shown() const { return shownFiles(pattern()); }
 
 private:
   std::string Root;
@@ -76,7 +85,7 @@ TEST(FileList, ThreeFilesGrowUpFromTheBottomInNameOrder) {
   Folder.add("seed_1000000100-a.alg");
   Folder.add("seed_1000000200-a.alg");
   Folder.add("notizen.txt");
-  FileList List(atlas(), Folder.pattern().c_str());
+  FileList List(atlas(), Folder.shown());
   ASSERT_EQ(List.entryCount(), 3);
   EXPECT_EQ(List.rowCount(), 3);
   EXPECT_EQ(List.hiddenCount(), 0);
@@ -125,8 +134,8 @@ TEST(FileList, ThreeFilesGrowUpFromTheBottomInNameOrder) {
 
 TEST(FileList, EmptyOrMissingFolderGivesAnEmptyList) {
   SavedFolder Folder;
-  FileList Empty(atlas(), Folder.pattern().c_str());
-  FileList Missing(atlas(), "/nonexistent-quovadrin/vorpAlgorithms/*.alg");
+  FileList Empty(atlas(), Folder.shown());
+  FileList Missing(atlas(), shownFiles("/nonexistent-quovadrin/vorpAlgorithms/*.alg"));
   for (const FileList *List : {&Empty, &Missing}) {
     EXPECT_EQ(List->entryCount(), 0);
     EXPECT_EQ(List->rowCount(), 0);
@@ -145,7 +154,7 @@ TEST(FileList, EmptyOrMissingFolderGivesAnEmptyList) {
 TEST(FileList, ManyFilesShowTheNewestUnderARowCountingTheOthers) {
   SavedFolder Folder;
   Folder.addNumbered(700);
-  FileList List(atlas(), Folder.pattern().c_str());
+  FileList List(atlas(), Folder.shown());
   EXPECT_EQ(List.rowCount(), 60);
   EXPECT_EQ(List.entryCount(), 59);
   EXPECT_EQ(List.hiddenCount(), 641);
@@ -191,7 +200,7 @@ TEST(FileList, ManyFilesShowTheNewestUnderARowCountingTheOthers) {
 TEST(FileList, SixtyFilesFitAndSixtyOneDoNot) {
   SavedFolder Folder;
   Folder.addNumbered(60);
-  FileList Sixty(atlas(), Folder.pattern().c_str());
+  FileList Sixty(atlas(), Folder.shown());
   EXPECT_EQ(Sixty.entryCount(), 60);
   EXPECT_EQ(Sixty.hiddenCount(), 0);
   EXPECT_EQ(Sixty.y(), 10);
@@ -200,7 +209,7 @@ TEST(FileList, SixtyFilesFitAndSixtyOneDoNot) {
   EXPECT_EQ(Sixty.entryName(59), SavedFolder::numbered(59));
 
   Folder.add(SavedFolder::numbered(60));
-  FileList SixtyOne(atlas(), Folder.pattern().c_str());
+  FileList SixtyOne(atlas(), Folder.shown());
   EXPECT_EQ(SixtyOne.rowCount(), 60);
   EXPECT_EQ(SixtyOne.entryCount(), 59);
   EXPECT_EQ(SixtyOne.hiddenCount(), 2);
@@ -212,12 +221,12 @@ TEST(FileList, SixtyFilesFitAndSixtyOneDoNot) {
 TEST(FileList, ANewScanShowsANewlySavedFile) {
   SavedFolder Folder;
   Folder.addNumbered(3);
-  auto *Before = new FileList(atlas(), Folder.pattern().c_str());
+  auto *Before = new FileList(atlas(), Folder.shown());
   EXPECT_EQ(Before->entryCount(), 3);
   Folder.add(SavedFolder::numbered(3));
   // The list shows the folder as it was when it was made.
   EXPECT_EQ(Before->entryCount(), 3);
-  FileList After(atlas(), Folder.pattern().c_str());
+  FileList After(atlas(), Folder.shown());
   EXPECT_EQ(After.entryCount(), 4);
   EXPECT_EQ(After.y(), 682);
   EXPECT_EQ(After.entryName(3), SavedFolder::numbered(3));
@@ -236,7 +245,7 @@ TEST(FileList, NamesStayInsideThePanelAndOnTheirRow) {
                              "1000000000-a.alg";
   Folder.add(Long);
   Folder.add(Broken);
-  FileList List(atlas(), Folder.pattern().c_str());
+  FileList List(atlas(), Folder.shown());
   ASSERT_EQ(List.entryCount(), 2);
   EXPECT_EQ(List.entryName(0), Broken); // the name loads as it is
   EXPECT_EQ(List.entryName(1), Long);

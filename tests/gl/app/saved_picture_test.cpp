@@ -1,20 +1,18 @@
-// A save through the program's own hooks photographs the real canvas as the
-// last frame showed it: grid and grey shapes while editing, black shapes on
-// white after a run, and never the confirmation popup or the panels.
+// A save through the editor photographs the real canvas as the last frame
+// showed it: grid and grey shapes while editing, black shapes on white after
+// a run, and never the confirmation popup or the panels. The canvas is drawn
+// again right before it is read, and both files carry the seed and letter.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <memory>
+
+#include <algorithm>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/canvas_view.h"
-#include "app/glut_hooks.h"
-#include "editor/message_box.h"
-#include "exec/drawing.h"
-#include "files/alg_writer.h"
+#include "app/canvas_picture.h"
+#include "app/message_box.h"
+#include "gl_app_fixture.h"
 #include "gl_test_support.h"
 #include "model/algorithm.h"
-#include "model/variable.h"
 #include "png_read.h"
 #include "scratch_dir.h"
 
@@ -23,43 +21,30 @@ namespace {
 class SavedPicture : public testing::Test {
 protected:
   void SetUp() override {
-    app.screenWidth = GlTestWindowWidth;
-    app.screenHeight = GlTestWindowHeight;
-    app.cellWidth = app.cellHeight = 20.0f;
-    createFixedVariables();
-    app.algorithm = &Listing;
-    app.drawing = &Picture;
-    app.seedText = "1234567890";
-    app.saveLetter = 96;
-    app.selectedTool = 1;
-    installGlutHooks();
-    Listing.appendDraw(1);
+    App.S.algorithm().appendDraw(1);
     // A square of 3 x 3 cells centred on (210, 217): its top edge, row 187,
     // lies between two grid lines.
-    Picture.addSquare(10, 10, 0, 7, 3, 3, 0);
+    App.S.drawing().addSquare(10, 10, 0, 7, 3, 3, 0);
   }
-  void TearDown() override {
-    app.hooks = UiHooks();
-    app.algorithm = nullptr;
-    app.drawing = nullptr;
-    delete app.messageBox;
-    app.messageBox = nullptr;
-    app.messageVisible = 0;
-  }
-  /// Draws an unrelated picture first, so the save cannot pass by reading
-  /// what happened to be in the back buffer.
-  GrayPicture saveAfterAFrameWithGrid(int GridVisible) {
-    rememberShownCanvas(GridVisible);
-    clearToWhite();
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(1, 1, 1, 1);
-    EXPECT_EQ(saveAlgorithmFiles(), 0);
-    return readGrayPng("vorpImages/seed_1234567890-" + std::string(1, char(app.saveLetter)) +
+  /// A frame with or without the grid, then an unrelated picture in the back
+  /// buffer, so the save cannot pass by reading what happened to be there.
+  GrayPicture saveAfterAFrameWithGrid(bool GridVisible) {
+    App.E.GridVisible = GridVisible;
+    App.frame();
+    clearTo(0, 0, 0);
+    EXPECT_EQ(App.Ed.saveAlgorithmFiles(), 0);
+    return readGrayPng("vorpImages/seed_1234567890-" + std::string(1, char(App.E.SaveLetter)) +
                        ".png");
   }
-  Algorithm Listing;
-  Drawing Picture;
+  static void clearTo(float R, float G, float B) {
+    clearToWhite();
+    glClearColor(R, G, B, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(1, 1, 1, 1);
+  }
+  // The Screen loads its images from the working directory, so it is built
+  // before the scratch directory is entered.
+  GlApp App{1234567890};
   ScratchDir Dir;
 };
 
@@ -80,20 +65,31 @@ int edgeInk(const GrayPicture &P, int Row, int From, int To) {
   return Ink;
 }
 
+// Whether every byte of the picture is \p Value.
+bool allBytes(const GrayPicture &P, int Value) {
+  for (unsigned char Byte : P.Pixels)
+    if (Byte != Value)
+      return false;
+  return !P.Pixels.empty();
+}
+
 } // namespace
 
 TEST_F(SavedPicture, AfterARunThePictureIsBlackOnWhiteWithoutGrid) {
-  GrayPicture P = saveAfterAFrameWithGrid(0);
+  GrayPicture P = saveAfterAFrameWithGrid(false);
   ASSERT_EQ(P.format(), "512x768 8-bit grey");
   EXPECT_GT(edgeInk(P, 187, 203, 217), 220) << "the square's top edge, black";
   EXPECT_EQ(darkestInRow(P, 305, 0, 512), 255) << "no grid lines";
   EXPECT_EQ(darkestInRow(P, 10, 0, 30), 255) << "no pen marker";
-  EXPECT_EQ(app.messageBox->text(), "seed_1234567890-a gespeichert");
-  EXPECT_EQ(app.messageVisible, 1);
+  EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
+  EXPECT_TRUE(App.E.Popup.Visible);
+  App.Widgets->sync(App.E);
+  ASSERT_NE(App.Widgets->messageBox(), nullptr);
+  EXPECT_EQ(App.Widgets->messageBox()->text(), "seed_1234567890-a gespeichert");
 }
 
 TEST_F(SavedPicture, WhileEditingThePictureKeepsGridAndGreyShapes) {
-  GrayPicture P = saveAfterAFrameWithGrid(1);
+  GrayPicture P = saveAfterAFrameWithGrid(true);
   ASSERT_TRUE(P.Ok);
   int Edge = edgeInk(P, 187, 203, 217);
   EXPECT_GT(Edge, 90);
@@ -103,9 +99,45 @@ TEST_F(SavedPicture, WhileEditingThePictureKeepsGridAndGreyShapes) {
 }
 
 TEST_F(SavedPicture, AMessageOnScreenIsNotInThePicture) {
-  app.hooks.showMessage("Zuviele Befehle");
-  ASSERT_EQ(app.messageVisible, 1);
-  GrayPicture P = saveAfterAFrameWithGrid(0);
+  App.Ed.showMessage("Zuviele Befehle");
+  ASSERT_TRUE(App.E.Popup.Visible);
+  GrayPicture P = saveAfterAFrameWithGrid(false);
   // The box would lie at (204, 374) to (309, 394) of the canvas, grey 0.8.
   EXPECT_EQ(darkestInRow(P, 384, 204, 309), 255);
+}
+
+TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
+  App.S.drawing().clear();
+  App.E.GridVisible = false;
+  App.frame();
+  clearTo(0, 0, 1); // whatever the back buffer held after the last swap
+  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()), 0);
+  EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "the empty canvas, white";
+  // The picture follows what the last frame showed, not the state since.
+  App.E.GridVisible = true;
+  clearTo(0, 0, 1);
+  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()), 0);
+  EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "still without the grid";
+}
+
+TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
+  // Only the top-left cell holds ink: a picture upside down or shifted would
+  // show it elsewhere.
+  App.S.drawing().clear();
+  App.S.drawing().addSquare(1, 1, 0, 0, 2, 2, 0); // sides at 10 and 50
+  App.S.algorithm().appendDraw(2);
+  App.E.GridVisible = false;
+  App.frame();
+  EXPECT_EQ(App.Ed.saveAlgorithmFiles(), 0);
+  EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
+  const GrayPicture P = readGrayPng("vorpImages/seed_1234567890-a.png");
+  ASSERT_EQ(P.format(), "512x768 8-bit grey");
+  EXPECT_GT(edgeInk(P, 10, 20, 40), 220) << "the top edge near the top of the picture";
+  EXPECT_LT(darkestInRow(P, 30, 8, 12), 160) << "the left edge near its left";
+  EXPECT_EQ(darkestInRow(P, 30, 15, 45), 255);
+  EXPECT_EQ(darkestInRow(P, 757, 0, 512), 255) << "nothing at the bottom";
+  EXPECT_EQ(darkestInRow(P, 30, 60, 512), 255);
+  const std::string Saved = fileContent("vorpAlgorithms/seed_1234567890-a.alg");
+  EXPECT_NE(Saved.find("Zeichne Quadrat\r\n"), std::string::npos);
+  EXPECT_NE(Saved.find("Zeichne Kreis\r\n"), std::string::npos);
 }

@@ -1,19 +1,22 @@
-// buildScreen in a real context: the chain order, pick names and places, the
+// The Screen in a real context: the chain order, pick names and places, the
 // Labels with their targets, operands and descriptions, the pen menu and its
 // placement, the unchanging background, and a start with an icon missing.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/button.h"
-#include "app/glut_hooks.h"
 #include "app/label.h"
-#include "app/screen_layout.h"
-#include "exec/random.h"
+#include "app/screen.h"
+#include "editor/editor_state.h"
+#include "editor/pen_menu.h"
+#include "editor/value_label.h"
+#include "gl_app_fixture.h"
 #include "gl_pick_support.h"
 #include "gl_test_support.h"
 #include "model/variable.h"
@@ -41,18 +44,18 @@ const Place Chain[] = {
     {28, 200, 743, 60, 20},
 };
 
-std::vector<Button *> chainWidgets() {
-  std::vector<Button *> Widgets;
-  for (Button *W = app.toolChain; W; W = W->next())
-    Widgets.push_back(W);
-  return Widgets;
+std::vector<Button *> chainWidgets(const Screen &Widgets) {
+  std::vector<Button *> Chain;
+  for (Button *W = Widgets.toolChain(); W; W = W->next())
+    Chain.push_back(W);
+  return Chain;
 }
 
 /// The name the tool panel's picker would report at (X, Y): the later-drawn
 /// of two hits wins.
-int pickToolPanelAt(int X, int Y) {
-  auto Names = pickNamesAt(256, 768, X, Y, [] {
-    for (Button *W = app.toolChain; W; W = W->next()) {
+int pickToolPanelAt(const Screen &Widgets, int X, int Y) {
+  auto Names = pickNamesAt(256, 768, X, Y, [&] {
+    for (Button *W = Widgets.toolChain(); W; W = W->next()) {
       glLoadName(static_cast<GLuint>(W->pickName()));
       W->draw(GL_SELECT);
     }
@@ -62,7 +65,7 @@ int pickToolPanelAt(int X, int Y) {
   return static_cast<int>(Names.size() >= 2 ? Names[1] : Names[0]);
 }
 
-std::vector<unsigned char> drawnBackground() {
+std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
   clearToWhite();
   glViewport(0, 0, 256, 768);
   glMatrixMode(GL_PROJECTION);
@@ -70,18 +73,31 @@ std::vector<unsigned char> drawnBackground() {
   gluOrtho2D(0, 256, 768, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  glCallList(app.backgroundList);
+  glCallList(Widgets.backgroundList());
   std::vector<unsigned char> Pixels(256 * 768 * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, 256, 768, GL_RGB, GL_UNSIGNED_BYTE, Pixels.data());
   return Pixels;
 }
 
+/// The tool-chain widget of the value Label picked as \p Pick.
+const Label *labelWidget(const Screen &Widgets, PickName Pick) {
+  return dynamic_cast<const Label *>(Widgets.findToolWidget(pickValue(Pick)));
+}
+
+/// Places the pen menu around the pen, as opening it does.
+void placePenMenu(GlApp &App) {
+  App.E.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
+  ++App.E.PenMenu.Revision;
+  App.Widgets->sync(App.E);
+}
+
 } // namespace
 
 TEST(ScreenLayout, ChainHoldsEveryWidgetInDrawingOrderWithItsPlace) {
-  buildScreen();
-  auto Widgets = chainWidgets();
+  GlApp App;
+  const Screen &Shown = *App.Widgets;
+  auto Widgets = chainWidgets(Shown);
   ASSERT_EQ(Widgets.size(), std::size(Chain));
   for (size_t I = 0; I < Widgets.size(); ++I) {
     SCOPED_TRACE("chain row " + std::to_string(I + 1));
@@ -93,73 +109,95 @@ TEST(ScreenLayout, ChainHoldsEveryWidgetInDrawingOrderWithItsPlace) {
     for (size_t J = 0; J < I; ++J)
       EXPECT_NE(Widgets[I]->listId(), Widgets[J]->listId());
   }
-  EXPECT_EQ(app.backgroundList, 999u);
-  EXPECT_TRUE(glIsTexture(app.alphabetTexture));
+  EXPECT_EQ(Shown.backgroundList(), 999u);
+  EXPECT_TRUE(glIsTexture(Shown.alphabetTexture()));
   // Picking: a later widget on top of an earlier one wins.
-  EXPECT_EQ(pickToolPanelAt(140, 350), 34); // c on the repeat control
-  EXPECT_EQ(pickToolPanelAt(170, 380), 14);
-  EXPECT_EQ(pickToolPanelAt(20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(240, 750), 28);
-  EXPECT_EQ(pickToolPanelAt(240, 300), -1);
+  EXPECT_EQ(pickToolPanelAt(Shown, 140, 350), 34); // c on the repeat control
+  EXPECT_EQ(pickToolPanelAt(Shown, 170, 380), 14);
+  EXPECT_EQ(pickToolPanelAt(Shown, 20, 165), 1);
+  EXPECT_EQ(pickToolPanelAt(Shown, 240, 750), 28);
+  EXPECT_EQ(pickToolPanelAt(Shown, 240, 300), -1);
 }
 
 TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
-  buildScreen();
-  const char *Texts[10] = {"x=0", "y=0", "dx=1", "dy=1", "h=1", "v=1", "d=0", "n=27",
-                           "max=10", "min=0"};
-  const char *Descriptions[10] = {"Horizontale Rasterpos.", "Vertikale Rasterpos.", "Breite",
-                                  "Hoehe", "Horizontale Abweichung", "Vertikale Abweichung",
-                                  "Drehung", "Linienzuglaenge", "Maximalzufallswert",
-                                  "Minimalzufallwert"};
-  Variable *Targets[10] = {app.x, app.y, app.dx, app.dy, app.h,
-                           app.v, app.d, app.n,  app.max, app.min};
+  GlApp App;
+  const Screen &Shown = *App.Widgets;
+  const VariableSet &Vars = App.S.variables();
+  const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldW,
+                             PickName::FieldH,  PickName::FieldV, PickName::FieldHorizontal,
+                             PickName::FieldD,  PickName::FieldN, PickName::FieldMax,
+                             PickName::FieldMin};
+  const char *Texts[10] = {"x=0", "y=0", "dx=1", "dy=1",   "h=1",
+                           "v=1", "d=0", "n=27", "max=10", "min=0"};
+  const char *Descriptions[10] = {
+      "Horizontale Rasterpos.", "Vertikale Rasterpos.", "Breite",  "Hoehe",
+      "Horizontale Abweichung", "Vertikale Abweichung", "Drehung", "Linienzuglaenge",
+      "Maximalzufallswert",     "Minimalzufallwert"};
+  const Variable *Targets[10] = {&Vars.x(), &Vars.y(), &Vars.dx(), &Vars.dy(),  &Vars.h(),
+                                 &Vars.v(), &Vars.d(), &Vars.n(),  &Vars.max(), &Vars.min()};
   for (int Row = 0; Row < 10; ++Row) {
     SCOPED_TRACE(Texts[Row]);
-    ASSERT_NE(app.fieldLabels[Row], nullptr);
-    EXPECT_EQ(app.fieldLabels[Row]->text(), Texts[Row]);
-    EXPECT_EQ(app.fieldLabels[Row]->description(), Descriptions[Row]);
-    EXPECT_EQ(app.fieldLabels[Row]->target(), Targets[Row]);
-    EXPECT_EQ(app.fieldLabels[Row]->charWidth(), 16);
+    const Label *Field = labelWidget(Shown, Rows[Row]);
+    ASSERT_NE(Field, nullptr);
+    EXPECT_EQ(Field->model().text(), Texts[Row]);
+    EXPECT_EQ(Field->description(), Descriptions[Row]);
+    EXPECT_EQ(Field->model().target(), Targets[Row]);
+    EXPECT_EQ(Field->charWidth(), 16);
     // Constant operands: their name is their value.
-    const Variable *Operand = app.fieldLabels[Row]->operand();
+    const Variable *Operand = Field->model().operand();
     EXPECT_EQ(Operand->name(), std::to_string(Operand->value()));
   }
-  EXPECT_EQ(app.countLabel->text(), "10");
-  EXPECT_EQ(app.countLabel->target(), app.count);
-  EXPECT_EQ(app.randomTargetLabel->text(), "x");
-  EXPECT_EQ(app.randomTargetLabel->operand(), app.x);
-  EXPECT_EQ(app.randomTargetLabel->target(), app.r);
-  EXPECT_EQ(app.randomTargetLabel->charWidth(), 20);
-  EXPECT_EQ(app.upperLabel->text(), "max");
-  EXPECT_EQ(app.upperLabel->operand(), app.max);
-  EXPECT_EQ(app.lowerLabel->text(), "min");
-  EXPECT_EQ(app.lowerLabel->target(), app.min);
-  EXPECT_EQ(app.countLabel->hasDescription(), 0);
+  const Label *Count = labelWidget(Shown, PickName::Count);
+  const Label *RandomTarget = labelWidget(Shown, PickName::RandomTarget);
+  const Label *Upper = labelWidget(Shown, PickName::Upper);
+  const Label *Lower = labelWidget(Shown, PickName::Lower);
+  ASSERT_TRUE(Count && RandomTarget && Upper && Lower);
+  EXPECT_EQ(Count->model().text(), "10");
+  EXPECT_EQ(Count->model().target(), &Vars.count());
+  EXPECT_EQ(RandomTarget->model().text(), "x");
+  EXPECT_EQ(RandomTarget->model().operand(), &Vars.x());
+  EXPECT_EQ(RandomTarget->model().target(), &Vars.randomTarget());
+  EXPECT_EQ(RandomTarget->charWidth(), 20);
+  EXPECT_EQ(Upper->model().text(), "max");
+  EXPECT_EQ(Upper->model().operand(), &Vars.max());
+  EXPECT_EQ(Lower->model().text(), "min");
+  EXPECT_EQ(Lower->model().target(), &Vars.min());
+  EXPECT_FALSE(Count->hasDescription());
 
-  // The program's refresh hook shows the values of the ten field Labels.
-  installGlutHooks();
-  app.x->setValue(18);
-  app.min->setValue(-4);
-  refreshValueLabels();
-  EXPECT_EQ(app.fieldLabels[0]->text(), "x=18");
-  EXPECT_EQ(app.fieldLabels[9]->text(), "min=-4");
-  EXPECT_EQ(app.countLabel->text(), "10");
-  app.hooks = UiHooks();
+  // The editor's refresh shows the values of the ten field Labels, and the
+  // next frame's sync compiles them: "x=18" covers more of its row than "x=0".
+  auto InkOfRowX = [&] {
+    startPanelPicture(256, 768);
+    glColor4f(1, 1, 1, 1);
+    labelWidget(Shown, PickName::FieldX)->draw(GL_RENDER);
+    return darkPixelsIn(145, 425, 256, 437);
+  };
+  const int Before = InkOfRowX();
+  Vars.x().setValue(18);
+  Vars.min().setValue(-4);
+  App.Ed.refreshFieldValues();
+  EXPECT_GT(App.Win.Redisplays, 0);
+  EXPECT_EQ(labelWidget(Shown, PickName::FieldX)->model().text(), "x=18");
+  EXPECT_EQ(labelWidget(Shown, PickName::FieldMin)->model().text(), "min=-4");
+  EXPECT_EQ(Count->model().text(), "10");
+  App.Widgets->sync(App.E);
+  EXPECT_GT(InkOfRowX(), Before);
 }
 
 TEST(ScreenLayout, PenMenuSurroundsThePenOnTheCanvas) {
-  buildScreen();
+  GlApp App;
+  const Screen &Shown = *App.Widgets;
   const int Names[9] = {29, 30, 31, 32, 64, 60, 61, 62, 63};
-  for (int I = 0; I < 9; ++I) {
-    EXPECT_EQ(app.penMenu[I]->pickName(), Names[I]);
-    EXPECT_EQ(app.penMenu[I]->width(), 40);
-    for (Button *W = app.toolChain; W; W = W->next())
-      EXPECT_NE(W, app.penMenu[I]);
+  for (size_t I = 0; I < 9; ++I) {
+    EXPECT_EQ(Shown.penMenu()[I]->pickName(), Names[I]);
+    EXPECT_EQ(Shown.penMenu()[I]->width(), 40);
+    for (Button *W = Shown.toolChain(); W; W = W->next())
+      EXPECT_NE(W, Shown.penMenu()[I]);
   }
-  placePenMenu(); // pen in the top-left cell: centre clamped to (80, 80)
-  auto PickCanvas = [](int X, int Y) {
-    auto Hit = pickNamesAt(512, 768, X, Y, [] {
-      for (Button *Item : app.penMenu) {
+  placePenMenu(App); // pen in the top-left cell: centre clamped to (80, 80)
+  auto PickCanvas = [&](int X, int Y) {
+    auto Hit = pickNamesAt(512, 768, X, Y, [&] {
+      for (const Button *Item : Shown.penMenu()) {
         glLoadName(static_cast<GLuint>(Item->pickName()));
         Item->draw(GL_SELECT);
       }
@@ -167,28 +205,29 @@ TEST(ScreenLayout, PenMenuSurroundsThePenOnTheCanvas) {
     return Hit.empty() ? -1 : static_cast<int>(Hit[0]);
   };
   EXPECT_EQ(PickCanvas(80, 80), 64);
-  EXPECT_EQ(PickCanvas(35, 5), 29);  // xyAbs at (30, 0)
+  EXPECT_EQ(PickCanvas(35, 5), 29);   // xyAbs at (30, 0)
   EXPECT_EQ(PickCanvas(139, 81), 62); // dRel at (120, 80)
   EXPECT_EQ(PickCanvas(139, 79), 31); // dAbs at (120, 40)
   EXPECT_EQ(PickCanvas(10, 10), -1);
-  app.x->setValue(10);
-  app.y->setValue(12);
-  placePenMenu(); // centre (210, 250) of the canvas
-  EXPECT_EQ(app.penMenu[4]->x(), 190);
-  EXPECT_EQ(app.penMenu[4]->y(), 230);
+  App.S.variables().x().setValue(10);
+  App.S.variables().y().setValue(12);
+  placePenMenu(App); // centre (210, 250) of the canvas
+  EXPECT_EQ(Shown.penMenu()[4]->x(), 190);
+  EXPECT_EQ(Shown.penMenu()[4]->y(), 230);
   EXPECT_EQ(PickCanvas(210, 250), 64);
   EXPECT_EQ(PickCanvas(80, 80), -1);
 }
 
 TEST(ScreenLayout, BackgroundIsTheSameAtEveryStart) {
-  seedRandom(424242u);
-  buildScreen();
-  const auto First = drawnBackground();
-  seedRandom(7u);
-  const uint32_t Before = randomState();
-  buildScreen();
-  EXPECT_EQ(randomState(), Before);
-  EXPECT_TRUE(First == drawnBackground());
+  std::vector<unsigned char> First;
+  {
+    GlApp Earlier(424242);
+    First = drawnBackground(*Earlier.Widgets);
+  }
+  GlApp Later(7);
+  // Building the screen spends none of the learner's random numbers.
+  EXPECT_EQ(Later.S.random().state(), 7u);
+  EXPECT_TRUE(First == drawnBackground(*Later.Widgets));
   // Grey at the left edge, white at the right: a horizontal gradient.
   const auto Left = pixelAt(0, 700);
   const auto Right = pixelAt(255, 700);
@@ -205,14 +244,14 @@ TEST(ScreenLayout, MissingIconIsReportedOnceAndTheLayoutStays) {
   std::filesystem::remove(Partial / "vorpData" / "square.png");
   std::filesystem::current_path(Partial);
   testing::internal::CaptureStderr();
-  buildScreen();
+  auto App = std::make_unique<GlApp>();
   const std::string Errors = testing::internal::GetCapturedStderr();
   std::filesystem::current_path(Home);
   std::filesystem::remove_all(Partial);
 
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find("vorpData/square.png"), std::string::npos);
-  EXPECT_EQ(chainWidgets().size(), std::size(Chain));
-  EXPECT_EQ(pickToolPanelAt(20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(80, 165), 2);
+  EXPECT_EQ(chainWidgets(*App->Widgets).size(), std::size(Chain));
+  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 20, 165), 1);
+  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 80, 165), 2);
 }

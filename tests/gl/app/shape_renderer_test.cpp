@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/app_state.h"
 #include "app/canvas_view.h"
 #include "app/shape_renderer.h"
-#include "exec/drawing.h"
+#include "editor/editor_state.h"
+#include "exec/pen_templates.h"
 #include "exec/random.h"
+#include "exec/session.h"
 #include "exec/shape.h"
-#include "exec/shape_creation.h"
 #include "gl_test_support.h"
 #include "model/variable.h"
 
@@ -24,19 +24,19 @@ constexpr int CanvasLeft = 256; // the canvas starts a quarter into the 1024-pix
 class ShapeRendering : public testing::Test {
 protected:
   void SetUp() override {
-    app.screenWidth = 1024;
-    app.screenHeight = 768;
-    app.cellWidth = app.cellHeight = 20.0f;
-    createFixedVariables();
     clearToWhite();
-    setCanvasView();
+    setCanvasView(Screen);
     // Exact pixels: no smoothing, no blending.
     glDisable(GL_LINE_SMOOTH);
     glDisable(GL_BLEND);
     glColor3f(0, 0, 0);
   }
   DarkBox canvasInk() { return darkBoundingBox(CanvasLeft - 4, 0, 520, 768); }
-  Drawing Shapes;
+  void restart() {
+    clearToWhite();
+    setCanvasView(Screen);
+  }
+  const ScreenSize Screen{GlTestWindowWidth, GlTestWindowHeight};
 };
 
 std::unique_ptr<Shape> makeShape(ShapeKind Kind, int Column, int Row, int Width, int Height,
@@ -52,17 +52,14 @@ std::unique_ptr<Shape> makeShape(ShapeKind Kind, int Column, int Row, int Width,
 
 bool inkNear(int X, int Y) { return darkBoundingBox(X - 2, Y - 2, 5, 5).Found; }
 
-const Shape *Captured = nullptr;
-void drawCaptured() { drawShapeRecord(*Captured); }
 std::vector<std::array<float, 2>> feedbackOf(const Shape &S) {
-  Captured = &S;
-  return feedbackLineVertices(drawCaptured);
+  return feedbackLineVertices([&] { drawShape(S); });
 }
 
 } // namespace
 
 TEST_F(ShapeRendering, UnitSquareCoversTheTopLeftGridCell) {
-  drawShapeRecord(*makeShape(ShapeKind::Square, 0, 0, 1, 1));
+  drawShape(*makeShape(ShapeKind::Square, 0, 0, 1, 1));
   DarkBox Box = canvasInk();
   ASSERT_TRUE(Box.Found);
   EXPECT_NEAR(Box.Left, CanvasLeft, 1);
@@ -72,7 +69,7 @@ TEST_F(ShapeRendering, UnitSquareCoversTheTopLeftGridCell) {
 }
 
 TEST_F(ShapeRendering, WidthAndPositionScaleByTheGridCell) {
-  drawShapeRecord(*makeShape(ShapeKind::Square, 2, 5, 3, 1));
+  drawShape(*makeShape(ShapeKind::Square, 2, 5, 3, 1));
   DarkBox Box = canvasInk();
   ASSERT_TRUE(Box.Found);
   EXPECT_NEAR(Box.Left, CanvasLeft + 40 - 20, 1) << "a width of 3 grows both ways from the centre";
@@ -84,12 +81,11 @@ TEST_F(ShapeRendering, WidthAndPositionScaleByTheGridCell) {
 TEST_F(ShapeRendering, RotatedRasterLineTurnsAboutItsCentre) {
   std::unique_ptr<Shape> Line = makeShape(ShapeKind::RasterLine, 5, 5, 1, 1);
   Line->orientation = 1; // horizontal
-  drawShapeRecord(*Line);
+  drawShape(*Line);
   DarkBox Flat = canvasInk();
-  clearToWhite();
-  setCanvasView();
+  restart();
   Line->rotation = 90;
-  drawShapeRecord(*Line);
+  drawShape(*Line);
   DarkBox Turned = canvasInk();
   ASSERT_TRUE(Flat.Found && Turned.Found);
   EXPECT_LE(Flat.Bottom - Flat.Top, 1);
@@ -107,20 +103,18 @@ TEST_F(ShapeRendering, NegativeWidthMirrorsAndZeroWidthCollapses) {
   Line->orientation = 0;
   float Ends[4] = {0.0f, -0.4f, 0.0f, 0.4f};
   std::copy(Ends, Ends + 4, Line->lineEnds);
-  drawShapeRecord(*Line);
+  drawShape(*Line);
   // Centre (210, 210), the line from (170, 178) to (250, 242).
   EXPECT_TRUE(inkNear(CanvasLeft + 172, 180));
   EXPECT_FALSE(inkNear(CanvasLeft + 248, 180));
-  clearToWhite();
-  setCanvasView();
+  restart();
   Line->width = -4;
-  drawShapeRecord(*Line);
+  drawShape(*Line);
   EXPECT_FALSE(inkNear(CanvasLeft + 172, 180));
   EXPECT_TRUE(inkNear(CanvasLeft + 248, 180));
-  clearToWhite();
-  setCanvasView();
+  restart();
   std::unique_ptr<Shape> Square = makeShape(ShapeKind::Square, 3, 3, 0, 2);
-  drawShapeRecord(*Square);
+  drawShape(*Square);
   DarkBox Box = canvasInk();
   ASSERT_TRUE(Box.Found);
   EXPECT_LE(Box.Right - Box.Left, 1) << "width 0 collapses the square to a line";
@@ -131,21 +125,21 @@ TEST_F(ShapeRendering, FilledKindsLeaveNoTraceAndTheStackIsUnchanged) {
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &DepthBefore);
   for (ShapeKind Kind : {ShapeKind::FilledSquare, ShapeKind::FilledCircle, ShapeKind::FilledBlob,
                          ShapeKind(0), ShapeKind(13)})
-    drawShapeRecord(*makeShape(Kind, 1, 1, 2, 2));
+    drawShape(*makeShape(Kind, 1, 1, 2, 2));
   EXPECT_FALSE(canvasInk().Found);
   // Every kind, with real geometry from the generator, many times over.
-  seedRandom(5);
-  app.algorithm = nullptr;
+  RandomGenerator Random(5);
+  PenTemplates Templates;
   for (int Round = 0; Round < 30; ++Round) {
     for (ShapeKind Kind :
          {ShapeKind::Square, ShapeKind::Circle, ShapeKind::Blob, ShapeKind::RasterLine,
           ShapeKind::FreeLine, ShapeKind::SoftLine, ShapeKind::RasterPolyline,
           ShapeKind::FreePolyline, ShapeKind::SoftPolyline, ShapeKind::FilledBlob}) {
-      fillShapeTemplate(Kind);
+      fillShapeTemplate(Templates, Kind, 27, Random);
       std::unique_ptr<Shape> S = makeShape(Kind, Round % 25, Round, 2, 3, Round * 13);
-      std::copy(app.templatePoints, app.templatePoints + 12, S->outline);
-      S->takePoints(27, app.templatePolyPoints, app.templatePolyMidpoints);
-      drawShapeRecord(*S);
+      std::copy(Templates.Points, Templates.Points + 12, S->outline);
+      S->takePoints(27, Templates.PolyPoints, Templates.PolyMidpoints);
+      drawShape(*S);
     }
   }
   GLint DepthAfter = 0;
@@ -212,27 +206,27 @@ TEST_F(ShapeRendering, QuadraticBezierHasTwentyOneVerticesOnTheCurve) {
 }
 
 TEST_F(ShapeRendering, PenMarkerFollowsTheVariablesAndPicksAsAFilledBox) {
-  app.x->setValue(3);
-  app.y->setValue(4);
-  app.h->setValue(5);
-  app.v->setValue(-5);
-  app.selectedTool = 1;
-  drawPenMarker(GL_RENDER);
+  Session S(1);
+  const VariableSet &Vars = S.variables();
+  Vars.x().setValue(3);
+  Vars.y().setValue(4);
+  Vars.h().setValue(5);
+  Vars.v().setValue(-5);
+  int Tool = pickValue(PickName::Square);
+  drawPenMarker(GL_RENDER, Vars, S.templates(), Tool);
   DarkBox Box = canvasInk();
   ASSERT_TRUE(Box.Found);
   EXPECT_NEAR(Box.Left, CanvasLeft + 65, 1);
   EXPECT_NEAR(Box.Top, 75, 1);
   EXPECT_NEAR(Box.Right - Box.Left, 20, 1);
-  clearToWhite();
-  setCanvasView();
-  drawPenMarker(GL_SELECT); // in render mode this fills the box
+  restart();
+  drawPenMarker(GL_SELECT, Vars, S.templates(), Tool); // in render mode this fills the box
   EXPECT_LT(pixelAt(CanvasLeft + 75, 85)[0], 100);
-  clearToWhite();
-  setCanvasView();
-  app.selectedTool = 2; // frame plus circle
-  auto Marker = [] { drawPenMarker(GL_RENDER); };
-  EXPECT_EQ(feedbackLineVertices(+Marker).size(), 2u * (4 + 100));
-  app.selectedTool = 10;
-  app.n->setValue(5000); // the marker never reads past the 400-point templates
-  EXPECT_EQ(feedbackLineVertices(+Marker).size(), 2u * (4 + 400));
+  restart();
+  auto Marker = [&] { drawPenMarker(GL_RENDER, Vars, S.templates(), Tool); };
+  Tool = pickValue(PickName::Circle); // frame plus circle
+  EXPECT_EQ(feedbackLineVertices(Marker).size(), 2u * (4 + 100));
+  Tool = pickValue(PickName::RasterPolyline);
+  Vars.n().setValue(5000); // the marker never reads past the 400-point templates
+  EXPECT_EQ(feedbackLineVertices(Marker).size(), 2u * (4 + 400));
 }

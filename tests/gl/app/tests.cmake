@@ -1,5 +1,6 @@
 list(APPEND GL_TEST_SOURCES
   app/smoke_test.cpp
+  app/background_test.cpp
   app/shape_renderer_test.cpp
   app/display_test.cpp
   app/saved_picture_test.cpp
@@ -7,4 +8,5 @@ list(APPEND GL_TEST_SOURCES
   app/screen_layout_test.cpp
   app/tool_panel_view_test.cpp
   app/file_list_test.cpp
+  app/message_box_test.cpp
 )

@@ -3,18 +3,17 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/screen_layout.h"
 #include "app/tool_panel_view.h"
+#include "gl_app_fixture.h"
 #include "gl_test_support.h"
 
 namespace {
 
-void drawPanel() {
+void drawPanel(const GlApp &App) {
   clearToWhite();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  drawToolPanel();
+  drawToolPanel(App.E, *App.Widgets);
 }
 
 // The background's grey at a layout x: 0.6 at the left edge to 1 at 256.
@@ -23,11 +22,8 @@ int backgroundGrey(int X) { return static_cast<int>(255 * (0.6 + 0.4 * (X + 0.5)
 } // namespace
 
 TEST(ToolPanelView, HighlightsFollowTheSelections) {
-  buildScreen();
-  app.screenWidth = GlTestWindowWidth;
-  app.screenHeight = GlTestWindowHeight;
-  resetModeDefaults();
-  drawPanel();
+  GlApp App; // the start-up selections: square, row 1, the dice
+  drawPanel(App);
   // Square tool (15, 140): the highlight's left edge is grey 0.5.
   EXPECT_NEAR(pixelAt(15, 188)[0], 128, 6);
   EXPECT_NEAR(pixelAt(70, 188)[0], backgroundGrey(70), 4);
@@ -40,10 +36,10 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   // The title is drawn over all of it.
   EXPECT_GT(darkPixelsIn(15, 100, 165, 101), 10);
 
-  app.selectedTool = 12;
-  app.selectedFieldRow = 10;
-  app.selectedControl = 14;
-  drawPanel();
+  App.E.SelectedTool = pickValue(PickName::SoftPolyline);
+  App.E.SelectedFieldRow = 10;
+  App.E.SelectedControl = PickName::Repeat;
+  drawPanel(App);
   EXPECT_NEAR(pixelAt(15, 188)[0], backgroundGrey(15), 4);
   EXPECT_NEAR(pixelAt(125, 298)[0], 128, 6);
   EXPECT_NEAR(pixelAt(235, 520)[0], 191, 3);
@@ -52,8 +48,8 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   EXPECT_NEAR(pixelAt(15, 388)[0], backgroundGrey(15), 4);
 
   // The upper Label's highlight is as wide as its operand's name, 3 x 7.
-  app.selectedControl = 58;
-  drawPanel();
+  App.E.SelectedControl = PickName::Upper;
+  drawPanel(App);
   EXPECT_LT(pixelAt(15, 306)[0], 150);
   EXPECT_NEAR(pixelAt(40, 314)[0], backgroundGrey(40), 4);
 }

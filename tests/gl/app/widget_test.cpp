@@ -3,9 +3,10 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/button.h"
 #include "app/label.h"
+#include "app/screen.h"
+#include "editor/value_label.h"
 #include "gfx/png_texture.h"
 #include "gl_pick_support.h"
 #include "gl_test_support.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr int PanelWidth = 256;
 constexpr int PanelHeight = 768;
 
-bool hits(Button &Widget, int X, int Y) {
+bool hits(const Button &Widget, int X, int Y) {
   auto Names = pickNamesAt(PanelWidth, PanelHeight, X, Y, [&] {
     glLoadName(static_cast<GLuint>(Widget.pickName()));
     Widget.draw(GL_SELECT);
@@ -25,14 +26,14 @@ bool hits(Button &Widget, int X, int Y) {
   return Names.size() == 1 && Names[0] == static_cast<GLuint>(Widget.pickName());
 }
 
-void drawInPanel(Button &Widget) {
+void drawInPanel(const Button &Widget) {
   startPanelPicture(PanelWidth, PanelHeight);
   glColor4f(1, 1, 1, 1);
   Widget.draw(GL_RENDER);
 }
 
-int atlas() {
-  static const int Texture = loadPngTexture("alphabetTextures/alphabet_trans_gray.png");
+GLuint atlas() {
+  static const GLuint Texture = loadPngTexture(AlphabetAtlasPath).name();
   return Texture;
 }
 
@@ -61,8 +62,9 @@ TEST(ButtonWidget, PickAreaIsExactlyItsTexturedRectangle) {
 TEST(LabelWidget, PickRectangleGrowsWithTheTextAndCoversTheDescription) {
   Variable Max(10), Ten("10");
   Max.setName("max");
-  Label MaxLabel("max", 16, atlas(), &Max, &Ten, glGenLists(1), 36, 145, 505, 16, 16);
-  EXPECT_EQ(MaxLabel.text(), "max=10");
+  ValueLabel MaxModel(PickName::FieldMax, "max", &Max, &Ten);
+  Label MaxLabel(MaxModel, 16, atlas(), glGenLists(1), 145, 505, 16, 16);
+  EXPECT_EQ(MaxModel.text(), "max=10");
   // Without a description the rectangle starts at x; max=10 has 6 characters,
   // so it reaches 96 units right of x, and it is charWidth high.
   EXPECT_TRUE(hits(MaxLabel, 145, 505));
@@ -71,39 +73,39 @@ TEST(LabelWidget, PickRectangleGrowsWithTheTextAndCoversTheDescription) {
   EXPECT_FALSE(hits(MaxLabel, 241, 510));
   EXPECT_FALSE(hits(MaxLabel, 200, 521));
   MaxLabel.setDescription("Maximalzufallswert");
-  EXPECT_EQ(MaxLabel.hasDescription(), 1);
+  EXPECT_TRUE(MaxLabel.hasDescription());
   EXPECT_TRUE(hits(MaxLabel, 5, 505));
   EXPECT_FALSE(hits(MaxLabel, 4, 505));
   EXPECT_TRUE(hits(MaxLabel, 240, 505));
 
-  Variable Count(10), R("0"), X(0), TenCount("10");
+  Variable R("0"), X(0);
   X.setName("x");
-  Label RLabel("r", 20, atlas(), &R, &X, glGenLists(1), 35, 92, 348, 7, 10);
-  EXPECT_EQ(RLabel.text(), "x");
+  ValueLabel RModel(PickName::RandomTarget, "r", &R, &X);
+  Label RLabel(RModel, 20, atlas(), glGenLists(1), 92, 348, 7, 10);
+  EXPECT_EQ(RModel.text(), "x");
   EXPECT_TRUE(hits(RLabel, 111, 367));
   EXPECT_FALSE(hits(RLabel, 112, 350));
   EXPECT_FALSE(hits(RLabel, 91, 350));
 }
 
-TEST(LabelWidget, TextsFollowOperandAndValueAndAskForARedisplay) {
-  int Redisplays = 0;
-  app.hooks.postRedisplay = [&] { ++Redisplays; };
+TEST(LabelWidget, TextsFollowOperandAndValueAndTheWidgetRecompilesThem) {
   Variable Target(0), Operand("1"), Count(10), CountOperand("10");
   Target.setName("h");
-  Label V("V", 16, atlas(), &Target, &Operand, glGenLists(1), 23, 145, 465, 16, 16);
-  EXPECT_EQ(V.text(), "h=1"); // the Label's own name is never shown
-  EXPECT_EQ(Redisplays, 0);
+  ValueLabel VModel(PickName::FieldV, "V", &Target, &Operand);
+  Label V(VModel, 16, atlas(), glGenLists(1), 145, 465, 16, 16);
+  EXPECT_EQ(VModel.text(), "h=1"); // the Label's own name is never shown
+  const unsigned Compiled = VModel.revision();
   Target.setValue(18);
-  V.showValue();
-  EXPECT_EQ(V.text(), "h=18");
+  VModel.showValue();
+  EXPECT_EQ(VModel.text(), "h=18");
   Operand.setName("-12345678901");
-  V.showOperand();
-  EXPECT_EQ(V.text(), "h=-12345678901"); // no length limit
+  VModel.showOperand();
+  EXPECT_EQ(VModel.text(), "h=-12345678901"); // no length limit
+  EXPECT_EQ(VModel.revision(), Compiled + 2) << "each new text asks for a new picture";
   V.setDescription("Horizontale Abweichung");
   EXPECT_EQ(V.description(), "Horizontale Abweichung");
-  EXPECT_EQ(Redisplays, 3);
 
-  Label C("c", 16, atlas(), &Count, &CountOperand, glGenLists(1), 34, 135, 345, 7, 10);
+  ValueLabel C(PickName::Count, "c", &Count, &CountOperand);
   EXPECT_EQ(C.text(), "10");
   Count.setValue(7);
   C.showValue();
@@ -114,12 +116,15 @@ TEST(LabelWidget, TextsFollowOperandAndValueAndAskForARedisplay) {
   EXPECT_EQ(C.text(), "h");
   EXPECT_EQ(C.target(), &Operand);
 
-  // The rebuilt list shows the new text: a longer text covers more pixels.
+  // The widget shows a new text from its next sync on: a longer text covers
+  // more pixels.
   drawInPanel(V);
   const int Long = darkPixelsIn(150, 463, 256, 480);
-  V.showValue();
+  VModel.showValue();
+  drawInPanel(V);
+  EXPECT_EQ(darkPixelsIn(150, 463, 256, 480), Long) << "compiled at the sync, not before";
+  V.sync();
   drawInPanel(V);
   EXPECT_GT(Long, darkPixelsIn(150, 463, 256, 480));
   EXPECT_GT(darkPixelsIn(5, 463, 150, 480), 100); // the description
-  app.hooks.postRedisplay = nullptr;
 }

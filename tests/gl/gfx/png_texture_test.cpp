@@ -24,10 +24,12 @@ protected:
   }
   void TearDown() override { std::filesystem::remove_all(Dir); }
 
-  int load(const std::string &Name, const PngFixture &F) {
+  GLuint load(const std::string &Name, const PngFixture &F) {
     const std::string Path = (Dir / Name).string();
     EXPECT_TRUE(writePngFixture(Path, F));
-    return loadPngTexture(Path);
+    const TextureResult Loaded = loadPngTexture(Path);
+    EXPECT_TRUE(Loaded.ok()) << Name;
+    return Loaded.name();
   }
 
   std::filesystem::path Dir;
@@ -49,11 +51,11 @@ std::vector<unsigned char> levelZeroRgba() {
 }
 
 /// Draws the bound texture over (0, 0) to (64, 64) in white, without blending.
-void drawTexturedSquare(int Name) {
+void drawTexturedSquare(GLuint Name) {
   clearToWhite();
   glDisable(GL_BLEND);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(Name));
+  glBindTexture(GL_TEXTURE_2D, Name);
   glColor3f(1, 1, 1);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0);
@@ -78,9 +80,9 @@ bool isPowerOfTwo(GLint V) { return V > 0 && (V & (V - 1)) == 0; }
 } // namespace
 
 TEST_F(PngTextureTest, FormatFollowsTheColourTypeAndTheTopRowIsTZero) {
-  const int Rgba = load("rgba.png", rgbaGradient());
-  ASSERT_GT(Rgba, 0);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(Rgba));
+  const GLuint Rgba = load("rgba.png", rgbaGradient());
+  ASSERT_GT(Rgba, 0u);
+  glBindTexture(GL_TEXTURE_2D, Rgba);
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
   EXPECT_GT(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0);
   EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 4);
@@ -104,20 +106,20 @@ TEST_F(PngTextureTest, FormatFollowsTheColourTypeAndTheTopRowIsTZero) {
   Grey.Width = Grey.Height = 2;
   Grey.ColorType = PNG_COLOR_TYPE_GRAY;
   Grey.Packed = {10, 20, 30, 40};
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(load("grey.png", Grey)));
+  glBindTexture(GL_TEXTURE_2D, load("grey.png", Grey));
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_LUMINANCE);
   EXPECT_GT(levelParameter(GL_TEXTURE_LUMINANCE_SIZE), 0);
   EXPECT_EQ(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0);
 
   Grey.ColorType = PNG_COLOR_TYPE_GRAY_ALPHA;
   Grey.Packed = {10, 255, 20, 0, 30, 255, 40, 0};
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(load("grey_alpha.png", Grey)));
+  glBindTexture(GL_TEXTURE_2D, load("grey_alpha.png", Grey));
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_LUMINANCE_ALPHA);
   EXPECT_GT(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0);
 
   Grey.ColorType = PNG_COLOR_TYPE_RGB;
   Grey.Packed.assign(12, 99);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(load("rgb.png", Grey)));
+  glBindTexture(GL_TEXTURE_2D, load("rgb.png", Grey));
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
 }
 
@@ -128,9 +130,9 @@ TEST_F(PngTextureTest, PaletteDeepAndOddSizedPicturesShowTheirPicture) {
   Palette.ColorType = PNG_COLOR_TYPE_PALETTE;
   Palette.Palette = {{200, 30, 30}, {30, 30, 200}};
   Palette.Packed = {0, 1, 1, 0};
-  const int PaletteName = load("palette.png", Palette);
-  ASSERT_GT(PaletteName, 0);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(PaletteName));
+  const GLuint PaletteName = load("palette.png", Palette);
+  ASSERT_GT(PaletteName, 0u);
+  glBindTexture(GL_TEXTURE_2D, PaletteName);
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
   auto Texels = levelZeroRgba();
   EXPECT_EQ((std::vector<int>{Texels[0], Texels[1], Texels[2]}), (std::vector<int>{200, 30, 30}));
@@ -143,7 +145,7 @@ TEST_F(PngTextureTest, PaletteDeepAndOddSizedPicturesShowTheirPicture) {
   const unsigned char DeepPixel[8] = {0x50, 0x01, 0xa0, 0x02, 0x30, 0x03, 0xff, 0xff};
   for (int I = 0; I < 32; ++I)
     Deep.Packed.push_back(DeepPixel[I % 8]);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(load("deep.png", Deep)));
+  glBindTexture(GL_TEXTURE_2D, load("deep.png", Deep));
   EXPECT_EQ(levelParameter(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
   Texels = levelZeroRgba();
   EXPECT_EQ((std::vector<int>{Texels[0], Texels[1], Texels[2], Texels[3]}),
@@ -158,8 +160,8 @@ TEST_F(PngTextureTest, PaletteDeepAndOddSizedPicturesShowTheirPicture) {
   const unsigned char OddPixel[3] = {30, 160, 90};
   for (int I = 0; I < 45; ++I)
     Odd.Packed.push_back(OddPixel[I % 3]);
-  const int OddName = load("odd.png", Odd);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(OddName));
+  const GLuint OddName = load("odd.png", Odd);
+  glBindTexture(GL_TEXTURE_2D, OddName);
   EXPECT_TRUE(isPowerOfTwo(levelParameter(GL_TEXTURE_WIDTH)));
   EXPECT_TRUE(isPowerOfTwo(levelParameter(GL_TEXTURE_HEIGHT)));
   drawTexturedSquare(OddName);
@@ -170,7 +172,10 @@ TEST_F(PngTextureTest, PaletteDeepAndOddSizedPicturesShowTheirPicture) {
 TEST_F(PngTextureTest, BrokenFilesGiveTheirFailureValueAndOneLine) {
   const std::string Missing = (Dir / "missing.png").string();
   testing::internal::CaptureStderr();
-  EXPECT_EQ(loadPngTexture(Missing), -1);
+  const TextureResult NotThere = loadPngTexture(Missing);
+  EXPECT_FALSE(NotThere.ok());
+  EXPECT_EQ(NotThere.failure(), -1);
+  EXPECT_EQ(NotThere.name(), 0u) << "a failure binds no texture";
   std::string Errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find(Missing), std::string::npos);
@@ -178,7 +183,9 @@ TEST_F(PngTextureTest, BrokenFilesGiveTheirFailureValueAndOneLine) {
   const std::string Damaged = (Dir / "damaged.png").string();
   std::ofstream(Damaged, std::ios::binary) << "\x89PNG\r\n\x1a\n-- nothing follows --";
   testing::internal::CaptureStderr();
-  EXPECT_EQ(loadPngTexture(Damaged), 2);
+  const TextureResult Broken = loadPngTexture(Damaged);
+  EXPECT_EQ(Broken.failure(), 2);
+  EXPECT_EQ(Broken.name(), 0u);
   Errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find(Damaged), std::string::npos);

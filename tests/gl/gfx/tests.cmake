@@ -1,5 +1,5 @@
 list(APPEND GL_TEST_SOURCES
-  gfx/png_snapshot_test.cpp
+  gfx/read_back_test.cpp
   gfx/png_texture_test.cpp
   gfx/text_renderer_test.cpp
 )

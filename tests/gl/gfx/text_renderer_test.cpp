@@ -10,11 +10,11 @@
 
 namespace {
 
-void drawText(int Atlas, const char *Text, float X, float Y) {
+void drawText(GLuint Atlas, const char *Text, float X, float Y) {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(Atlas));
+  glBindTexture(GL_TEXTURE_2D, Atlas);
   glColor4f(1, 1, 1, 1);
   glLoadIdentity();
   glTranslatef(X, Y, 0);
@@ -27,7 +27,7 @@ void drawText(int Atlas, const char *Text, float X, float Y) {
 
 TEST(TextRenderer, GlyphsShowDarkInsideTheirAdvanceAndLinesRestartAtZero) {
   testing::internal::CaptureStderr();
-  const int Atlas = loadPngTexture("alphabetTextures/alphabet_trans_gray.png");
+  const GLuint Atlas = loadPngTexture("alphabetTextures/alphabet_trans_gray.png").name();
   ASSERT_TRUE(testing::internal::GetCapturedStderr().empty()) << "atlas missing";
   clearToWhite();
   drawText(Atlas, "I", 100, 100);

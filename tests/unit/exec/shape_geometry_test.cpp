@@ -21,11 +21,11 @@ void expectPoint(const Point &P, double X, double Y, const char *What) {
 } // namespace
 
 TEST(ShapeGeometry, SeedOneDrawsTheKnownSequence) {
-  seedRandom(1);
-  const int Expected[] = {41,    18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464,
-                          5705,  28145, 23281, 16827, 9961, 491,   2995,  11942, 4827,  5436};
+  RandomGenerator R(1);
+  const int Expected[] = {41,   18467, 6334,  26500, 19169, 15724, 11478, 29358, 26962, 24464,
+                          5705, 28145, 23281, 16827, 9961,  491,   2995,  11942, 4827,  5436};
   for (int Value : Expected)
-    EXPECT_EQ(nextRandom(), Value);
+    EXPECT_EQ(R.nextRandom(), Value);
 }
 
 TEST(ShapeGeometry, BlobOutlineFromSeedOne) {
@@ -37,9 +37,9 @@ TEST(ShapeGeometry, BlobOutlineFromSeedOne) {
   // P5 = (-62/250 - 0.1, 64/250 + 0.1) = (-0.348, 0.356)     from 26962, 24464
   // Midpoints: M01 = (0.123, 0.3), M12 = (0.306, -0.048), M23 = (0.223, -0.348),
   // M34 = (-0.171, -0.416), M45 = (-0.38, 0.012), M50 = (-0.169, 0.428).
-  seedRandom(1);
+  RandomGenerator R(1);
   Point O[12];
-  generateBlobOutline(O);
+  generateBlobOutline(R, O);
   expectPoint(O[0], 0.01, 0.5, "P0");
   expectPoint(O[1], 0.123, 0.3, "M01");
   expectPoint(O[2], 0.236, 0.1, "P1");
@@ -52,14 +52,14 @@ TEST(ShapeGeometry, BlobOutlineFromSeedOne) {
   expectPoint(O[9], -0.38, 0.012, "M45");
   expectPoint(O[10], -0.348, 0.356, "P5");
   expectPoint(O[11], -0.169, 0.428, "M50");
-  EXPECT_EQ(nextRandom(), 5705) << "a blob takes ten draws";
+  EXPECT_EQ(R.nextRandom(), 5705) << "a blob takes ten draws";
 }
 
 TEST(ShapeGeometry, BlobTopAndBottomStayNearTheAxis) {
-  seedRandom(20240611u);
+  RandomGenerator R(20240611u);
   for (int Round = 0; Round < 500; ++Round) {
     Point O[12];
-    generateBlobOutline(O);
+    generateBlobOutline(R, O);
     ASSERT_EQ(O[0].y, 0.5f);
     ASSERT_EQ(O[6].y, -0.5f);
     ASSERT_GE(O[0].x, 0.0f);
@@ -76,14 +76,14 @@ TEST(ShapeGeometry, BlobTopAndBottomStayNearTheAxis) {
 
 TEST(ShapeGeometry, FreeLineEndsInDrawOrder) {
   // 41, 18467, 6334, 26500 mod 100 = 41, 67, 34, 0; times 0.01 minus 0.5.
-  seedRandom(1);
+  RandomGenerator R(1);
   float Ends[4];
-  generateFreeLineEnds(Ends);
+  generateFreeLineEnds(R, Ends);
   EXPECT_NEAR(Ends[0], -0.09, Tolerance);
   EXPECT_NEAR(Ends[1], 0.17, Tolerance);
   EXPECT_NEAR(Ends[2], -0.16, Tolerance);
   EXPECT_NEAR(Ends[3], -0.5, Tolerance);
-  EXPECT_EQ(nextRandom(), 19169);
+  EXPECT_EQ(R.nextRandom(), 19169);
 }
 
 TEST(ShapeGeometry, SoftLineFromSeedOne) {
@@ -95,10 +95,10 @@ TEST(ShapeGeometry, SoftLineFromSeedOne) {
   // k=4: 26962 -> 2 -> -0.34;       24464 mod 30 = 14 -> -0.0333333
   // k=5: x from 5705 (replaced by 0.5), 28145 mod 30 = 5 -> -0.3333333
   // M12 = (-0.28, -0.2666667), M23 = (-0.08, -0.1333333), M34 = (-0.18, 0.0333333)
-  seedRandom(1);
+  RandomGenerator R(1);
   Point O[12];
   O[9] = O[10] = O[11] = {7.0f, 7.0f};
-  generateSoftLineOutline(O);
+  generateSoftLineOutline(R, O);
   expectPoint(O[0], -0.5, 17 / 30.0 - 0.5, "Q0");
   expectPoint(O[1], -0.42, 10 / 30.0 - 0.5, "Q1");
   expectPoint(O[2], -0.28, -0.8 / 3, "M12");
@@ -110,14 +110,14 @@ TEST(ShapeGeometry, SoftLineFromSeedOne) {
   expectPoint(O[8], 0.5, 5 / 30.0 - 0.5, "Q5");
   expectPoint(O[9], 7, 7, "unused entries keep their values");
   expectPoint(O[11], 7, 7, "unused entries keep their values");
-  EXPECT_EQ(nextRandom(), 23281) << "a soft line takes twelve draws";
+  EXPECT_EQ(R.nextRandom(), 23281) << "a soft line takes twelve draws";
 }
 
 TEST(ShapeGeometry, SoftLineAlwaysSpansTheCell) {
-  seedRandom(77u);
+  RandomGenerator R(77u);
   for (int Round = 0; Round < 500; ++Round) {
     Point O[12];
-    generateSoftLineOutline(O);
+    generateSoftLineOutline(R, O);
     ASSERT_EQ(O[0].x, -0.5f);
     ASSERT_EQ(O[8].x, 0.5f);
   }
@@ -126,34 +126,34 @@ TEST(ShapeGeometry, SoftLineAlwaysSpansTheCell) {
 TEST(ShapeGeometry, RasterPolylineCornersFromSeedOne) {
   // Random points at 0 and 2: (41, 67) and (34, 0) mod 100, times 0.01 - 0.5.
   // Corner 1 = (x of 0, y of 2); with n = 4 corner 3 = (x of 2, y of 0).
-  seedRandom(1);
+  RandomGenerator R(1);
   Point P[4];
-  generateRasterPolyline(P, 4);
+  generateRasterPolyline(R, P, 4);
   expectPoint(P[0], -0.09, 0.17, "random 0");
   expectPoint(P[1], -0.09, -0.5, "corner 1");
   expectPoint(P[2], -0.16, -0.5, "random 2");
   expectPoint(P[3], -0.16, 0.17, "corner 3 leads back to point 0");
-  EXPECT_EQ(nextRandom(), 19169);
+  EXPECT_EQ(R.nextRandom(), 19169);
 
   // n = 5 adds random point 4 = (69, 24) -> (0.19, -0.26); corner 3 meets it.
-  seedRandom(1);
+  R.seed(1);
   Point Q[5];
-  generateRasterPolyline(Q, 5);
+  generateRasterPolyline(R, Q, 5);
   expectPoint(Q[1], -0.09, -0.5, "corner 1");
   expectPoint(Q[3], -0.16, -0.26, "corner 3");
   expectPoint(Q[4], 0.19, -0.26, "random 4");
-  EXPECT_EQ(nextRandom(), 11478);
+  EXPECT_EQ(R.nextRandom(), 11478);
 }
 
 TEST(ShapeGeometry, RasterPolylineOfTwentySevenHasFourteenRandomPoints) {
-  seedRandom(5u);
+  RandomGenerator R(5u);
   Point P[27];
-  generateRasterPolyline(P, 27);
-  seedRandom(5u);
+  generateRasterPolyline(R, P, 27);
+  R.seed(5u);
   for (int I = 0; I < 27; I += 2) {
     // The 14 random points use two draws each, x first.
-    float X = static_cast<float>(nextRandom() % 100 * 0.01 - 0.5);
-    float Y = static_cast<float>(nextRandom() % 100 * 0.01 - 0.5);
+    float X = static_cast<float>(R.nextRandom() % 100 * 0.01 - 0.5);
+    float Y = static_cast<float>(R.nextRandom() % 100 * 0.01 - 0.5);
     EXPECT_EQ(P[I].x, X) << I;
     EXPECT_EQ(P[I].y, Y) << I;
   }
@@ -166,51 +166,51 @@ TEST(ShapeGeometry, RasterPolylineOfTwentySevenHasFourteenRandomPoints) {
 
 TEST(ShapeGeometry, FreeAndSoftPolylinesFromSeedOne) {
   // Points (41, 67), (34, 0), (69, 24) mod 100, times 0.01 - 0.5.
-  seedRandom(1);
+  RandomGenerator R(1);
   Point P[3];
-  generateFreePolyline(P, 3);
+  generateFreePolyline(R, P, 3);
   expectPoint(P[0], -0.09, 0.17, "P0");
   expectPoint(P[1], -0.16, -0.5, "P1");
   expectPoint(P[2], 0.19, -0.26, "P2");
-  EXPECT_EQ(nextRandom(), 11478);
+  EXPECT_EQ(R.nextRandom(), 11478);
 
   // Midpoints: (P0 + P1) / 2 = (-0.125, -0.165), (P1 + P2) / 2 = (0.015, -0.38),
   // and the last one back to P0: (P2 + P0) / 2 = (0.05, -0.045).
-  seedRandom(1);
+  R.seed(1);
   Point S[3];
   Point M[3];
-  generateSoftPolyline(S, M, 3);
+  generateSoftPolyline(R, S, M, 3);
   expectPoint(S[2], 0.19, -0.26, "same points as a free polyline");
   expectPoint(M[0], -0.125, -0.165, "M0");
   expectPoint(M[1], 0.015, -0.38, "M1");
   expectPoint(M[2], 0.05, -0.045, "M2");
-  EXPECT_EQ(nextRandom(), 11478) << "midpoints cost no draws";
+  EXPECT_EQ(R.nextRandom(), 11478) << "midpoints cost no draws";
 }
 
 TEST(ShapeGeometry, OnePointSoftPolylineAndEmptyPolylines) {
-  seedRandom(1);
+  RandomGenerator R(1);
   Point P[1];
   Point M[1];
-  generateSoftPolyline(P, M, 1);
+  generateSoftPolyline(R, P, M, 1);
   expectPoint(P[0], -0.09, 0.17, "the one point");
   EXPECT_EQ(M[0].x, P[0].x);
   EXPECT_EQ(M[0].y, P[0].y);
 
   // No points: nothing is written and nothing is drawn.
-  seedRandom(1);
+  R.seed(1);
   Point Untouched[1] = {{3.0f, 3.0f}};
-  generateRasterPolyline(Untouched, 0);
-  generateFreePolyline(Untouched, -2);
-  generateSoftPolyline(Untouched, Untouched, -1);
+  generateRasterPolyline(R, Untouched, 0);
+  generateFreePolyline(R, Untouched, -2);
+  generateSoftPolyline(R, Untouched, Untouched, -1);
   expectPoint(Untouched[0], 3, 3, "no point written");
-  EXPECT_EQ(nextRandom(), 41);
+  EXPECT_EQ(R.nextRandom(), 41);
 }
 
 TEST(ShapeGeometry, RandomCoordinatesStayInsideTheCell) {
-  seedRandom(99u);
+  RandomGenerator R(99u);
   Point P[400];
   Point M[400];
-  generateSoftPolyline(P, M, 400);
+  generateSoftPolyline(R, P, M, 400);
   for (int I = 0; I < 400; ++I) {
     ASSERT_GE(P[I].x, -0.5f);
     ASSERT_LE(P[I].x, 0.49f + Tolerance);

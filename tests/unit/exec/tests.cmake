@@ -5,4 +5,5 @@ list(APPEND UNIT_TEST_SOURCES
   exec/run_test.cpp
   exec/shape_creation_test.cpp
   exec/shape_geometry_test.cpp
+  exec/variable_set_test.cpp
 )

@@ -1,5 +1,5 @@
 // The .alg text: the banner, one CR LF line per Command, and the indentation
-// of two spaces per open repeat block worked out from the first two words.
+// of two spaces per open repeat block worked out from the commands' kinds.
 #include <gtest/gtest.h>
 
 #include "files/alg_format.h"
@@ -68,32 +68,44 @@ TEST(AlgFormat, NestedBlocksIndentByTwoAndFourAndEndsStandAtTheirStart) {
                                        "Wiederhole bis hier.\r\n");
 }
 
-TEST(AlgFormat, EndWithoutStartTakesTheLevelBelowZero) {
-  // The model never pairs such an end, so it is made by hand: a draw command
-  // whose sentence is the repeat end's.
+TEST(AlgFormat, EndWithoutStartStaysAtTheLeftEdgeAndLaterBlocksIndent) {
+  // The model never appends such an end, so it is made by hand: a draw
+  // command turned into a repeat end.
   Algorithm A;
   A.appendDraw(1);
+  A.current()->setKind(CommandKind::RepeatEnd);
   A.current()->setText("Wiederhole bis hier.");
-  A.appendRepeatStart(4); // level -1 -> 0: still unindented below
+  A.appendRepeatStart(4);
   A.appendDraw(2);
-  A.appendRepeatStart(5); // 0 -> 1
+  A.appendRepeatStart(5);
   A.appendDraw(3);
   EXPECT_EQ(algorithmText(A), Header + "Wiederhole bis hier.\r\n"
                                        "Wiederhole 4 mal:\r\n"
-                                       "Zeichne Kreis\r\n"
-                                       "Wiederhole 5 mal:\r\n"
-                                       "  Zeichne Blob\r\n");
+                                       "  Zeichne Kreis\r\n"
+                                       "  Wiederhole 5 mal:\r\n"
+                                       "    Zeichne Blob\r\n");
 }
 
-TEST(AlgFormat, OnlyTheFirstTwoWordsDecideAndCaseMatters) {
-  EXPECT_EQ(repeatMarkOf("Wiederhole 20 mal:"), RepeatMark::Start);
-  EXPECT_EQ(repeatMarkOf("Wiederhole bis hier."), RepeatMark::End);
-  EXPECT_EQ(repeatMarkOf("  Wiederhole   bis"), RepeatMark::End);
-  EXPECT_EQ(repeatMarkOf("Wiederhole bisher"), RepeatMark::Start);
-  EXPECT_EQ(repeatMarkOf("wiederhole 3 mal:"), RepeatMark::None);
-  EXPECT_EQ(repeatMarkOf("Zeichne Wiederhole bis"), RepeatMark::None);
-  EXPECT_EQ(repeatMarkOf("Wiederhole"), RepeatMark::None);
-  EXPECT_EQ(repeatMarkOf(""), RepeatMark::None);
+TEST(AlgFormat, TheKindDecidesTheIndentationNotTheSentence) {
+  // A sentence that reads like a repeat marker moves nothing unless the
+  // command is one, and a marker indents whatever its sentence says.
+  Algorithm A;
+  A.appendDraw(1);
+  A.current()->setText("Wiederhole 3 mal:");
+  A.appendDraw(2);
+  A.appendRepeatStart(2);
+  A.current()->setText("Zeichne Quadrat");
+  A.appendDraw(3);
+  A.current()->setText("Wiederhole bis hier.");
+  A.appendRepeatEnd();
+  A.current()->setText("ende");
+  A.appendDraw(1);
+  EXPECT_EQ(algorithmText(A), Header + "Wiederhole 3 mal:\r\n"
+                                       "Zeichne Kreis\r\n"
+                                       "Zeichne Quadrat\r\n"
+                                       "  Wiederhole bis hier.\r\n"
+                                       "ende\r\n"
+                                       "Zeichne Quadrat\r\n");
 }
 
 TEST(AlgFormat, WritingRewindsSoTheFirstCommandIsCurrent) {

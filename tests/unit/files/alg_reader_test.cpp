@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "exec/random.h"
 #include "files/alg_reader.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
@@ -61,7 +62,8 @@ TEST(AlgReader, FirstKeywordInTheTableWins) {
   EXPECT_EQ(read("gib x den wert 5 und zeichne kreis\n"), "Gib x den Wert 5");
   EXPECT_EQ(read("zeichne quadrat addiere 1 zu x\n"), "Addiere 0 zu x");
   EXPECT_EQ(read("dividiere x durch 2 subtrahiere\n"), "Subtrahiere 0 von x");
-  EXPECT_EQ(read("wiederhole 3 mal: zufallswert fuer y\n"), "Zufallswert fuer x zwischen max und min");
+  EXPECT_EQ(read("wiederhole 3 mal: zufallswert fuer y\n"),
+            "Zufallswert fuer x zwischen max und min");
 }
 
 TEST(AlgReader, DrawWithoutShapeFallsThroughToLaterKeywords) {
@@ -125,8 +127,7 @@ TEST(AlgReader, ArithmeticFormsReadTheirOwnWordPositions) {
                  "Dividiere d durch 3\n"),
             "Addiere 20 zu x | Subtrahiere 5 von y | Multipliziere d mit 2 | Dividiere d durch 3");
   // One word short of the last word read: nothing.
-  EXPECT_EQ(read("Addiere 20 zu\nSubtrahiere 5 von\nMultipliziere d mit\nDividiere d durch\n"),
-            "");
+  EXPECT_EQ(read("Addiere 20 zu\nSubtrahiere 5 von\nMultipliziere d mit\nDividiere d durch\n"), "");
   // The last word read may carry the line end.
   EXPECT_EQ(read("Dividiere h durch -4\r\n"), "Dividiere h durch -4");
 }
@@ -142,8 +143,9 @@ TEST(AlgReader, VariableFormsAreTakenAndAddNothing) {
 
 TEST(AlgReader, RandomValueIsAlwaysBoundedByTheReadersMaxAndMin) {
   Reader R;
-  const std::string Text = "Zufallswert fuer d zwischen a und b\nZufallswert fuer y zwischen n und h\n"
-                           "zufallswert\nzufallswert fuer\nzufallswert fuer 'dy'\n";
+  const std::string Text =
+      "Zufallswert fuer d zwischen a und b\nZufallswert fuer y zwischen n und h\n"
+      "zufallswert\nzufallswert fuer\nzufallswert fuer 'dy'\n";
   R.readBuffer(Text.data(), Text.size());
   std::vector<Variable *> Targets;
   for (const Command *C = R.algorithm()->head(); C; C = C->next()) {
@@ -272,6 +274,7 @@ TEST(AlgReader, ReleaseHandsOverTheAlgorithmAndTheVariablesItUses) {
   EXPECT_EQ(Taken->tail()->target(), Vars[Reader::H].get());
   EXPECT_EQ(Taken->tail()->source(), Vars[Reader::Max].get());
   Taken->rewind();
-  Taken->step();
+  RandomGenerator Random;
+  Taken->step(Random);
   EXPECT_EQ(Vars[Reader::Y]->value(), 5);
 }

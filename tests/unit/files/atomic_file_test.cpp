@@ -8,15 +8,9 @@
 
 namespace {
 
-// Clears the fault plan however a test ends.
-struct FaultGuard {
-  explicit FaultGuard(const FileFaultPlan &Plan) { setFileFaultPlan(Plan); }
-  ~FaultGuard() { clearFileFaultPlan(); }
-};
-
 // Writes "one", "two", "three" and commits; false when any step failed.
-bool writeThreeParts(const std::string &Path) {
-  AtomicFile File(Path);
+bool writeThreeParts(const std::string &Path, const FileFaultPlan &Faults = FileFaultPlan()) {
+  AtomicFile File(Path, Faults);
   bool Ok = File.isOpen();
   Ok = File.write("one ") && Ok;
   Ok = File.write("two ") && Ok;
@@ -49,16 +43,16 @@ TEST(AtomicFile, OlderFileKeepsItsContentUntilTheCommit) {
 
 TEST(AtomicFile, EveryInjectedFailureKeepsTheOlderFileAndRemovesTheTemporary) {
   ScratchDir Dir;
-  FileFaultPlan Plans[5];
+  FileFaultPlan Plans[6];
   Plans[0].FailWrite = 1;
   Plans[1].FailWrite = 2;
   Plans[2].FailWrite = 3;
-  Plans[3].FailClose = true;
-  Plans[4].FailRename = true;
+  Plans[3].FailSync = true;
+  Plans[4].FailClose = true;
+  Plans[5].FailRename = true;
   for (const FileFaultPlan &Plan : Plans) {
     writeFile("out.alg", "older");
-    FaultGuard Guard(Plan);
-    EXPECT_FALSE(writeThreeParts("out.alg"));
+    EXPECT_FALSE(writeThreeParts("out.alg", Plan));
     EXPECT_EQ(fileContent("out.alg"), "older");
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"out.alg"});
   }
@@ -68,8 +62,7 @@ TEST(AtomicFile, AFailedWriteMakesEveryLaterStepFail) {
   ScratchDir Dir;
   FileFaultPlan Plan;
   Plan.FailWrite = 2;
-  FaultGuard Guard(Plan);
-  AtomicFile File("new.alg");
+  AtomicFile File("new.alg", Plan);
   EXPECT_TRUE(File.write("a"));
   EXPECT_FALSE(File.write("b"));
   EXPECT_FALSE(File.write("c"));
@@ -82,9 +75,8 @@ TEST(AtomicFile, FaultPlanOnlyHitsItsOwnPath) {
   FileFaultPlan Plan;
   Plan.Path = "other.alg";
   Plan.FailWrite = 1;
-  FaultGuard Guard(Plan);
-  EXPECT_TRUE(writeThreeParts("out.alg"));
-  EXPECT_FALSE(writeThreeParts("other.alg"));
+  EXPECT_TRUE(writeThreeParts("out.alg", Plan));
+  EXPECT_FALSE(writeThreeParts("other.alg", Plan));
   EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"out.alg"});
 }
 

@@ -10,12 +10,6 @@
 
 namespace {
 
-// Forgets an injected allocation failure however a test ends.
-struct AllocationFailure {
-  explicit AllocationFailure(int Nth) { setPngAllocationFailure(Nth); }
-  ~AllocationFailure() { setPngAllocationFailure(0); }
-};
-
 // A 3 x 2 picture whose bytes say where they are: 10 * row + column.
 const unsigned char Pattern[] = {0, 1, 2, 10, 11, 12};
 
@@ -68,11 +62,18 @@ TEST(GrayPng, LibraryFailuresGiveTheirCodesAndLeaveTheOlderFile) {
   } Cases[] = {{1, PngWriteStructFailed}, {2, PngInfoStructFailed}, {3, PngLibraryFailed}};
   for (const Case &C : Cases) {
     writeFile("p.png", "older");
-    AllocationFailure Failure(C.FailAllocation);
-    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2), C.Expected);
+    FileFaultPlan Plan;
+    Plan.FailPngAllocation = C.FailAllocation;
+    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Plan), C.Expected);
     EXPECT_EQ(fileContent("p.png"), "older");
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"p.png"});
   }
+  // A plan for another picture leaves this one alone.
+  FileFaultPlan Elsewhere;
+  Elsewhere.Path = "other.png";
+  Elsewhere.FailPngAllocation = 1;
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Elsewhere), PngWritten);
+  EXPECT_EQ(readGrayPng("p.png").format(), "3x2 8-bit grey");
 }
 
 TEST(GrayPng, SizesLibpngRefusesAreLibraryErrors) {
@@ -92,9 +93,7 @@ TEST(GrayPng, DiskFailuresKeepTheOlderPicture) {
   const int Expected[3] = {PngLibraryFailed, PngLibraryFailed, PngFileFailed};
   for (int I = 0; I < 3; ++I) {
     writeFile("p.png", "older");
-    setFileFaultPlan(Plans[I]);
-    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2), Expected[I]);
-    clearFileFaultPlan();
+    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Plans[I]), Expected[I]);
     EXPECT_EQ(fileContent("p.png"), "older");
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"p.png"});
   }

@@ -4,7 +4,6 @@ list(APPEND UNIT_TEST_SOURCES
   files/gray_png_test.cpp
   files/alg_format_test.cpp
   files/alg_writer_test.cpp
-  files/alg_words_test.cpp
   files/alg_reader_test.cpp
   files/alg_round_trip_test.cpp
 )

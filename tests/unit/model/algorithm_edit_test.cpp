@@ -212,9 +212,9 @@ TEST(AlgorithmMove, MarkersNeverPassEachOtherUnderManyMoves) {
   F.A.appendRepeatEnd();
   const std::vector<int> Markers = markerOrder(F.A);
   const int Last = F.A.lastNumber();
-  seedRandom(7);
+  RandomGenerator Random(7);
   for (int I = 0; I < 5000; ++I) {
-    F.A.moveCommand(1 + nextRandom() % Last, 1 + nextRandom() % Last);
+    F.A.moveCommand(1 + Random.nextRandom() % Last, 1 + Random.nextRandom() % Last);
     ASSERT_EQ(markerOrder(F.A), Markers) << "after move " << I;
     ASSERT_EQ(numbers(F.A).rfind("links broken", 0), std::string::npos) << numbers(F.A);
     ASSERT_EQ(F.A.commandCount(), Last);

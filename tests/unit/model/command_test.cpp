@@ -32,7 +32,8 @@ std::string variableText(ArithmeticOp Op, Variable &Target, Variable &Source) {
 int32_t perform(ArithmeticOp Op, int32_t Start, int32_t Operand) {
   Variable Target(Start);
   Command C(1, CommandKind::Arithmetic, Operand, Op, &Target, nullptr);
-  C.execute();
+  RandomGenerator Random;
+  C.execute(Random);
   return Target.value();
 }
 
@@ -91,6 +92,14 @@ TEST(CommandSentence, RandomRepeatAndDrawSentences) {
     EXPECT_EQ(std::unique_ptr<Command>(Command::makeDraw(1, Kind))->text(), Expected[Kind])
         << "kind " << Kind;
   EXPECT_EQ(std::unique_ptr<Command>(Command::makeDraw(1, -1))->text(), "");
+}
+
+TEST(CommandSentence, OnlyTheNineToolKindsAreDrawn) {
+  // The filled kinds have sentences but leave nothing on the canvas.
+  for (int Kind : {1, 3, 7, 12})
+    EXPECT_TRUE(isDrawnShapeKind(Kind)) << Kind;
+  for (int Kind : {0, 4, 6, 13, -1, INT32_MIN})
+    EXPECT_FALSE(isDrawnShapeKind(Kind)) << Kind;
 }
 
 TEST(CommandSentence, LongNamesAndNumbersAreNeverCut) {
@@ -174,12 +183,13 @@ TEST(CommandExecute, VariableOperandUsesTheSourceValue) {
   Vars V;
   V.X.setValue(7);
   V.Y.setValue(-2);
+  RandomGenerator Random;
   Command Add(1, CommandKind::Arithmetic, 100, ArithmeticOp::Add, &V.X, &V.Y);
-  Add.execute();
+  Add.execute(Random);
   EXPECT_EQ(V.X.value(), 5);
   V.Y.setValue(0);
   Command Divide(2, CommandKind::Arithmetic, 100, ArithmeticOp::Divide, &V.X, &V.Y);
-  Divide.execute();
+  Divide.execute(Random);
   EXPECT_EQ(V.X.value(), 5);
 }
 
@@ -188,10 +198,11 @@ TEST(CommandExecute, ResultIsTheNextNumberOrZero) {
   Command First(4, CommandKind::Arithmetic, 1, ArithmeticOp::Add, &V.X, nullptr);
   Command Second(9, CommandKind::Arithmetic, 1, ArithmeticOp::Add, &V.X, nullptr);
   First.setNext(&Second);
-  EXPECT_EQ(First.execute(), 9);
-  EXPECT_EQ(Second.execute(), 0);
+  RandomGenerator Random;
+  EXPECT_EQ(First.execute(Random), 9);
+  EXPECT_EQ(Second.execute(Random), 0);
   std::unique_ptr<Command> Draw(Command::makeDraw(3, 1));
-  EXPECT_EQ(Draw->execute(), 0);
+  EXPECT_EQ(Draw->execute(Random), 0);
   EXPECT_EQ(V.X.value(), 2);
 }
 
@@ -199,26 +210,26 @@ TEST(CommandExecute, RandomValueRangeFollowsTheBounds) {
   Vars V;
   std::unique_ptr<Command> Random(Command::makeRandom(1, &V.X, &V.Max, &V.Min));
   // Seed 1 draws 41, 18467, 6334: 41 % 10 + 8 = 9, 18467 % 10 + 8 = 15.
-  seedRandom(1);
+  RandomGenerator Generator(1);
   V.Max.setValue(18);
   V.Min.setValue(8);
-  Random->execute();
+  Random->execute(Generator);
   EXPECT_EQ(V.X.value(), 9);
-  Random->execute();
+  Random->execute(Generator);
   EXPECT_EQ(V.X.value(), 15);
   for (int I = 0; I < 2000; ++I) {
-    Random->execute();
+    Random->execute(Generator);
     ASSERT_GE(V.X.value(), 8);
     ASSERT_LE(V.X.value(), 17);
   }
   // Upper below lower: 41 % -5 = 1, so 10 + 1; the range is 10 to 14.
-  seedRandom(1);
+  Generator.seed(1);
   V.Max.setValue(5);
   V.Min.setValue(10);
-  Random->execute();
+  Random->execute(Generator);
   EXPECT_EQ(V.X.value(), 11);
   for (int I = 0; I < 2000; ++I) {
-    Random->execute();
+    Random->execute(Generator);
     ASSERT_GE(V.X.value(), 10);
     ASSERT_LE(V.X.value(), 14);
   }
@@ -230,15 +241,15 @@ TEST(CommandExecute, EqualOrMissingBoundsDrawNothing) {
   V.Max.setValue(5);
   V.Min.setValue(5);
   std::unique_ptr<Command> Random(Command::makeRandom(1, &V.X, &V.Max, &V.Min));
-  seedRandom(1);
-  Random->execute();
+  RandomGenerator Generator(1);
+  Random->execute(Generator);
   EXPECT_EQ(V.X.value(), 0);
-  EXPECT_EQ(randomState(), 1u) << "equal bounds must not consume a draw";
+  EXPECT_EQ(Generator.state(), 1u) << "equal bounds must not consume a draw";
   V.X.setValue(3);
   std::unique_ptr<Command> NoLower(Command::makeRandom(1, &V.X, &V.Max, nullptr));
-  NoLower->execute();
+  NoLower->execute(Generator);
   EXPECT_EQ(V.X.value(), 3);
-  EXPECT_EQ(randomState(), 1u);
+  EXPECT_EQ(Generator.state(), 1u);
 }
 
 TEST(CommandExecute, ExtremeBoundsStayDefined) {
@@ -246,12 +257,12 @@ TEST(CommandExecute, ExtremeBoundsStayDefined) {
   V.Max.setValue(INT32_MAX);
   V.Min.setValue(INT32_MIN);
   std::unique_ptr<Command> Random(Command::makeRandom(1, &V.X, &V.Max, &V.Min));
-  seedRandom(1);
-  Random->execute();
+  RandomGenerator Generator(1);
+  Random->execute(Generator);
   EXPECT_EQ(V.X.value(), INT32_MIN + 41);
   V.Max.setValue(INT32_MIN);
   V.Min.setValue(INT32_MAX);
-  seedRandom(1);
-  Random->execute(); // 41 % (MIN - MAX) = 41, then + MAX wraps
+  Generator.seed(1);
+  Random->execute(Generator); // 41 % (MIN - MAX) = 41, then + MAX wraps
   EXPECT_EQ(V.X.value(), INT32_MIN + 40);
 }

@@ -4,4 +4,6 @@ list(APPEND UNIT_TEST_SOURCES
   model/algorithm_test.cpp
   model/algorithm_edit_test.cpp
   model/algorithm_step_test.cpp
+  model/text_scan_test.cpp
+  model/indentation_test.cpp
 )

@@ -25,15 +25,17 @@ TEST(Variable, TextConstructionReadsTheLeadingInteger) {
   EXPECT_EQ(Plus.value(), 7);
   EXPECT_EQ(Word.value(), 0);
   EXPECT_EQ(Empty.value(), 0);
-  EXPECT_EQ(leadingInteger(nullptr), 0);
+  Variable Missing(static_cast<const char *>(nullptr));
+  EXPECT_EQ(Missing.value(), 0);
+  EXPECT_EQ(Missing.name(), "");
 }
 
 TEST(Variable, OverlongDigitRunsSaturateInsteadOfOverflowing) {
-  EXPECT_EQ(leadingInteger("2147483647"), INT32_MAX);
-  EXPECT_EQ(leadingInteger("2147483648"), INT32_MAX);
-  EXPECT_EQ(leadingInteger("-2147483648"), INT32_MIN);
-  EXPECT_EQ(leadingInteger("-99999999999999999999999"), INT32_MIN);
-  EXPECT_EQ(leadingInteger(std::string(5000, '9').c_str()), INT32_MAX);
+  EXPECT_EQ(Variable("2147483647").value(), INT32_MAX);
+  EXPECT_EQ(Variable("2147483648").value(), INT32_MAX);
+  EXPECT_EQ(Variable("-2147483648").value(), INT32_MIN);
+  EXPECT_EQ(Variable("-99999999999999999999999").value(), INT32_MIN);
+  EXPECT_EQ(Variable(std::string(5000, '9').c_str()).value(), INT32_MAX);
 }
 
 TEST(Variable, SetNameReplacesAndValueIsIndependent) {

@@ -1,0 +1,22 @@
+// The canvas picture. After a buffer swap the back buffer need not hold the
+// last frame any more, so the canvas is drawn again right before it is read.
+#include "app/canvas_picture.h"
+
+#include <vector>
+
+#include "app/canvas_view.h"
+#include "editor/editor_state.h"
+#include "files/gray_png.h"
+#include "gfx/read_back.h"
+
+int writeCanvasPicture(const Session &S, const EditorState &E, const Screen &Widgets,
+                       const std::string &Path, const FileFaultPlan &Faults) {
+  drawCanvasForPicture(S, E, Widgets);
+  // The canvas is the middle half of the screen, over its whole height.
+  const int X = static_cast<int>(0.25 * E.Screen.Width);
+  const int Width = static_cast<int>(0.5 * E.Screen.Width);
+  const int Height = E.Screen.Height;
+  const std::vector<float> Red = readBackRed(X, 0, Width, Height);
+  const std::vector<unsigned char> Gray = grayRowsFromRed(Red.data(), Width, Height);
+  return writeGrayPngBytes(Path, Gray.data(), Width, Height, Faults);
+}

@@ -1,0 +1,32 @@
+// GLUT behind the editor's requests.
+#include "app/gl_window.h"
+
+#include <GL/freeglut.h>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/application.h"
+#include "app/glut_adapter.h"
+
+void GlWindow::postRedisplay() { glutPostRedisplay(); }
+
+void GlWindow::drawNow() { App.drawFrame(); }
+
+void GlWindow::setIdleStepping(bool On) { installIdleCallback(On); }
+
+void GlWindow::armTimer(int Milliseconds, unsigned Generation) {
+  installTimer(Milliseconds, Generation);
+}
+
+void GlWindow::setPassiveMotion(bool On) { installPassiveMotionCallback(On); }
+
+void GlWindow::setMotion(bool On) { installMotionCallback(On); }
+
+int GlWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+  return App.writeCanvasPicture(Path, Faults);
+}
+
+void GlWindow::exit(int Status) {
+  std::fflush(stdout);
+  std::exit(Status);
+}

@@ -1,0 +1,27 @@
+// The editor's window, carried out with GLUT: frames, the idle step, timers,
+// the pointer callbacks, the canvas picture and the end of the program.
+#ifndef QUOVADRIN_APP_GL_WINDOW_H
+#define QUOVADRIN_APP_GL_WINDOW_H
+
+#include "editor/window.h"
+
+class Application;
+
+class GlWindow final : public Window {
+public:
+  explicit GlWindow(Application &App) : App(App) {}
+
+  void postRedisplay() override;
+  void drawNow() override;
+  void setIdleStepping(bool On) override;
+  void armTimer(int Milliseconds, unsigned Generation) override;
+  void setPassiveMotion(bool On) override;
+  void setMotion(bool On) override;
+  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  void exit(int Status) override;
+
+private:
+  Application &App;
+};
+
+#endif

@@ -1,0 +1,74 @@
+// Everything the window shows that has a picture of its own: the tool
+// panel's background, its Buttons and Labels in the order they are drawn and
+// picked, the pen menu, the alphabet atlas, the message popup and the
+// saved-file list. Built once at start-up; sync() brings the compiled
+// pictures up to date with the editor's state before a frame or a pick.
+#ifndef QUOVADRIN_APP_SCREEN_H
+#define QUOVADRIN_APP_SCREEN_H
+
+#include <GL/gl.h>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "editor/pen_menu.h"
+
+class Button;
+class FileList;
+class Label;
+class MessageBox;
+struct EditorState;
+
+/// The atlas all text is cut from.
+constexpr const char *AlphabetAtlasPath = "alphabetTextures/alphabet_trans_gray.png";
+
+class Screen {
+public:
+  /// Builds every widget, the Labels showing the Labels of \p E. Needs a
+  /// current OpenGL context.
+  explicit Screen(const EditorState &E);
+  ~Screen();
+  Screen(const Screen &) = delete;
+  Screen &operator=(const Screen &) = delete;
+
+  /// Recompiles what changed in \p E since the last call: Label texts, the
+  /// pen menu's place, the message and the saved-file list.
+  void sync(const EditorState &E);
+
+  /// The title Button; the chain gives the drawing and picking order.
+  Button *toolChain() const { return ToolChain; }
+  /// The widget of the tool chain with pick name \p Pick, or null.
+  Button *findToolWidget(int Pick) const;
+  /// The pen-menu Buttons in PenMenuOrder.
+  const std::array<Button *, PenMenuSize> &penMenu() const { return PenMenu; }
+  GLuint backgroundList() const { return BackgroundList; }
+  GLuint alphabetTexture() const { return AlphabetTexture; }
+  /// The current message's box, null before the first message.
+  const MessageBox *messageBox() const { return Message.get(); }
+  /// The last saved-file list the load Button asked for, or null.
+  const FileList *fileList() const { return Files.get(); }
+
+  /// Whether the last frame showed the canvas with its grid: a saved picture
+  /// shows the canvas as the learner last saw it.
+  bool LastFrameShowedGrid = true;
+
+private:
+  Button *addButton(const char *Icon, int Pick, int X, int Y, int Width, int Height);
+  void appendToChain(Button *Widget);
+  void buildLabels(const EditorState &E);
+
+  std::vector<std::unique_ptr<Button>> Widgets;
+  Button *ToolChain = nullptr;
+  Button *ChainEnd = nullptr;
+  std::vector<Label *> Labels;
+  std::array<Button *, PenMenuSize> PenMenu{};
+  GLuint BackgroundList = 0;
+  GLuint AlphabetTexture = 0;
+  std::unique_ptr<MessageBox> Message;
+  std::unique_ptr<FileList> Files;
+  unsigned MessageRevision = 0;
+  unsigned FileListRevision = 0;
+  unsigned PenMenuRevision = 0;
+};
+
+#endif

@@ -1,0 +1,79 @@
+// The program's parts for the GL tests: a Session, the editor's state, the
+// Screen built from it and an Editor whose Window records its requests and
+// photographs the canvas as the program's window does. Application takes its
+// size from the game mode, so the tests put the same parts together here.
+#ifndef QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
+#define QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/canvas_picture.h"
+#include "app/display.h"
+#include "app/screen.h"
+#include "editor/editor.h"
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
+#include "editor/window.h"
+#include "exec/session.h"
+#include "gl_test_support.h"
+
+class GlApp;
+
+/// Counts what the editor asks of its window; frames and the canvas picture
+/// are drawn for real.
+class RecordingWindow final : public Window {
+public:
+  explicit RecordingWindow(GlApp &App) : App(App) {}
+
+  void postRedisplay() override { ++Redisplays; }
+  void drawNow() override;
+  void setIdleStepping(bool On) override { IdleStepping = On; }
+  void armTimer(int, unsigned) override {}
+  void setPassiveMotion(bool) override {}
+  void setMotion(bool) override {}
+  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  void exit(int Status) override { ExitStatus = Status; }
+
+  int Redisplays = 0;
+  bool IdleStepping = false;
+  int ExitStatus = -1;
+
+private:
+  GlApp &App;
+};
+
+class GlApp {
+public:
+  /// Everything at the test window's size; \p Seed names the saved files.
+  explicit GlApp(int32_t Seed = 1) : S(Seed), E(S.variables()), Win(*this), Ed(S, E, Win) {
+    E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
+    Widgets = std::make_unique<Screen>(E);
+  }
+
+  /// What the program's frame does: the widgets and the listing's scroll
+  /// position brought up to date, the canvas's look remembered for a save,
+  /// then the whole display.
+  void frame() {
+    Widgets->sync(E);
+    keepCurrentVisible(E, S.algorithm());
+    Widgets->LastFrameShowedGrid = E.GridVisible;
+    display(S, E, *Widgets);
+  }
+
+  Session S;
+  EditorState E;
+  std::unique_ptr<Screen> Widgets;
+  RecordingWindow Win;
+  Editor Ed;
+};
+
+inline void RecordingWindow::drawNow() { App.frame(); }
+
+inline int RecordingWindow::writeCanvasPicture(const std::string &Path,
+                                               const FileFaultPlan &Faults) {
+  return ::writeCanvasPicture(App.S, App.E, *App.Widgets, Path, Faults);
+}
+
+#endif

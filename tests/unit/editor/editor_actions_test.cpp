@@ -1,0 +1,56 @@
+// The editor's actions outside a run, seen from the window: a save with its
+// picture request and popup message, and the key that ends the program.
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
+#include "files/alg_format.h"
+#include "recording_window.h"
+#include "scratch_dir.h"
+
+namespace {
+
+struct EditorActions {
+  ScratchDir Dir;
+  Session S{1007654321};
+  EditorState E{S.variables()};
+  RecordingWindow W;
+  Editor Ed{S, E, W};
+};
+
+} // namespace
+
+TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
+  EditorActions A;
+  A.S.algorithm().appendDraw(2);
+  FileFaultPlan Faults;
+  Faults.Path = "vorpImages/seed_1007654321-a.png";
+  Faults.FailClose = true;
+  A.Ed.setSaveFaults(Faults);
+  EXPECT_EQ(A.Ed.saveAlgorithmFiles(), 0);
+  ASSERT_EQ(A.W.Pictures.size(), 1u);
+  EXPECT_EQ(A.W.Pictures[0].Path, "vorpImages/seed_1007654321-a.png");
+  EXPECT_TRUE(A.W.Pictures[0].Faults.FailClose) << "the faults reach the picture writer";
+  EXPECT_EQ(A.E.SaveLetter, InitialSaveLetter + 1);
+  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
+            std::string(AlgorithmFileHeader) + "Zeichne Kreis\r\n");
+  EXPECT_TRUE(A.E.Popup.Visible);
+  EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-a gespeichert");
+
+  // A picture the window could not write: nothing more is written.
+  A.W.PictureResult = 3;
+  EXPECT_EQ(A.Ed.saveAlgorithmFiles(), 3);
+  EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-b nicht gespeichert");
+  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
+  EXPECT_EQ(A.E.Popup.revision(), 2u);
+}
+
+TEST(EditorKeyboard, EscapeEndsTheProgramOtherKeysDoNothing) {
+  EditorActions A;
+  A.Ed.onKeyboard('q');
+  A.Ed.onKeyboard(13);
+  EXPECT_TRUE(A.W.Exits.empty());
+  A.Ed.onKeyboard(27);
+  EXPECT_EQ(A.W.Exits, std::vector<int>{0});
+}
