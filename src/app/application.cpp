@@ -11,7 +11,8 @@
 #include "exec/example_algorithm.h"
 
 Application::Application(int ArgCount, char **Args, int32_t Seed)
-    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this), Ed(S, E, Win) {
+    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this),
+      Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
   (void)ArgCount;
   (void)Args;
   initGraphicsState();

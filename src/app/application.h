@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/gl_picker.h"
 #include "app/gl_window.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
@@ -42,6 +43,7 @@ private:
   EditorState E;
   std::unique_ptr<Screen> Widgets;
   GlWindow Win;
+  GlPicker Pick;
   Editor Ed;
 };
 

@@ -1,4 +1,6 @@
-// Thin adapters from GLUT's callbacks to the Application.
+// Thin adapters from GLUT's callbacks to the Application: each brings the
+// widgets up to date with the state (so a pick sees what the next frame
+// shows) and hands its event to the editor.
 #include "app/glut_adapter.h"
 
 #include <GL/freeglut.h>
@@ -14,6 +16,22 @@ void onDisplay() {
     Running->drawFrame();
 }
 
+MouseButton buttonOf(int GlutButton) {
+  if (GlutButton == GLUT_LEFT_BUTTON)
+    return MouseButton::Left;
+  if (GlutButton == GLUT_RIGHT_BUTTON)
+    return MouseButton::Right;
+  return MouseButton::Middle;
+}
+
+void onMouse(int Button, int State, int X, int Y) {
+  if (!Running)
+    return;
+  Running->prepareFrame();
+  Running->editor().onMouse(
+      {buttonOf(Button), State == GLUT_DOWN ? ButtonState::Down : ButtonState::Up, X, Y});
+}
+
 void onKeyboard(unsigned char Key, int, int) {
   if (Running)
     Running->editor().onKeyboard(Key);
@@ -24,15 +42,31 @@ void onIdle() {
     Running->editor().idleStep();
 }
 
-void onTimer(int) {}
+void onTimer(int Generation) {
+  if (!Running)
+    return;
+  Running->prepareFrame();
+  Running->editor().onTimer(static_cast<unsigned>(Generation));
+}
 
-void onMotion(int, int) {}
+void onMotion(int X, int Y) {
+  if (!Running)
+    return;
+  Running->prepareFrame();
+  Running->editor().onListingDrag(X, Y);
+}
+
+void onPassiveMotion(int X, int Y) {
+  if (Running)
+    Running->editor().onPassiveMotion(X, Y);
+}
 
 } // namespace
 
 void attachGlutCallbacks(Application &App) {
   Running = &App;
   glutDisplayFunc(onDisplay);
+  glutMouseFunc(onMouse);
   glutKeyboardFunc(onKeyboard);
   glutMotionFunc(nullptr);
   glutIdleFunc(nullptr);
@@ -46,6 +80,8 @@ void installTimer(int Milliseconds, unsigned Generation) {
                 static_cast<int>(Generation));
 }
 
-void installPassiveMotionCallback(bool On) { glutPassiveMotionFunc(On ? onMotion : nullptr); }
+void installPassiveMotionCallback(bool On) {
+  glutPassiveMotionFunc(On ? onPassiveMotion : nullptr);
+}
 
 void installMotionCallback(bool On) { glutMotionFunc(On ? onMotion : nullptr); }

@@ -9,6 +9,7 @@ add_library(quovadrin_app STATIC
   app/canvas_view.cpp
   app/display.cpp
   app/file_list.cpp
+  app/gl_picker.cpp
   app/gl_window.cpp
   app/glut_adapter.cpp
   app/label.cpp

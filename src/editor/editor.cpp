@@ -1,21 +1,23 @@
-// The editor's runs, keys, saves and Label refreshes.
+// The editor's runs, keys and messages.
 #include "editor/editor.h"
 
 #include "editor/editor_state.h"
 #include "editor/window.h"
 #include "exec/run.h"
 #include "exec/session.h"
-#include "files/alg_writer.h"
 
 namespace {
 
 constexpr unsigned char EscapeKey = 27;
+constexpr unsigned char SpaceKey = 32;
+constexpr unsigned char RedrawKey = 'p';
 
 void busyWaitFor(int Length) { busyWait(Length); }
 
 } // namespace
 
-Editor::Editor(Session &S, EditorState &E, Window &W) : S(S), E(E), W(W), Wait(busyWaitFor) {}
+Editor::Editor(Session &S, EditorState &E, Window &W, Picker &P)
+    : S(S), E(E), W(W), P(P), Wait(busyWaitFor) {}
 
 void Editor::setStepWait(StepWait NewWait) { Wait = NewWait ? std::move(NewWait) : busyWaitFor; }
 
@@ -55,31 +57,21 @@ void Editor::abortRun() {
   W.postRedisplay();
 }
 
+// Every key makes the same message current; only the space bar shows it at
+// once, and a message already on screen changes its text with the next frame.
 void Editor::onKeyboard(unsigned char Key) {
-  if (Key == EscapeKey)
+  E.Popup.replace("Teste Dich doch selber!");
+  if (Key == EscapeKey) {
     W.exit(0);
-}
-
-int Editor::saveAlgorithmFiles() {
-  const SaveOutcome Outcome = ::saveAlgorithmFiles(
-      S.algorithm(), S.seedText(), E.SaveLetter,
-      [this](const std::string &Path, const FileFaultPlan &Faults) {
-        return W.writeCanvasPicture(Path, Faults);
-      },
-      SaveFaults);
-  showMessage(Outcome.Message);
-  return Outcome.Result;
-}
-
-void Editor::resetVariables() {
-  S.variables().resetValues();
-  refreshFieldValues();
-}
-
-void Editor::refreshFieldValues() {
-  for (int Row = 1; Row <= FieldRowCount; ++Row)
-    E.Labels.row(Row).showValue();
-  W.postRedisplay();
+    return;
+  }
+  if (Key == SpaceKey) {
+    E.Popup.Visible = true;
+    W.drawNow();
+    return;
+  }
+  if (Key == RedrawKey)
+    W.drawNow();
 }
 
 void Editor::showMessage(const std::string &Text) {

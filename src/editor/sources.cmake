@@ -2,6 +2,12 @@
 # reached through the Window interface.
 add_library(quovadrin_editor STATIC
   editor/editor.cpp
+  editor/editor_canvas.cpp
+  editor/editor_files.cpp
+  editor/editor_labels.cpp
+  editor/editor_listing.cpp
+  editor/editor_mouse.cpp
+  editor/editor_tool_actions.cpp
   editor/field_labels.cpp
   editor/listing_scroll.cpp
   editor/pen_menu.cpp

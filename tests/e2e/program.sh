@@ -116,3 +116,27 @@ in_range() {
   awk -v v="$2" -v lo="$3" -v hi="$4" 'BEGIN { exit !(v >= lo && v <= hi) }' ||
     fail "$1: $2 not within $3..$4"
 }
+
+# Pointer actions in layout units of the whole screen (1024 x 768, origin top
+# left), whatever the screen size: SCREEN_W x SCREEN_H pixels (default the
+# 1280 x 1024 of the largest mode). A layout point maps to the pixel that
+# holds it, so the centre of a widget is hit at every resolution.
+SCREEN_W=1280
+SCREEN_H=1024
+layout_px() { echo $((($1 * SCREEN_W + SCREEN_W / 2) / 1024)); }
+layout_py() { echo $((($1 * SCREEN_H + SCREEN_H / 2) / 768)); }
+# A point of the tool panel, the canvas or the listing panel, each given in
+# its own panel's layout units.
+tool_xy() { echo "$(layout_px "$1") $(layout_py "$2")"; }
+canvas_xy() { echo "$(layout_px $(($1 + 256))) $(layout_py "$2")"; }
+listing_xy() { echo "$(layout_px $(($1 + 768))) $(layout_py "$2")"; }
+move_to() { xdotool mousemove --sync "$1" "$2"; }
+press_at() { move_to "$1" "$2"; xdotool mousedown "${3:-1}"; }
+release_at() { move_to "$1" "$2"; xdotool mouseup "${3:-1}"; }
+# click_at X Y [BUTTON]: press and release in place, then give the program a
+# moment to act on it.
+click_at() {
+  move_to "$1" "$2"
+  xdotool click "${3:-1}"
+  sleep "${CLICK_PAUSE:-0.15}"
+}

@@ -11,6 +11,7 @@
 
 #include "app/canvas_picture.h"
 #include "app/display.h"
+#include "app/gl_picker.h"
 #include "app/screen.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
@@ -47,9 +48,10 @@ private:
 class GlApp {
 public:
   /// Everything at the test window's size; \p Seed names the saved files.
-  explicit GlApp(int32_t Seed = 1) : S(Seed), E(S.variables()), Win(*this), Ed(S, E, Win) {
+  explicit GlApp(int32_t Seed = 1)
+      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this),
+        Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
-    Widgets = std::make_unique<Screen>(E);
   }
 
   /// What the program's frame does: the widgets and the listing's scroll
@@ -66,6 +68,7 @@ public:
   EditorState E;
   std::unique_ptr<Screen> Widgets;
   RecordingWindow Win;
+  GlPicker Pick;
   Editor Ed;
 };
 

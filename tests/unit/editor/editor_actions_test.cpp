@@ -6,6 +6,7 @@
 #include "editor/editor_state.h"
 #include "exec/session.h"
 #include "files/alg_format.h"
+#include "fake_picker.h"
 #include "recording_window.h"
 #include "scratch_dir.h"
 
@@ -16,7 +17,8 @@ struct EditorActions {
   Session S{1007654321};
   EditorState E{S.variables()};
   RecordingWindow W;
-  Editor Ed{S, E, W};
+  FakePicker P;
+  Editor Ed{S, E, W, P};
 };
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
+#include "fake_picker.h"
 #include "recording_window.h"
 
 namespace {
@@ -18,7 +19,8 @@ struct EditorRun {
   Session S{1};
   EditorState E{S.variables()};
   RecordingWindow W;
-  Editor Ed{S, E, W};
+  FakePicker P;
+  Editor Ed{S, E, W, P};
   /// The waits the run asked for, recorded instead of spent.
   std::vector<int> Waits;
 
