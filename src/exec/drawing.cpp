@@ -7,8 +7,8 @@ Drawing::Drawing() = default;
 
 Drawing::~Drawing() { clear(); }
 
-Shape *Drawing::append(ShapeKind Kind, int Column, int Row, int OffsetX, int OffsetY,
-                       int Width, int Height, int Rotation) {
+Shape *Drawing::append(ShapeKind Kind, int Column, int Row, int OffsetX, int OffsetY, int Width,
+                       int Height, int Rotation) {
   Shape *New = new Shape(Kind, {Column, Row, OffsetX, OffsetY, Width, Height, Rotation});
   if (Count == 0) {
     Head = New;
@@ -41,10 +41,9 @@ void Drawing::addBlob(int Column, int Row, int OffsetX, int OffsetY, int Width, 
   std::copy(Outline, Outline + ShapeOutlineSize, S->outline);
 }
 
-void Drawing::addRasterLine(int Column, int Row, int OffsetX, int OffsetY, int Width,
-                            int Height, int Rotation, int Orientation) {
-  Shape *S =
-      append(ShapeKind::RasterLine, Column, Row, OffsetX, OffsetY, Width, Height, Rotation);
+void Drawing::addRasterLine(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
+                            int Rotation, int Orientation) {
+  Shape *S = append(ShapeKind::RasterLine, Column, Row, OffsetX, OffsetY, Width, Height, Rotation);
   S->orientation = Orientation;
 }
 
@@ -72,15 +71,14 @@ void Drawing::addRasterPolyline(int Column, int Row, int OffsetX, int OffsetY, i
       ->takePoints(N, Points, nullptr);
 }
 
-void Drawing::addFreePolyline(int Column, int Row, int OffsetX, int OffsetY, int Width,
-                              int Height, int Rotation, int N, const Point *Points) {
+void Drawing::addFreePolyline(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
+                              int Rotation, int N, const Point *Points) {
   append(ShapeKind::FreePolyline, Column, Row, OffsetX, OffsetY, Width, Height, Rotation)
       ->takePoints(N, Points, nullptr);
 }
 
-void Drawing::addSoftPolyline(int Column, int Row, int OffsetX, int OffsetY, int Width,
-                              int Height, int Rotation, int N, const Point *Points,
-                              const Point *Midpoints) {
+void Drawing::addSoftPolyline(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
+                              int Rotation, int N, const Point *Points, const Point *Midpoints) {
   append(ShapeKind::SoftPolyline, Column, Row, OffsetX, OffsetY, Width, Height, Rotation)
       ->takePoints(N, Points, Midpoints);
 }
@@ -100,6 +98,7 @@ int Drawing::advance() {
 int Drawing::hasNext() const { return Cursor && Cursor->next ? 1 : 0; }
 
 int Drawing::clear() {
+  ++Generation;
   if (Count == 0)
     return 0;
   // Iteratively: a picture can hold tens of thousands of Shapes.

@@ -22,8 +22,8 @@ public:
   void addCircle(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
                  int Rotation);
   /// \p Outline holds 12 points.
-  void addBlob(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
-               int Rotation, const Point *Outline);
+  void addBlob(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height, int Rotation,
+               const Point *Outline);
   void addRasterLine(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
                      int Rotation, int Orientation);
   void addFreeLine(int Column, int Row, int OffsetX, int OffsetY, int Width, int Height,
@@ -45,12 +45,18 @@ public:
   int advance();
   /// 1 when the Shape at the cursor has a next one.
   int hasNext() const;
-  /// Destroys every Shape: 0 when already empty, 1 otherwise.
+  /// Destroys every Shape: 0 when already empty, 1 otherwise. Either way the
+  /// generation changes.
   int clear();
 
   Shape *cursor() const { return Cursor; }
   Shape *head() const { return Head; }
   int count() const { return Count; }
+  /// Changes with every clear and with nothing else. Between clears Shapes
+  /// are only appended, so a view that drew the first count() Shapes of a
+  /// generation need only draw the ones after them; a new generation means
+  /// the Shapes it drew are gone.
+  unsigned generation() const { return Generation; }
 
 private:
   Shape *append(ShapeKind Kind, int Column, int Row, int OffsetX, int OffsetY, int Width,
@@ -59,6 +65,7 @@ private:
   Shape *Cursor = nullptr;
   Shape *Head = nullptr;
   int Count = 0;
+  unsigned Generation = 0;
 };
 
 #endif

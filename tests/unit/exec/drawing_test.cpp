@@ -77,6 +77,29 @@ TEST(Drawing, ClearDestroysAllAndTheDrawingIsReusable) {
   EXPECT_EQ(walkColumns(D), (std::vector<int>{7}));
 }
 
+TEST(Drawing, OnlyAClearStartsANewGeneration) {
+  // A view that drew the Shapes tells a grown Drawing from one that was
+  // cleared and refilled to the same count by the generation alone.
+  Drawing D;
+  const unsigned First = D.generation();
+  D.addSquare(1, 0, 0, 0, 1, 1, 0);
+  D.addCircle(2, 0, 0, 0, 1, 1, 0);
+  D.rewind();
+  D.advance();
+  EXPECT_EQ(D.generation(), First) << "appending and walking keep it";
+  D.clear();
+  const unsigned Second = D.generation();
+  EXPECT_NE(Second, First);
+  D.addSquare(3, 0, 0, 0, 1, 1, 0);
+  D.addCircle(4, 0, 0, 0, 1, 1, 0);
+  EXPECT_EQ(D.count(), 2);
+  EXPECT_EQ(D.generation(), Second);
+  EXPECT_EQ(D.clear(), 1);
+  EXPECT_EQ(D.clear(), 0);
+  EXPECT_NE(D.generation(), Second) << "an empty clear changes it as well";
+  EXPECT_NE(D.generation(), First);
+}
+
 TEST(Drawing, CommonArgumentsLandInTheirFields) {
   Drawing D;
   // column, row, offsetX, offsetY, width, height, rotation
