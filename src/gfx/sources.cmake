@@ -1,7 +1,8 @@
-# GL helpers: textures from PNG files, atlas text and read-back; OpenGL, GLU
-# and libpng only.
+# GL helpers: textures from PNG files, atlas text, read-back and offscreen
+# textures; OpenGL, GLU and libpng only.
 add_library(quovadrin_gfx STATIC
   gfx/glyph.cpp
+  gfx/offscreen_texture.cpp
   gfx/png_reader.cpp
   gfx/png_texture.cpp
   gfx/text_renderer.cpp
