@@ -17,6 +17,7 @@ add_library(quovadrin_app STATIC
   app/message_box.cpp
   app/panel_view.cpp
   app/screen.cpp
+  app/shape_batch.cpp
   app/shape_renderer.cpp
   app/tool_panel_view.cpp
 )

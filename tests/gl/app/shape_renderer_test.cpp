@@ -1,7 +1,7 @@
 // Shape rendering in a real GL context: placement on the grid, size, rotation
 // and mirroring checked by pixels; figure structure (vertex counts, Bezier
-// arcs, the soft polyline's closing edge) checked through GL feedback; and the
-// matrix stack left as it was.
+// arcs, the soft polyline's closing edge) checked through GL feedback; the
+// matrix stack left as it was; and the pen marker's bounds around its lines.
 #include <GL/gl.h>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "exec/random.h"
 #include "exec/session.h"
 #include "exec/shape.h"
+#include "exec/shape_creation.h"
 #include "gl_test_support.h"
 #include "model/variable.h"
 
@@ -229,4 +230,37 @@ TEST_F(ShapeRendering, PenMarkerFollowsTheVariablesAndPicksAsAFilledBox) {
   Tool = pickValue(PickName::RasterPolyline);
   Vars.n().setValue(5000); // the marker never reads past the 400-point templates
   EXPECT_EQ(feedbackLineVertices(Marker).size(), 2u * (4 + 400));
+}
+
+TEST_F(ShapeRendering, PenMarkerBoundsHoldItsLines) {
+  Session S(3);
+  VariableSet &Vars = S.variables();
+  Vars.n().setValue(9);
+  const struct {
+    int X, Y, Width, Height, Rotation;
+    ShapeKind Tool;
+  } Pens[] = {{3, 4, 1, 1, 0, ShapeKind::Square},
+              {10, 12, 4, 2, 30, ShapeKind::Circle},
+              {6, 20, -3, 5, 200, ShapeKind::SoftPolyline},
+              {12, 30, 2, -2, 45, ShapeKind::SoftLine},
+              {15, 8, 3, 3, 10, ShapeKind::FreeLine}};
+  for (const auto &Pen : Pens) {
+    Vars.x().setValue(Pen.X);
+    Vars.y().setValue(Pen.Y);
+    Vars.dx().setValue(Pen.Width);
+    Vars.dy().setValue(Pen.Height);
+    Vars.d().setValue(Pen.Rotation);
+    fillToolTemplate(S, Pen.Tool);
+    const int Tool = static_cast<int>(Pen.Tool);
+    restart();
+    drawPenMarker(GL_RENDER, Vars, S.templates(), Tool);
+    const DarkBox Ink = canvasInk();
+    const CanvasBounds Bounds = penMarkerBounds(Vars, S.templates(), Tool);
+    ASSERT_TRUE(Ink.Found);
+    ASSERT_FALSE(Bounds.Empty);
+    EXPECT_NEAR(Ink.Left - CanvasLeft, Bounds.Left, 1.5) << "tool " << Tool;
+    EXPECT_NEAR(Ink.Right - CanvasLeft, Bounds.Right, 1.5) << "tool " << Tool;
+    EXPECT_NEAR(Ink.Top, Bounds.Top, 1.5) << "tool " << Tool;
+    EXPECT_NEAR(Ink.Bottom, Bounds.Bottom, 1.5) << "tool " << Tool;
+  }
 }
