@@ -42,7 +42,7 @@ void buildMixedAlgorithm(Session &S, int Shapes) {
 // A frame as the program draws it: the widgets and the listing's scroll
 // position are brought up to date first.
 void drawFrame(const Session &S, EditorState &E, Screen &Widgets) {
-  Widgets.sync(E);
+  Widgets.sync(E, S.drawing());
   keepCurrentVisible(E, S.algorithm());
   display(S, E, Widgets);
 }

@@ -74,7 +74,7 @@ void drawPenMenuSample(Preview &P) {
   P.Program.variables().y().setValue(10);
   P.State.PenMenu.Corners = penMenuCorners(penCentre(P.Program.variables()));
   ++P.State.PenMenu.Revision;
-  P.Widgets->sync(P.State);
+  P.Widgets->sync(P.State, P.Program.drawing());
   glColor4f(1, 1, 1, 1);
   for (const Button *Item : P.Widgets->penMenu())
     Item->draw(GL_RENDER);

@@ -3,6 +3,7 @@
 #include "app/application.h"
 
 #include <GL/freeglut.h>
+#include <cstdio>
 
 #include "app/canvas_picture.h"
 #include "app/display.h"
@@ -20,6 +21,9 @@ Application::Application(int ArgCount, char **Args, int32_t Seed)
   glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
   // The example block is appended once: a learner sees one loop, not two.
   appendExampleBlock(S.algorithm(), S.variables());
+  // Only a layer made at the screen's size knows whether the driver takes it.
+  prepareFrame();
+  std::fprintf(stderr, "%s\n", Widgets->shapes().pathReport());
 }
 
 Application::~Application() = default;
@@ -42,7 +46,7 @@ void initGraphicsState() {
 }
 
 void Application::prepareFrame() {
-  Widgets->sync(E);
+  Widgets->sync(E, S.drawing());
   keepCurrentVisible(E, S.algorithm());
 }
 

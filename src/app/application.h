@@ -18,14 +18,16 @@ class Screen;
 class Application {
 public:
   /// Builds the screen, sets the fixed GL state, takes the screen size from
-  /// the game mode and appends the example algorithm. \p Seed seeds the
-  /// random generator and names the saved files.
+  /// the game mode, appends the example algorithm and says on stderr how
+  /// the Shapes are drawn. \p Seed seeds the random generator and names the
+  /// saved files.
   Application(int ArgCount, char **Args, int32_t Seed);
   virtual ~Application();
   Application(const Application &) = delete;
   Application &operator=(const Application &) = delete;
 
-  /// Brings the widgets and the listing's scroll position up to date.
+  /// Brings the widgets, the shape layer and the listing's scroll position
+  /// up to date.
   void prepareFrame();
   /// prepareFrame, then one complete frame, shown at once.
   void drawFrame();

@@ -4,39 +4,15 @@
 #include <GL/gl.h>
 
 #include "app/button.h"
+#include "app/canvas_grid.h"
 #include "app/panel_view.h"
 #include "app/screen.h"
+#include "app/shape_layer.h"
 #include "app/shape_renderer.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
 
 namespace {
-
-void drawGrid() {
-  glColor4f(0.85f, 0.85f, 0.85f, 1);
-  const float Width = static_cast<float>(LayoutWidth / 2);
-  const float Height = static_cast<float>(LayoutHeight);
-  glBegin(GL_LINES);
-  for (int I = 1; I <= 25; ++I) {
-    glVertex2f(I * CellWidth, 0);
-    glVertex2f(I * CellWidth, Height);
-  }
-  // As many rows as the canvas is tall: 38 lines for 768 units.
-  const int Rows = static_cast<int>(static_cast<float>(LayoutHeight) /
-                                    (static_cast<float>(LayoutWidth) * 0.5f) * 26);
-  for (int I = 1; I < Rows; ++I) {
-    glVertex2f(0, I * CellHeight);
-    glVertex2f(Width, I * CellHeight);
-  }
-  glEnd();
-}
-
-// Oldest first, so that later Shapes lie on top. The walk follows the links
-// and leaves the Drawing's cursor alone.
-void drawShapes(const Drawing &Picture) {
-  for (const Shape *S = Picture.head(); S; S = S->next)
-    drawShape(*S);
-}
 
 // The grid cell of x and y without the offsets, while h and v are changed.
 void drawCellMarker(const VariableSet &Vars) {
@@ -59,16 +35,15 @@ void drawCellMarker(const VariableSet &Vars) {
 
 void setCanvasView(const ScreenSize &Size) { setPanelView(Panel::Canvas, Size); }
 
-void drawCanvasPicture(const Session &S, bool GridVisible, int SelectedTool) {
+void drawCanvasPicture(const Session &S, const EditorState &E, bool GridVisible,
+                       const ShapeLayer &Shapes) {
+  CanvasBounds Marker;
   if (GridVisible) {
-    drawGrid();
-    drawPenMarker(GL_RENDER, S.variables(), S.templates(), SelectedTool);
+    drawCanvasGrid();
+    drawPenMarker(GL_RENDER, S.variables(), S.templates(), E.SelectedTool);
+    Marker = penMarkerBounds(S.variables(), S.templates(), E.SelectedTool);
   }
-  if (GridVisible)
-    glColor4f(0.5f, 0.5f, 0.5f, 1);
-  else
-    glColor4f(0, 0, 0, 1);
-  drawShapes(S.drawing());
+  Shapes.draw(S.drawing(), E.Screen, GridVisible, Marker);
 }
 
 void drawCanvasOverlays(const Session &S, const EditorState &E, const Screen &Widgets) {
@@ -88,5 +63,5 @@ void drawCanvasForPicture(const Session &S, const EditorState &E, const Screen &
   glEnable(GL_LINE_SMOOTH);
   setCanvasView(E.Screen);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  drawCanvasPicture(S, Widgets.LastFrameShowedGrid, E.SelectedTool);
+  drawCanvasPicture(S, E, Widgets.LastFrameShowedGrid, Widgets.shapes());
 }

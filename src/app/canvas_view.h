@@ -7,6 +7,7 @@
 
 class Screen;
 class Session;
+class ShapeLayer;
 struct EditorState;
 struct ScreenSize;
 
@@ -14,8 +15,10 @@ struct ScreenSize;
 /// identity into the modelview matrix.
 void setCanvasView(const ScreenSize &Size);
 /// The learner's picture: with \p GridVisible the grid, the pen marker of
-/// tool \p SelectedTool and grey Shapes; without, black Shapes on white.
-void drawCanvasPicture(const Session &S, bool GridVisible, int SelectedTool);
+/// the selected tool and grey Shapes; without, black Shapes on white. The
+/// Shapes come through \p Shapes.
+void drawCanvasPicture(const Session &S, const EditorState &E, bool GridVisible,
+                       const ShapeLayer &Shapes);
 /// The pen menu (while it is open) or the cell marker (while the offsets
 /// are being changed).
 void drawCanvasOverlays(const Session &S, const EditorState &E, const Screen &Widgets);

@@ -21,7 +21,7 @@ void display(const Session &S, const EditorState &E, const Screen &Widgets) {
   setCanvasView(E.Screen);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_DEPTH_TEST);
-  drawCanvasPicture(S, E.GridVisible, E.SelectedTool);
+  drawCanvasPicture(S, E, E.GridVisible, Widgets.shapes());
   drawCanvasOverlays(S, E, Widgets);
   if (E.Popup.Visible && Widgets.messageBox())
     Widgets.messageBox()->draw(GL_RENDER);

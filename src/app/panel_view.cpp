@@ -17,12 +17,26 @@ PanelRect panelRect(Panel Which, const ScreenSize &Screen) {
   return {0, 0, W, H, LayoutWidth};
 }
 
-void setPanelView(Panel Which, const ScreenSize &Screen) {
-  const PanelRect R = panelRect(Which, Screen);
-  glViewport(R.X, R.Y, R.Width, R.Height);
+namespace {
+
+void loadPanelProjection(const PanelRect &R) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluOrtho2D(0, R.LayoutWidth, LayoutHeight, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+}
+
+} // namespace
+
+void setPanelView(Panel Which, const ScreenSize &Screen) {
+  const PanelRect R = panelRect(Which, Screen);
+  glViewport(R.X, R.Y, R.Width, R.Height);
+  loadPanelProjection(R);
+}
+
+void setOffscreenPanelView(Panel Which, const ScreenSize &Screen) {
+  const PanelRect R = panelRect(Which, Screen);
+  glViewport(0, 0, R.Width, R.Height);
+  loadPanelProjection(R);
 }

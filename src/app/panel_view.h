@@ -16,5 +16,8 @@ PanelRect panelRect(Panel Which, const ScreenSize &Screen);
 /// Sets the panel's viewport and orthographic projection and loads the
 /// identity into the modelview matrix.
 void setPanelView(Panel Which, const ScreenSize &Screen);
+/// The same projection over a viewport of the panel's size at the origin:
+/// for drawing the panel's content into an offscreen texture of that size.
+void setOffscreenPanelView(Panel Which, const ScreenSize &Screen);
 
 #endif

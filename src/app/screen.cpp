@@ -3,6 +3,7 @@
 // later widget wins a pick over an earlier one beneath it.
 #include "app/screen.h"
 
+#include <GL/freeglut.h>
 #include <string>
 
 #include "app/background.h"
@@ -80,7 +81,8 @@ const LabelSpec LabelSpecs[FieldLabels::Size] = {
 
 } // namespace
 
-Screen::Screen(const EditorState &E) {
+Screen::Screen(const EditorState &E, bool CacheShapes)
+    : Shapes(CacheShapes ? glutGetProcAddress : nullptr) {
   BackgroundList = compileBackground();
   for (const ButtonSpec &Spec : LeadingButtons)
     appendToChain(
@@ -94,7 +96,7 @@ Screen::Screen(const EditorState &E) {
     PenMenu[static_cast<size_t>(I)] =
         addButton(PenMenuIcons[I], pickValue(PenMenuOrder[static_cast<size_t>(I)]), 0, 0,
                   PenMenuButtonSide, PenMenuButtonSide);
-  sync(E);
+  syncWidgets(E);
 }
 
 Screen::~Screen() = default;
@@ -136,7 +138,12 @@ Button *Screen::findToolWidget(int Pick) const {
   return nullptr;
 }
 
-void Screen::sync(const EditorState &E) {
+void Screen::sync(const EditorState &E, const Drawing &Picture) {
+  syncWidgets(E);
+  Shapes.sync(Picture, E.Screen);
+}
+
+void Screen::syncWidgets(const EditorState &E) {
   for (Label *Widget : Labels)
     Widget->sync();
   if (PenMenuRevision != E.PenMenu.Revision) {

@@ -1,8 +1,8 @@
 // Everything the window shows that has a picture of its own: the tool
 // panel's background, its Buttons and Labels in the order they are drawn and
-// picked, the pen menu, the alphabet atlas, the message popup and the
-// saved-file list. Built once at start-up; sync() brings the compiled
-// pictures up to date with the editor's state before a frame or a pick.
+// picked, the pen menu, the alphabet atlas, the message popup, the saved-file
+// list and the layer of drawn Shapes. Built once at start-up; sync() brings
+// the compiled pictures up to date with the state before a frame or a pick.
 #ifndef QUOVADRIN_APP_SCREEN_H
 #define QUOVADRIN_APP_SCREEN_H
 
@@ -11,9 +11,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/shape_layer.h"
 #include "editor/pen_menu.h"
 
 class Button;
+class Drawing;
 class FileList;
 class Label;
 class MessageBox;
@@ -25,15 +27,17 @@ constexpr const char *AlphabetAtlasPath = "alphabetTextures/alphabet_trans_gray.
 class Screen {
 public:
   /// Builds every widget, the Labels showing the Labels of \p E. Needs a
-  /// current OpenGL context.
-  explicit Screen(const EditorState &E);
+  /// current OpenGL context. Without \p CacheShapes every frame draws every
+  /// Shape, as where framebuffer objects are missing.
+  explicit Screen(const EditorState &E, bool CacheShapes = true);
   ~Screen();
   Screen(const Screen &) = delete;
   Screen &operator=(const Screen &) = delete;
 
-  /// Recompiles what changed in \p E since the last call: Label texts, the
-  /// pen menu's place, the message and the saved-file list.
-  void sync(const EditorState &E);
+  /// Recompiles what changed since the last call: from \p E the Label
+  /// texts, the pen menu's place, the message and the saved-file list; the
+  /// Shapes of \p Picture that the shape layer lacks.
+  void sync(const EditorState &E, const Drawing &Picture);
 
   /// The title Button; the chain gives the drawing and picking order.
   Button *toolChain() const { return ToolChain; }
@@ -47,6 +51,7 @@ public:
   const MessageBox *messageBox() const { return Message.get(); }
   /// The last saved-file list the load Button asked for, or null.
   const FileList *fileList() const { return Files.get(); }
+  const ShapeLayer &shapes() const { return Shapes; }
 
   /// Whether the last frame showed the canvas with its grid: a saved picture
   /// shows the canvas as the learner last saw it.
@@ -56,6 +61,7 @@ private:
   Button *addButton(const char *Icon, int Pick, int X, int Y, int Width, int Height);
   void appendToChain(Button *Widget);
   void buildLabels(const EditorState &E);
+  void syncWidgets(const EditorState &E);
 
   std::vector<std::unique_ptr<Button>> Widgets;
   Button *ToolChain = nullptr;
@@ -66,6 +72,7 @@ private:
   GLuint AlphabetTexture = 0;
   std::unique_ptr<MessageBox> Message;
   std::unique_ptr<FileList> Files;
+  ShapeLayer Shapes;
   unsigned MessageRevision = 0;
   unsigned FileListRevision = 0;
   unsigned PenMenuRevision = 0;

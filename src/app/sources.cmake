@@ -5,7 +5,9 @@ add_library(quovadrin_app STATIC
   app/atlas_panel.cpp
   app/background.cpp
   app/button.cpp
+  app/canvas_grid.cpp
   app/canvas_picture.cpp
+  app/canvas_pixels.cpp
   app/canvas_view.cpp
   app/display.cpp
   app/file_list.cpp
@@ -18,6 +20,7 @@ add_library(quovadrin_app STATIC
   app/panel_view.cpp
   app/screen.cpp
   app/shape_batch.cpp
+  app/shape_layer.cpp
   app/shape_renderer.cpp
   app/tool_panel_view.cpp
 )

@@ -54,11 +54,11 @@ public:
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }
 
-  /// What the program's frame does: the widgets and the listing's scroll
-  /// position brought up to date, the canvas's look remembered for a save,
-  /// then the whole display.
+  /// What the program's frame does: the widgets, the shape layer and the
+  /// listing's scroll position brought up to date, the canvas's look
+  /// remembered for a save, then the whole display.
   void frame() {
-    Widgets->sync(E);
+    Widgets->sync(E, S.drawing());
     keepCurrentVisible(E, S.algorithm());
     Widgets->LastFrameShowedGrid = E.GridVisible;
     display(S, E, *Widgets);

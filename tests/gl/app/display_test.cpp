@@ -10,6 +10,7 @@
 #include "app/canvas_view.h"
 #include "app/listing_view.h"
 #include "app/screen.h"
+#include "app/shape_layer.h"
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
@@ -37,7 +38,7 @@ protected:
   void give(int Value) { Listing.appendArithmetic(&S.variables().x(), ArithmeticOp::Give, Value); }
   void drawCanvas(bool GridVisible) {
     setCanvasView(E.Screen);
-    drawCanvasPicture(S, GridVisible, E.SelectedTool);
+    drawCanvasPicture(S, E, GridVisible, EveryShape);
   }
   /// The listing as a frame shows it: the scroll position is settled first.
   void drawListing() {
@@ -56,6 +57,8 @@ protected:
   EditorState E{S.variables()};
   Algorithm &Listing = S.algorithm();
   Drawing &Picture = S.drawing();
+  /// The canvas's own look; the shape layer's cache has tests of its own.
+  ShapeLayer EveryShape{nullptr};
 };
 GLuint DisplayPanels::Atlas = 0;
 

@@ -108,19 +108,19 @@ TEST(MessageBox, ShowMessageReplacesTheCurrentMessage) {
   EXPECT_EQ(App.Widgets->messageBox(), nullptr) << "no box before the first message";
   App.Ed.showMessage("Teste Dich doch selber!");
   EXPECT_TRUE(App.E.Popup.Visible);
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
   const MessageBox *First = App.Widgets->messageBox();
   ASSERT_NE(First, nullptr);
   EXPECT_EQ(First->x(), 256 - 161 / 2);
   EXPECT_EQ(First->y(), 374);
   EXPECT_EQ(First->texture(), App.Widgets->alphabetTexture());
   const GLuint FirstList = First->listId();
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
   EXPECT_EQ(App.Widgets->messageBox()->listId(), FirstList) << "an unchanged message stays";
 
   App.E.Popup.Visible = false;
   App.Ed.showMessage("seed_1007654321-a gespeichert");
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
   ASSERT_NE(App.Widgets->messageBox(), nullptr);
   EXPECT_EQ(App.Widgets->messageBox()->text(), "seed_1007654321-a gespeichert");
   EXPECT_TRUE(App.E.Popup.Visible);

@@ -7,13 +7,18 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/canvas_picture.h"
+#include "app/canvas_view.h"
 #include "app/message_box.h"
+#include "app/panel_view.h"
+#include "app/shape_layer.h"
 #include "gl_app_fixture.h"
 #include "gl_test_support.h"
 #include "model/algorithm.h"
 #include "png_read.h"
+#include "random_shapes.h"
 #include "scratch_dir.h"
 
 namespace {
@@ -83,7 +88,7 @@ TEST_F(SavedPicture, AfterARunThePictureIsBlackOnWhiteWithoutGrid) {
   EXPECT_EQ(darkestInRow(P, 10, 0, 30), 255) << "no pen marker";
   EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
   EXPECT_TRUE(App.E.Popup.Visible);
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
   ASSERT_NE(App.Widgets->messageBox(), nullptr);
   EXPECT_EQ(App.Widgets->messageBox()->text(), "seed_1234567890-a gespeichert");
 }
@@ -140,4 +145,35 @@ TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
   const std::string Saved = fileContent("vorpAlgorithms/seed_1234567890-a.alg");
   EXPECT_NE(Saved.find("Zeichne Quadrat\r\n"), std::string::npos);
   EXPECT_NE(Saved.find("Zeichne Kreis\r\n"), std::string::npos);
+}
+
+TEST_F(SavedPicture, ManyShapesAreSavedAsTheFrameShowedThem) {
+  drawRandomShapes(App.S, 112);
+  for (bool Grid : {true, false}) {
+    SCOPED_TRACE(Grid ? "grid" : "plain");
+    const GrayPicture P = saveAfterAFrameWithGrid(Grid);
+    ASSERT_EQ(P.format(), "512x768 8-bit grey");
+    const ShapeLayer &Layer = App.Widgets->shapes();
+    EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen)) << "the frame used the layer";
+    // The canvas as the frame drew it, read bottom row first.
+    clearToWhite();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_LINE_SMOOTH);
+    setCanvasView(App.E.Screen);
+    drawCanvasPicture(App.S, App.E, Grid, Layer);
+    const PanelRect Canvas = panelRect(Panel::Canvas, App.E.Screen);
+    std::vector<unsigned char> Red(static_cast<size_t>(Canvas.Width) * Canvas.Height);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(Canvas.X, 0, Canvas.Width, Canvas.Height, GL_RED, GL_UNSIGNED_BYTE, Red.data());
+    int Differing = 0, Inked = 0;
+    for (int Y = 0; Y < Canvas.Height; ++Y)
+      for (int X = 0; X < Canvas.Width; ++X) {
+        const int Shown = Red[static_cast<size_t>(Canvas.Height - 1 - Y) * Canvas.Width + X];
+        Differing += P.at(static_cast<png_uint_32>(X), static_cast<png_uint_32>(Y)) != Shown;
+        Inked += Shown < 200;
+      }
+    EXPECT_EQ(Differing, 0);
+    EXPECT_GT(Inked, 20000);
+  }
 }

@@ -89,7 +89,7 @@ const Label *labelWidget(const Screen &Widgets, PickName Pick) {
 void placePenMenu(GlApp &App) {
   App.E.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
   ++App.E.PenMenu.Revision;
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
 }
 
 } // namespace
@@ -180,7 +180,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   EXPECT_EQ(labelWidget(Shown, PickName::FieldX)->model().text(), "x=18");
   EXPECT_EQ(labelWidget(Shown, PickName::FieldMin)->model().text(), "min=-4");
   EXPECT_EQ(Count->model().text(), "10");
-  App.Widgets->sync(App.E);
+  App.Widgets->sync(App.E, App.S.drawing());
   EXPECT_GT(InkOfRowX(), Before);
 }
 

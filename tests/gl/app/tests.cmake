@@ -2,7 +2,9 @@ list(APPEND GL_TEST_SOURCES
   app/smoke_test.cpp
   app/background_test.cpp
   app/shape_renderer_test.cpp
+  app/canvas_pixels_test.cpp
   app/shape_batch_test.cpp
+  app/shape_layer_test.cpp
   app/display_test.cpp
   app/saved_picture_test.cpp
   app/widget_test.cpp

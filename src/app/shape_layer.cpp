@@ -1,0 +1,230 @@
+// The shape layer. A frame blends each Shape's smoothed coverage a into the
+// canvas with the shape colour c, C := c a + C (1 - a), rounding to 8 bits
+// every time. Without the rounding, n Shapes over a background B would give
+// C = c A + B (1 - A), A the coverages added by the "over" rule
+// A := a + A (1 - a); with it, the result depends on the background each
+// step started from, by several grey levels where many Shapes overlap. So the
+// layer blends its Shapes over the same grid the frame shows, step by step as
+// the frame does, and keeps A in its alpha:
+// - On the grid, the layer's colour L is the frame's canvas wherever the pen
+//   marker is not, and is copied there. Over the pen marker, with the grid G
+//   and the marker drawn as B, two subtracting passes give
+//   L - (G - B) (1 - A): the over rule for what the marker changed, which
+//   can stray from the step-by-step rounding by a few grey levels where many
+//   segments meet on the marker.
+// - Without the grid the Shapes are black on white, 1 - A, which black's
+//   step-by-step blending matches to a grey level or two.
+// Only the part of the canvas the Shapes reached is laid over the frame.
+#include "app/shape_layer.h"
+
+#include <GL/gl.h>
+
+#include "app/canvas_grid.h"
+#include "app/canvas_pixels.h"
+#include "app/panel_view.h"
+#include "app/shape_batch.h"
+#include "app/shape_renderer.h"
+#include "exec/drawing.h"
+
+namespace {
+
+/// The grey of the Shapes while the grid shows.
+constexpr float GridShapeGrey = 0.5f;
+
+void setGrey(float Grey) { glColor4f(Grey, Grey, Grey, 1); }
+
+/// Runs \p Draw with its drawing going into \p Target in the canvas view,
+/// with the frame's smoothed lines and blending; every state it touches is
+/// restored afterwards.
+template <typename DrawFn>
+void drawInto(const OffscreenTexture &Target, const ScreenSize &Screen, DrawFn &&Draw) {
+  glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_CURRENT_BIT |
+               GL_HINT_BIT | GL_TRANSFORM_BIT);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  Target.bind();
+  setOffscreenPanelView(Panel::Canvas, Screen);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_SCISSOR_TEST);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
+  glEnable(GL_LINE_SMOOTH);
+  Draw();
+  Target.release();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glPopAttrib();
+}
+
+/// Smoothing spreads a line about a pixel beyond its vertices.
+constexpr float InkMargin = 2;
+
+/// Lays the pixels \p R of \p Texture on the same pixels of the canvas,
+/// whose viewport is set.
+void copyPixels(const OffscreenTexture &Texture, const PixelRect &R) {
+  const float Width = static_cast<float>(Texture.width());
+  const float Height = static_cast<float>(Texture.height());
+  glBindTexture(GL_TEXTURE_2D, Texture.texture());
+  glBegin(GL_QUADS);
+  glTexCoord2f(R.Left / Width, R.Bottom / Height);
+  glVertex2i(R.Left, R.Bottom);
+  glTexCoord2f(R.Right / Width, R.Bottom / Height);
+  glVertex2i(R.Right, R.Bottom);
+  glTexCoord2f(R.Right / Width, R.Top / Height);
+  glVertex2i(R.Right, R.Top);
+  glTexCoord2f(R.Left / Width, R.Top / Height);
+  glVertex2i(R.Left, R.Top);
+  glEnd();
+}
+
+} // namespace
+
+ShapeLayer::ShapeLayer(GlProcLoader Load) {
+  if (Load)
+    Api = loadOffscreenApi(Load);
+}
+
+ShapeLayer::~ShapeLayer() = default;
+
+bool ShapeLayer::cached() const { return Layer && Layer->complete() && Grid->complete(); }
+
+bool ShapeLayer::current(const Drawing &Picture, const ScreenSize &Screen) const {
+  if (!cached())
+    return false;
+  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  return Layer->width() == Canvas.Width && Layer->height() == Canvas.Height &&
+         Generation == Picture.generation() && Drawn == Picture.count();
+}
+
+const char *ShapeLayer::pathReport() const {
+  if (cached())
+    return "Formen: Zwischenbild im Framebuffer-Objekt, jede Form wird einmal gezeichnet.";
+  return "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.";
+}
+
+void ShapeLayer::makeTextures(const ScreenSize &Screen) {
+  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  Layer.reset();
+  Grid.reset();
+  Layer = std::make_unique<OffscreenTexture>(Api, Canvas.Width, Canvas.Height);
+  Grid = std::make_unique<OffscreenTexture>(Api, Canvas.Width, Canvas.Height);
+  if (!cached())
+    return;
+  drawInto(*Grid, Screen, [] {
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawCanvasGrid();
+  });
+}
+
+void ShapeLayer::sync(const Drawing &Picture, const ScreenSize &Screen) {
+  if (!Api.available())
+    return;
+  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  bool Fresh = false;
+  if (!Layer || Layer->width() != Canvas.Width || Layer->height() != Canvas.Height) {
+    makeTextures(Screen);
+    Fresh = true;
+  }
+  // Textures the driver refused leave every frame drawing each Shape.
+  if (!cached())
+    return;
+  if (Generation != Picture.generation())
+    Fresh = true;
+  if (Fresh) {
+    Generation = Picture.generation();
+    Drawn = 0;
+    LastDrawn = nullptr;
+    Inked = CanvasBounds();
+  } else if (Drawn == Picture.count()) {
+    return;
+  }
+  // Between clears the Drawing only grows, so the Shapes after the last one
+  // drawn are exactly the new ones.
+  const Shape *First = LastDrawn ? LastDrawn->next : Picture.head();
+  drawIntoLayer(Screen, First, Fresh);
+  for (const Shape *S = First; S; S = S->next) {
+    LastDrawn = S;
+    ++Drawn;
+  }
+}
+
+void ShapeLayer::drawIntoLayer(const ScreenSize &Screen, const Shape *First, bool Fresh) {
+  drawInto(*Layer, Screen, [&] {
+    if (Fresh) {
+      // The grid leaves the alpha, which only the Shapes' coverage fills.
+      glClearColor(1, 1, 1, 0);
+      glClear(GL_COLOR_BUFFER_BIT);
+      Api.blendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ZERO, GL_ONE);
+      drawCanvasGrid();
+    }
+    Api.blendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    setGrey(GridShapeGrey);
+    ShapeBatch Batch;
+    for (const Shape *S = First; S; S = S->next)
+      Batch.add(*S);
+    Batch.draw();
+    Inked.include(Batch.bounds());
+  });
+}
+
+void ShapeLayer::draw(const Drawing &Picture, const ScreenSize &Screen, bool GridVisible,
+                      const CanvasBounds &Beneath) const {
+  if (!current(Picture, Screen)) {
+    setGrey(GridVisible ? GridShapeGrey : 0.0f);
+    for (const Shape *S = Picture.head(); S; S = S->next)
+      drawShape(*S);
+    return;
+  }
+  composite(Screen, GridVisible, Beneath);
+}
+
+void ShapeLayer::composite(const ScreenSize &Screen, bool GridVisible,
+                           const CanvasBounds &Beneath) const {
+  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  const PixelRect Ink = pixelsCovering(Inked, Canvas, InkMargin);
+  if (Ink.empty())
+    return;
+  glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT |
+               GL_TRANSFORM_BIT);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0, Canvas.Width, 0, Canvas.Height, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_BLEND);
+  if (GridVisible) {
+    const PixelRect Marker = intersection(Ink, pixelsCovering(Beneath, Canvas, InkMargin));
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    for (const PixelRect &Part : difference(Ink, Marker))
+      copyPixels(*Layer, Part);
+    if (!Marker.empty()) {
+      glEnable(GL_BLEND);
+      Api.blendEquation(GL_FUNC_SUBTRACT);
+      glBlendFunc(GL_ONE, GL_ONE);
+      copyPixels(*Grid, Marker);
+      glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+      copyPixels(*Layer, Marker);
+    }
+  } else {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_ONE_MINUS_SRC_ALPHA);
+    copyPixels(*Layer, Ink);
+  }
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glPopAttrib();
+}

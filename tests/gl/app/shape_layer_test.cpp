@@ -1,0 +1,283 @@
+// The shape layer against drawing every Shape in every frame: the same canvas
+// within 2 grey levels for every kind, piled-up lines, the grid on and off
+// and a thousand random Shapes; kept up to date as Shapes are added, the
+// Drawing is cleared and refilled or the canvas changes size; never shown
+// when it lags behind; and leaving the GL state as it found it.
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/canvas_pixels.h"
+#include "app/canvas_view.h"
+#include "app/panel_view.h"
+#include "app/shape_layer.h"
+#include "app/shape_renderer.h"
+#include "editor/editor_state.h"
+#include "editor/pick_name.h"
+#include "exec/session.h"
+#include "gl_app_fixture.h"
+#include "gl_test_support.h"
+#include "random_shapes.h"
+
+namespace {
+
+/// The canvas as a frame draws it with \p Shapes, read back as RGB rows.
+std::vector<unsigned char> canvasThrough(const Session &S, const EditorState &E,
+                                         const ShapeLayer &Shapes, bool GridVisible) {
+  clearToWhite();
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
+  glEnable(GL_BLEND);
+  glEnable(GL_LINE_SMOOTH);
+  setCanvasView(E.Screen);
+  drawCanvasPicture(S, E, GridVisible, Shapes);
+  const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
+  std::vector<unsigned char> Rgb(static_cast<size_t>(Canvas.Width) * Canvas.Height * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(Canvas.X, Canvas.Y, Canvas.Width, Canvas.Height, GL_RGB, GL_UNSIGNED_BYTE,
+               Rgb.data());
+  return Rgb;
+}
+
+/// How far the canvas through the up-to-date layer strays from the one
+/// drawing every Shape: the largest difference of any byte outside the pen
+/// marker's rectangle, and within it.
+struct Strays {
+  int Outside = 0;
+  int UnderMarker = 0;
+};
+
+/// Under the pen marker the layer applies the over rule to what the marker
+/// changed, while a frame drawing every Shape rounds each blend in turn:
+/// where many smoothed segments meet on the marker, a few grey levels apart.
+constexpr int MarkerTolerance = 6;
+
+Strays strays(const Session &S, const EditorState &E, const ShapeLayer &Layer, bool GridVisible,
+              int MinInk = 20) {
+  EXPECT_TRUE(Layer.current(S.drawing(), E.Screen)) << "the texture would not be shown";
+  const std::vector<unsigned char> Cached = canvasThrough(S, E, Layer, GridVisible);
+  const std::vector<unsigned char> Direct = canvasThrough(S, E, ShapeLayer(nullptr), GridVisible);
+  EXPECT_GE(std::count_if(Direct.begin(), Direct.end(), [](unsigned char C) { return C < 200; }),
+            MinInk)
+      << "too little on the canvas to compare";
+  const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
+  PixelRect Marker;
+  if (GridVisible)
+    Marker =
+        pixelsCovering(penMarkerBounds(S.variables(), S.templates(), E.SelectedTool), Canvas, 2);
+  Strays Found;
+  for (size_t I = 0; I < Direct.size(); ++I) {
+    const int X = static_cast<int>(I / 3) % Canvas.Width,
+              Y = static_cast<int>(I / 3) / Canvas.Width;
+    const bool Under = X >= Marker.Left && X < Marker.Right && Y >= Marker.Bottom && Y < Marker.Top;
+    int &Largest = Under ? Found.UnderMarker : Found.Outside;
+    Largest = std::max(Largest, std::abs(Cached[I] - Direct[I]));
+  }
+  return Found;
+}
+
+/// Outside the pen marker within 2 grey levels.
+void expectSameCanvas(const Session &S, const EditorState &E, const ShapeLayer &Layer,
+                      bool GridVisible, const std::string &What, int MinInk = 20) {
+  const Strays Found = strays(S, E, Layer, GridVisible, MinInk);
+  EXPECT_LE(Found.Outside, 2) << What << (GridVisible ? ", grid" : ", plain");
+  EXPECT_LE(Found.UnderMarker, MarkerTolerance) << What << ", under the pen marker";
+}
+
+class ShapeLayerTest : public testing::Test {
+protected:
+  void SetUp() override { E.Screen = {GlTestWindowWidth, GlTestWindowHeight}; }
+
+  std::vector<unsigned char> canvasThrough(const ShapeLayer &Shapes, bool GridVisible) {
+    return ::canvasThrough(S, E, Shapes, GridVisible);
+  }
+  /// Brings the layer up to date, then compares with and without the grid.
+  void expectSamePictures(const std::string &What, int MinInk = 20) {
+    Layer.sync(S.drawing(), E.Screen);
+    for (bool Grid : {true, false})
+      expectSameCanvas(S, E, Layer, Grid, What, MinInk);
+  }
+
+  Session S{7};
+  EditorState E{S.variables()};
+  ShapeLayer Layer{glutGetProcAddress};
+  ShapeLayer EveryShape{nullptr};
+};
+
+} // namespace
+
+TEST_F(ShapeLayerTest, EveryKindLooksAsWhenDrawnOneByOne) {
+  Point Outline[12], Points[3] = {{-0.4f, -0.4f}, {0.4f, -0.1f}, {0, 0.4f}};
+  for (int I = 0; I < 12; ++I)
+    Outline[I] = {0.45f * (I % 3 - 1), 0.45f * ((I / 3) % 3 - 1)};
+  Drawing &D = S.drawing();
+  D.addSquare(1, 1, 0, 0, 2, 2, 0);
+  D.addCircle(5, 2, 3, -4, 3, 2, 30);
+  D.addBlob(10, 3, 0, 0, 3, 3, 0, Outline);
+  D.addRasterLine(15, 2, 0, 0, 4, 1, 45, 1);
+  D.addFreeLine(20, 2, 0, 0, 2, 3, 0, 0, 0.1f, -0.3f, 0.2f, 0.4f);
+  D.addSoftLine(2, 8, 0, 0, -3, 2, 10, Outline, 1);
+  D.addRasterPolyline(8, 8, 0, 0, 3, 3, 0, 3, Points);
+  D.addFreePolyline(14, 8, 0, 0, 2, -3, 200, 2, Points);
+  D.addSoftPolyline(20, 8, 0, 0, 4, 4, 0, 3, Points, Outline);
+  expectSamePictures("one of each kind");
+}
+
+TEST_F(ShapeLayerTest, PiledUpLinesAddTheirCoverageInOrder) {
+  // Fifty squares over one another nearly saturate their edges, right on
+  // the pen marker's frame; crossing lines and circles overlap at many
+  // different coverages.
+  S.variables().x().setValue(5);
+  S.variables().y().setValue(5);
+  S.variables().dx().setValue(4);
+  S.variables().dy().setValue(4);
+  for (int I = 0; I < 50; ++I)
+    S.drawing().addSquare(5, 5, 0, 0, 4, 4, 0);
+  for (int I = 0; I < 30; ++I) {
+    S.drawing().addRasterLine(12, 12, 0, I, 8, 1, 6 * I, 1);
+    S.drawing().addCircle(12, 20, I, 0, 6, 4, 0);
+  }
+  expectSamePictures("piled-up lines");
+}
+
+TEST_F(ShapeLayerTest, AThousandRandomShapes) {
+  drawRandomShapes(S, 112);
+  ASSERT_GE(S.drawing().count(), 1000);
+  expectSamePictures("a thousand", 50000);
+}
+
+TEST_F(ShapeLayerTest, FollowsTheDrawingAsItGrowsAndIsRefilled) {
+  S.drawing().addCircle(3, 3, 0, 0, 3, 3, 0);
+  expectSamePictures("one");
+  // New Shapes go on top of the ones the texture holds, each once: drawn
+  // again, a Shape would come out darker.
+  S.drawing().addSquare(3, 3, 0, 0, 3, 3, 0);
+  S.drawing().addCircle(4, 3, 0, 0, 3, 3, 0);
+  expectSamePictures("after two more");
+  // Cleared and refilled to the same count: the old Shapes must go.
+  S.drawing().clear();
+  for (int I = 0; I < 3; ++I)
+    S.drawing().addRasterLine(15, 10 + I, 0, 0, 5, 1, 0, 1);
+  expectSamePictures("refilled");
+  S.drawing().clear();
+  Layer.sync(S.drawing(), E.Screen);
+  EXPECT_TRUE(Layer.current(S.drawing(), E.Screen));
+  const std::vector<unsigned char> Empty = canvasThrough(Layer, false);
+  EXPECT_TRUE(std::all_of(Empty.begin(), Empty.end(), [](unsigned char C) { return C == 255; }))
+      << "an emptied Drawing leaves a white canvas";
+}
+
+TEST_F(ShapeLayerTest, ANewCanvasSizeMakesANewTexture) {
+  drawRandomShapes(S, 3);
+  Layer.sync(S.drawing(), E.Screen);
+  const ScreenSize Before = E.Screen;
+  E.Screen = {800, 600};
+  EXPECT_FALSE(Layer.current(S.drawing(), E.Screen));
+  expectSamePictures("at 800 x 600");
+  EXPECT_FALSE(Layer.current(S.drawing(), Before));
+}
+
+TEST_F(ShapeLayerTest, ALayerBehindTheDrawingIsNotShown) {
+  S.drawing().addSquare(2, 2, 0, 0, 2, 2, 0);
+  Layer.sync(S.drawing(), E.Screen);
+  S.drawing().addCircle(8, 8, 0, 0, 3, 3, 0);
+  EXPECT_FALSE(Layer.current(S.drawing(), E.Screen));
+  // Without a sync the frame draws every Shape itself: the new circle shows.
+  const std::vector<unsigned char> Lagging = canvasThrough(Layer, false);
+  EXPECT_EQ(Lagging, canvasThrough(EveryShape, false));
+}
+
+TEST_F(ShapeLayerTest, PathsAndTheirReports) {
+  EXPECT_FALSE(Layer.cached()) << "no texture before the first sync";
+  Layer.sync(S.drawing(), E.Screen);
+  EXPECT_TRUE(Layer.cached()) << "Mesa has framebuffer objects";
+  EXPECT_STREQ(Layer.pathReport(),
+               "Formen: Zwischenbild im Framebuffer-Objekt, jede Form wird einmal gezeichnet.");
+  EveryShape.sync(S.drawing(), E.Screen);
+  EXPECT_FALSE(EveryShape.cached());
+  EXPECT_FALSE(EveryShape.current(S.drawing(), E.Screen));
+  EXPECT_STREQ(EveryShape.pathReport(),
+               "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.");
+}
+
+TEST_F(ShapeLayerTest, SyncLeavesTheStateOfTheFrameAlone) {
+  drawRandomShapes(S, 2);
+  setCanvasView(E.Screen);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glColor4f(0.25f, 0.5f, 0.75f, 1);
+  glDisable(GL_LINE_SMOOTH);
+  GLint ViewportBefore[4], ViewportAfter[4];
+  GLfloat ProjectionBefore[16], ProjectionAfter[16];
+  glGetIntegerv(GL_VIEWPORT, ViewportBefore);
+  glGetFloatv(GL_PROJECTION_MATRIX, ProjectionBefore);
+  Layer.sync(S.drawing(), E.Screen);
+  glGetIntegerv(GL_VIEWPORT, ViewportAfter);
+  glGetFloatv(GL_PROJECTION_MATRIX, ProjectionAfter);
+  EXPECT_TRUE(std::equal(ViewportBefore, ViewportBefore + 4, ViewportAfter));
+  EXPECT_TRUE(std::equal(ProjectionBefore, ProjectionBefore + 16, ProjectionAfter));
+  GLint Value = -1;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &Value);
+  EXPECT_EQ(Value, 0) << "drawing goes to the window again";
+  glGetIntegerv(GL_BLEND_SRC, &Value);
+  EXPECT_EQ(Value, GL_SRC_ALPHA);
+  glGetIntegerv(GL_MATRIX_MODE, &Value);
+  EXPECT_EQ(Value, GL_MODELVIEW);
+  EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+  GLfloat Colour[4];
+  glGetFloatv(GL_CURRENT_COLOR, Colour);
+  EXPECT_EQ(Colour[2], 0.75f);
+}
+
+TEST_F(ShapeLayerTest, ThePenMarkerMovesUnderTheShapesWithoutANewLayer) {
+  drawRandomShapes(S, 30);
+  Layer.sync(S.drawing(), E.Screen);
+  // The marker is not in the texture: wherever it goes, and whatever it
+  // shows, the Shapes lie on it as if drawn after it.
+  const struct {
+    int X, Y, Width, Height, Rotation, Tool;
+  } Pens[] = {
+      {0, 0, 1, 1, 0, 1}, {6, 9, 5, 3, 30, 2}, {20, 30, -4, 2, 0, 12}, {23, 36, 8, 8, 45, 9}};
+  for (const auto &Pen : Pens) {
+    VariableSet &V = S.variables();
+    V.x().setValue(Pen.X);
+    V.y().setValue(Pen.Y);
+    V.dx().setValue(Pen.Width);
+    V.dy().setValue(Pen.Height);
+    V.d().setValue(Pen.Rotation);
+    E.SelectedTool = Pen.Tool;
+    expectSameCanvas(S, E, Layer, true,
+                     "pen at " + std::to_string(Pen.X) + ", " + std::to_string(Pen.Y));
+  }
+}
+
+TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
+  GlApp App;
+  Algorithm &A = App.S.algorithm();
+  A.appendRepeatStart(40);
+  A.appendArithmetic(&App.S.variables().x(), ArithmeticOp::Add, 1);
+  A.appendDraw(2);
+  A.appendDraw(9);
+  A.appendRepeatEnd();
+  App.Ed.setStepWait([](int) {});
+  App.Ed.startRun();
+  for (int Step = 0; Step < 30; ++Step)
+    App.Ed.idleStep(); // each draws a frame, which brings the layer up to date
+  const ShapeLayer &Layer = App.Widgets->shapes();
+  ASSERT_GT(App.S.drawing().count(), 10);
+  expectSameCanvas(App.S, App.E, Layer, true, "during a run");
+  App.Ed.abortRun();
+  App.Ed.runImmediately();
+  App.frame();
+  EXPECT_EQ(App.S.drawing().count(), 80);
+  expectSameCanvas(App.S, App.E, Layer, App.E.GridVisible, "after a whole run");
+  App.Ed.primaryAction(pickValue(PickName::Restart));
+  App.frame();
+  EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen));
+  EXPECT_EQ(canvasThrough(App.S, App.E, Layer, true),
+            canvasThrough(App.S, App.E, ShapeLayer(nullptr), true))
+      << "after a restart the canvas holds the grid and the pen marker only";
+}
