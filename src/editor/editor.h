@@ -125,6 +125,7 @@ private:
   void onListingMouse(const MouseEvent &Event);
   void selectLine(int Line);
   void leaveListingDrag();
+  void forgetListingClick();
 
   Session &S;
   EditorState &E;
