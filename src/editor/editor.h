@@ -97,6 +97,8 @@ public:
   void setSaveFaults(const FileFaultPlan &Faults) { SaveFaults = Faults; }
 
 private:
+  /// The listing keeps the current command in view after every event.
+  void settleListing();
   // editor_mouse.cpp
   void updatePointer(int X, int Y);
   void onCanvasMouse(const MouseEvent &Event);

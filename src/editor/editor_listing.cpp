@@ -108,6 +108,7 @@ void Editor::onListingDrag(int X, int Y) {
     leaveListingDrag();
     forgetListingClick();
   }
+  settleListing();
   W.postRedisplay();
 }
 

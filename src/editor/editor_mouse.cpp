@@ -51,13 +51,13 @@ void Editor::onMouse(const MouseEvent &Event) {
   }
   if (!Event.isDown())
     endHolds();
+  settleListing();
 }
 
 // Whatever panel a button is released over, the hold it began ends there:
 // no repetition or scroll goes on by itself, and no dragged line stays held.
 void Editor::endHolds() {
-  const bool Held = E.Mode == InteractionMode::LeftHeld ||
-                    E.Mode == InteractionMode::RightHeld ||
+  const bool Held = E.Mode == InteractionMode::LeftHeld || E.Mode == InteractionMode::RightHeld ||
                     E.Mode == InteractionMode::ListingLineHeld;
   if (E.Mode == InteractionMode::ListingLineHeld)
     W.setMotion(false);
@@ -156,11 +156,11 @@ void Editor::onCanvasMouse(const MouseEvent &Event) {
 void Editor::onTimer(unsigned Generation) {
   if (Generation != E.TimerGeneration)
     return;
-  if (E.Scroll != ListingScroll::None) {
+  if (E.Scroll != ListingScroll::None)
     scrollListingByTimer();
-    return;
-  }
-  repeatHeldAction();
+  else
+    repeatHeldAction();
+  settleListing();
 }
 
 void Editor::scrollListingByTimer() {
