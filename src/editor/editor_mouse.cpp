@@ -55,7 +55,8 @@ void Editor::onMouse(const MouseEvent &Event) {
 }
 
 // Whatever panel a button is released over, the hold it began ends there:
-// no repetition or scroll goes on by itself, and no dragged line stays held.
+// no repetition or scroll goes on by itself, no timer armed before the
+// release acts, and no dragged line stays held.
 void Editor::endHolds() {
   const bool Held = E.Mode == InteractionMode::LeftHeld || E.Mode == InteractionMode::RightHeld ||
                     E.Mode == InteractionMode::ListingLineHeld;
@@ -63,12 +64,10 @@ void Editor::endHolds() {
     W.setMotion(false);
   if (Held)
     E.Mode = InteractionMode::Idle;
-  if (E.HeldPick >= 0 || E.Scroll != ListingScroll::None) {
-    E.HeldPick = -1;
-    E.Scroll = ListingScroll::None;
-    E.RepeatDelay = InitialRepeatDelay;
-    ++E.TimerGeneration;
-  }
+  E.HeldPick = -1;
+  E.Scroll = ListingScroll::None;
+  E.RepeatDelay = InitialRepeatDelay;
+  ++E.TimerGeneration;
 }
 
 void Editor::onToolPanelMouse(const MouseEvent &Event) {

@@ -6,5 +6,7 @@ list(APPEND UNIT_TEST_SOURCES
   editor/file_loading_test.cpp
   editor/listing_input_test.cpp
   editor/pen_menu_test.cpp
+  editor/random_input_test.cpp
+  editor/saved_work_test.cpp
   editor/tool_panel_input_test.cpp
 )
