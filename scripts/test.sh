@@ -8,9 +8,9 @@ source "$(dirname "$0")/common.sh"
 set -e
 ensure_packages "$QUOVADRIN_ROOT/scripts/packages-build.txt" "$QUOVADRIN_ROOT/scripts/packages-test.txt"
 
-echo "== Building (sanitizers: unit tests)"
+echo "== Building (sanitizers: unit tests, the program for the random-input test)"
 build_tree "$QUOVADRIN_ROOT/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DQUOVADRIN_SANITIZE=ON \
-  -DQUOVADRIN_GL=ON -DQUOVADRIN_BENCH=OFF -- unit_tests
+  -DQUOVADRIN_GL=ON -DQUOVADRIN_BENCH=OFF -- unit_tests quovadrin quovadrin_data quovadrin_alg_check
 echo "== Building (program, GL tests, benchmarks)"
 build_tree "$QUOVADRIN_ROOT/build/test" -DCMAKE_BUILD_TYPE=Release
 set +e
@@ -27,6 +27,7 @@ run_step() { # run_step NAME COMMAND...
 }
 
 export QUOVADRIN_BUILD="$QUOVADRIN_ROOT/build/test"
+export QUOVADRIN_ASAN_BUILD="$QUOVADRIN_ROOT/build/sanitize"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
