@@ -130,7 +130,12 @@ layout_py() { echo $((($1 * SCREEN_H + SCREEN_H / 2) / 768)); }
 tool_xy() { echo "$(layout_px "$1") $(layout_py "$2")"; }
 canvas_xy() { echo "$(layout_px $(($1 + 256))) $(layout_py "$2")"; }
 listing_xy() { echo "$(layout_px $(($1 + 768))) $(layout_py "$2")"; }
-move_to() { xdotool mousemove --sync "$1" "$2"; }
+# --sync waits until the pointer has moved, which it never does when it is
+# already there: a second click on the same spot would wait ~15 s.
+move_to() {
+  [[ "$(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ')" == "X=$1 Y=$2 " ]] && return
+  xdotool mousemove --sync "$1" "$2"
+}
 press_at() { move_to "$1" "$2"; xdotool mousedown "${3:-1}"; }
 release_at() { move_to "$1" "$2"; xdotool mouseup "${3:-1}"; }
 # click_at X Y [BUTTON]: press and release in place, then give the program a
