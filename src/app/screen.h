@@ -9,9 +9,11 @@
 #include <GL/gl.h>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "editor/pen_menu.h"
+#include "files/image_folder.h"
 
 class Button;
 class FileList;
@@ -19,14 +21,12 @@ class Label;
 class MessageBox;
 struct EditorState;
 
-/// The atlas all text is cut from.
-constexpr const char *AlphabetAtlasPath = "alphabetTextures/alphabet_trans_gray.png";
-
 class Screen {
 public:
-  /// Builds every widget, the Labels showing the Labels of \p E. Needs a
-  /// current OpenGL context.
-  explicit Screen(const EditorState &E);
+  /// Builds every widget, the Labels showing the Labels of \p E, with the
+  /// images below \p ImageFolder (a prefix; "" is the working directory).
+  /// Needs a current OpenGL context.
+  explicit Screen(const EditorState &E, const std::string &ImageFolder = "");
   ~Screen();
   Screen(const Screen &) = delete;
   Screen &operator=(const Screen &) = delete;
@@ -53,7 +53,8 @@ public:
   bool LastFrameShowedGrid = true;
 
 private:
-  Button *addButton(const char *Icon, int Pick, int X, int Y, int Width, int Height);
+  Button *addButton(const std::string &ImageFolder, const char *Icon, int Pick, int X, int Y,
+                    int Width, int Height);
   void appendToChain(Button *Widget);
   void buildLabels(const EditorState &E);
 

@@ -7,6 +7,7 @@ add_library(quovadrin_app STATIC
   app/button.cpp
   app/canvas_picture.cpp
   app/canvas_view.cpp
+  app/command_line.cpp
   app/display.cpp
   app/file_list.cpp
   app/gl_picker.cpp
