@@ -11,13 +11,14 @@
 #include "editor/listing_scroll.h"
 #include "exec/example_algorithm.h"
 
-Application::Application(int ArgCount, char **Args, int32_t Seed)
-    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this),
+Application::Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
+                         ScreenSize Size)
+    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E, ImageFolder)), Win(*this),
       Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
   (void)ArgCount;
   (void)Args;
   initGraphicsState();
-  E.Screen = {glutGameModeGet(GLUT_GAME_MODE_WIDTH), glutGameModeGet(GLUT_GAME_MODE_HEIGHT)};
+  E.Screen = Size;
   glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
   // The example block is appended once: a learner sees one loop, not two.
   appendExampleBlock(S.algorithm(), S.variables());
@@ -54,6 +55,14 @@ void Application::drawFrame() {
   prepareFrame();
   Widgets->LastFrameShowedGrid = E.GridVisible;
   display(S, E, *Widgets);
+}
+
+void Application::resize(ScreenSize Size) {
+  // A minimised window reports no area; the last size still fits the
+  // pointer when it comes back.
+  if (Size.Width <= 0 || Size.Height <= 0)
+    return;
+  E.Screen = Size;
 }
 
 int Application::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {

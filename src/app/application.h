@@ -1,6 +1,7 @@
 // The running program: its Session, the editor's state and the editor, the
 // Screen with every widget, and the window the editor talks to. Built after
-// game mode is entered, since the widgets need the GL context.
+// game mode is entered or the window opened, since the widgets need the GL
+// context.
 #ifndef QUOVADRIN_APP_APPLICATION_H
 #define QUOVADRIN_APP_APPLICATION_H
 
@@ -17,11 +18,12 @@ class Screen;
 
 class Application {
 public:
-  /// Builds the screen, sets the fixed GL state, takes the screen size from
-  /// the game mode, appends the example algorithm and says on stderr how
-  /// the Shapes are drawn. \p Seed seeds the random generator and names the
-  /// saved files.
-  Application(int ArgCount, char **Args, int32_t Seed);
+  /// Builds the screen with the images below \p ImageFolder, sets the fixed
+  /// GL state, appends the example algorithm and says on stderr how the
+  /// Shapes are drawn. \p Seed seeds the random generator and names the
+  /// saved files; \p Size is the pixel size of the game mode or the window.
+  Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
+              ScreenSize Size);
   virtual ~Application();
   Application(const Application &) = delete;
   Application &operator=(const Application &) = delete;
@@ -31,6 +33,9 @@ public:
   void prepareFrame();
   /// prepareFrame, then one complete frame, shown at once.
   void drawFrame();
+  /// The window now has \p Size pixels: the layout is scaled to it, and
+  /// pointer positions are converted by it.
+  void resize(ScreenSize Size);
   /// The canvas as the last frame showed it, into the back buffer and from
   /// there into a grey PNG at \p Path.
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);

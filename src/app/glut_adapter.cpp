@@ -24,6 +24,14 @@ MouseButton buttonOf(int GlutButton) {
   return MouseButton::Middle;
 }
 
+// A window the learner resizes keeps the whole layout, scaled to its size.
+void onReshape(int Width, int Height) {
+  if (!Running)
+    return;
+  Running->resize({Width, Height});
+  glutPostRedisplay();
+}
+
 void onMouse(int Button, int State, int X, int Y) {
   if (!Running)
     return;
@@ -66,6 +74,7 @@ void onPassiveMotion(int X, int Y) {
 void attachGlutCallbacks(Application &App) {
   Running = &App;
   glutDisplayFunc(onDisplay);
+  glutReshapeFunc(onReshape);
   glutMouseFunc(onMouse);
   glutKeyboardFunc(onKeyboard);
   glutMotionFunc(nullptr);

@@ -7,7 +7,8 @@
 class Application;
 
 /// Makes \p App the application the callbacks serve and registers the
-/// display and keyboard callbacks; motion, passive motion and idle none.
+/// display, reshape, mouse and keyboard callbacks; motion, passive motion
+/// and idle none.
 void attachGlutCallbacks(Application &App);
 
 /// Installs or removes the callbacks the editor asks for.

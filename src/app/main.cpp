@@ -1,12 +1,19 @@
-// Entry point: choose the largest full-screen mode the graphics system offers,
-// report it, enter game mode and hand over to the GLUT main loop.
+// Entry point: read the options, find the images, then either choose the
+// largest full-screen mode the graphics system offers, report it and enter
+// game mode, or open a window; then hand over to the GLUT main loop.
 #include <GL/freeglut.h>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/glut_adapter.h"
+#include "files/image_folder.h"
 
 namespace {
 
@@ -21,11 +28,7 @@ bool chooseGameMode() {
   return false;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+ScreenSize enterGameMode() {
   if (!chooseGameMode()) {
     std::printf("Bildschirmmodi werden von der Grafikkarte nicht unterstützt.\n");
     std::fflush(stdout);
@@ -39,8 +42,55 @@ int main(int argc, char **argv) {
   // The report must reach a pipe before the window takes over.
   std::fflush(stdout);
   glutEnterGameMode();
+  return {glutGameModeGet(GLUT_GAME_MODE_WIDTH), glutGameModeGet(GLUT_GAME_MODE_HEIGHT)};
+}
+
+// A window at the layout's own size, one pixel per layout unit until the
+// learner resizes it.
+ScreenSize openWindow() {
+  glutInitWindowSize(LayoutWidth, LayoutHeight);
+  glutCreateWindow("Quovadrin");
+  const ScreenSize Size{glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
+  std::printf("Starte Quovadrin.\nFenster mit %dx%d Pixeln\n", Size.Width, Size.Height);
+  std::fflush(stdout);
+  return Size;
+}
+
+// The images' folder; without one nothing on the screen would be legible, so
+// the program ends, naming the places it looked in.
+std::string imageFolderOrExit() {
+  const std::vector<std::string> Places =
+      imageFolderCandidates(executablePath(), QUOVADRIN_DATA_FROM_EXE);
+  if (std::optional<std::string> Found = findImageFolder(Places))
+    return *Found;
+  std::error_code Unknown;
+  const std::string Here = std::filesystem::current_path(Unknown).string();
+  std::printf("%s\n", imagesNotFoundText(Places, Here).c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  const CommandLine Options = parseCommandLine(argc, argv);
+  switch (Options.Mode) {
+  case StartMode::Help:
+    std::fputs(helpText(), stdout);
+    return 0;
+  case StartMode::UnknownOption:
+    std::fputs(unknownOptionText(Options.Unknown).c_str(), stdout);
+    return 2;
+  case StartMode::FullScreen:
+  case StartMode::Window:
+    break;
+  }
+  const std::string Images = imageFolderOrExit();
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  const ScreenSize Size = Options.Mode == StartMode::Window ? openWindow() : enterGameMode();
   // The start time seeds the learner's random numbers and names the files.
-  Application Quovadrin(argc, argv, static_cast<int32_t>(std::time(nullptr)));
+  Application Quovadrin(argc, argv, static_cast<int32_t>(std::time(nullptr)), Images, Size);
   attachGlutCallbacks(Quovadrin);
   glutMainLoop();
   return 0;

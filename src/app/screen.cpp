@@ -81,28 +81,29 @@ const LabelSpec LabelSpecs[FieldLabels::Size] = {
 
 } // namespace
 
-Screen::Screen(const EditorState &E, bool CacheShapes)
+Screen::Screen(const EditorState &E, const std::string &ImageFolder, bool CacheShapes)
     : Shapes(CacheShapes ? glutGetProcAddress : nullptr) {
   BackgroundList = compileBackground();
   for (const ButtonSpec &Spec : LeadingButtons)
-    appendToChain(
-        addButton(Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y, Spec.Width, Spec.Height));
-  AlphabetTexture = loadPngTexture(AlphabetAtlasPath).name();
+    appendToChain(addButton(ImageFolder, Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y,
+                            Spec.Width, Spec.Height));
+  AlphabetTexture = loadPngTexture(ImageFolder + AlphabetAtlasPath).name();
   buildLabels(E);
   for (const ButtonSpec &Spec : TrailingButtons)
-    appendToChain(
-        addButton(Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y, Spec.Width, Spec.Height));
+    appendToChain(addButton(ImageFolder, Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y,
+                            Spec.Width, Spec.Height));
   for (int I = 0; I < PenMenuSize; ++I)
     PenMenu[static_cast<size_t>(I)] =
-        addButton(PenMenuIcons[I], pickValue(PenMenuOrder[static_cast<size_t>(I)]), 0, 0,
-                  PenMenuButtonSide, PenMenuButtonSide);
+        addButton(ImageFolder, PenMenuIcons[I], pickValue(PenMenuOrder[static_cast<size_t>(I)]), 0,
+                  0, PenMenuButtonSide, PenMenuButtonSide);
   syncWidgets(E);
 }
 
 Screen::~Screen() = default;
 
-Button *Screen::addButton(const char *Icon, int Pick, int X, int Y, int Width, int Height) {
-  Widgets.push_back(std::make_unique<Button>(std::string("vorpData/") + Icon, glGenLists(1), Pick,
+Button *Screen::addButton(const std::string &ImageFolder, const char *Icon, int Pick, int X, int Y,
+                          int Width, int Height) {
+  Widgets.push_back(std::make_unique<Button>(ImageFolder + IconFolder + Icon, glGenLists(1), Pick,
                                              X, Y, Width, Height));
   return Widgets.back().get();
 }

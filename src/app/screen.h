@@ -9,10 +9,12 @@
 #include <GL/gl.h>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/shape_layer.h"
 #include "editor/pen_menu.h"
+#include "files/image_folder.h"
 
 class Button;
 class Drawing;
@@ -21,15 +23,14 @@ class Label;
 class MessageBox;
 struct EditorState;
 
-/// The atlas all text is cut from.
-constexpr const char *AlphabetAtlasPath = "alphabetTextures/alphabet_trans_gray.png";
-
 class Screen {
 public:
-  /// Builds every widget, the Labels showing the Labels of \p E. Needs a
-  /// current OpenGL context. Without \p CacheShapes every frame draws every
-  /// Shape, as where framebuffer objects are missing.
-  explicit Screen(const EditorState &E, bool CacheShapes = true);
+  /// Builds every widget, the Labels showing the Labels of \p E, with the
+  /// images below \p ImageFolder (a prefix; "" is the working directory).
+  /// Needs a current OpenGL context. Without \p CacheShapes every frame
+  /// draws every Shape, as where framebuffer objects are missing.
+  explicit Screen(const EditorState &E, const std::string &ImageFolder = "",
+                  bool CacheShapes = true);
   ~Screen();
   Screen(const Screen &) = delete;
   Screen &operator=(const Screen &) = delete;
@@ -58,7 +59,8 @@ public:
   bool LastFrameShowedGrid = true;
 
 private:
-  Button *addButton(const char *Icon, int Pick, int X, int Y, int Width, int Height);
+  Button *addButton(const std::string &ImageFolder, const char *Icon, int Pick, int X, int Y,
+                    int Width, int Height);
   void appendToChain(Button *Widget);
   void buildLabels(const EditorState &E);
   void syncWidgets(const EditorState &E);

@@ -9,6 +9,7 @@ add_library(quovadrin_app STATIC
   app/canvas_picture.cpp
   app/canvas_pixels.cpp
   app/canvas_view.cpp
+  app/command_line.cpp
   app/display.cpp
   app/file_list.cpp
   app/gl_picker.cpp

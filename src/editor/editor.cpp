@@ -2,6 +2,7 @@
 #include "editor/editor.h"
 
 #include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
 #include "editor/window.h"
 #include "exec/run.h"
 #include "exec/session.h"
@@ -73,6 +74,8 @@ void Editor::onKeyboard(unsigned char Key) {
   if (Key == RedrawKey)
     W.drawNow();
 }
+
+void Editor::settleListing() { keepCurrentVisible(E, S.algorithm()); }
 
 void Editor::showMessage(const std::string &Text) {
   E.Popup.replace(Text);

@@ -97,6 +97,8 @@ public:
   void setSaveFaults(const FileFaultPlan &Faults) { SaveFaults = Faults; }
 
 private:
+  /// The listing keeps the current command in view after every event.
+  void settleListing();
   // editor_mouse.cpp
   void updatePointer(int X, int Y);
   void onCanvasMouse(const MouseEvent &Event);
@@ -125,6 +127,7 @@ private:
   void onListingMouse(const MouseEvent &Event);
   void selectLine(int Line);
   void leaveListingDrag();
+  void forgetListingClick();
 
   Session &S;
   EditorState &E;

@@ -22,8 +22,8 @@ constexpr int OffsetLimit = 10;
 // The pointer's place relative to the pen, taken when a mode starts, so the
 // moved values begin at their current ones.
 int offsetXFor(const VariableSet &V, int PointerX) {
-  return truncateToInt(V.h().value() + (V.x().value() * double(CellWidth) + CanvasLeft) -
-                       PointerX + CellWidth / 2);
+  return truncateToInt(V.h().value() + (V.x().value() * double(CellWidth) + CanvasLeft) - PointerX +
+                       CellWidth / 2);
 }
 
 int offsetYFor(const VariableSet &V, int PointerY) {
@@ -126,8 +126,7 @@ void Editor::penMenuAction(int Pick) {
     Enter(Name == PickName::HvAbs ? InteractionMode::OffsetAbsolute
                                   : InteractionMode::OffsetRelative);
   else
-    Enter(Name == PickName::WhAbs ? InteractionMode::SizeAbsolute
-                                  : InteractionMode::SizeRelative);
+    Enter(Name == PickName::WhAbs ? InteractionMode::SizeAbsolute : InteractionMode::SizeRelative);
 }
 
 void Editor::onPassiveMotion(int X, int Y) {
@@ -154,9 +153,9 @@ void Editor::onPassiveMotion(int X, int Y) {
     break;
   case InteractionMode::OffsetAbsolute:
   case InteractionMode::OffsetRelative:
-    V.h().setValue(std::clamp(
-        truncateToInt((Px - CanvasLeft - Cw / 2) - V.x().value() * Cw + E.DragOffsetX),
-        -OffsetLimit, OffsetLimit));
+    V.h().setValue(
+        std::clamp(truncateToInt((Px - CanvasLeft - Cw / 2) - V.x().value() * Cw + E.DragOffsetX),
+                   -OffsetLimit, OffsetLimit));
     V.v().setValue(std::clamp(truncateToInt((Py - Ch / 2) - V.y().value() * Ch + E.DragOffsetY),
                               -OffsetLimit, OffsetLimit));
     break;
@@ -169,8 +168,8 @@ void Editor::onPassiveMotion(int X, int Y) {
     break;
   case InteractionMode::RotateAbsolute:
   case InteractionMode::RotateRelative:
-    V.d().setValue(truncateToInt(
-        2.0 * truncateToInt((Px - CanvasLeft) - V.x().value() * Cw + E.DragOffsetX)));
+    V.d().setValue(
+        truncateToInt(2.0 * truncateToInt((Px - CanvasLeft) - V.x().value() * Cw + E.DragOffsetX)));
     break;
   case InteractionMode::Idle:
   case InteractionMode::LeftHeld:
@@ -202,10 +201,9 @@ void Editor::showMovedValues(InteractionMode Mode) {
 
 void Editor::commitCanvasEdit() {
   const auto Moved = movedVariables(E.Mode);
-  const bool Absolute = E.Mode == InteractionMode::MoveXyAbsolute ||
-                        E.Mode == InteractionMode::OffsetAbsolute ||
-                        E.Mode == InteractionMode::SizeAbsolute ||
-                        E.Mode == InteractionMode::RotateAbsolute;
+  const bool Absolute =
+      E.Mode == InteractionMode::MoveXyAbsolute || E.Mode == InteractionMode::OffsetAbsolute ||
+      E.Mode == InteractionMode::SizeAbsolute || E.Mode == InteractionMode::RotateAbsolute;
   for (size_t I = 0; I < Moved.Count; ++I) {
     Variable &V = S.variables().user(Moved.Which[I]);
     if (Absolute)

@@ -20,11 +20,12 @@ UserVariables takeReaderVariables(AlgorithmFileReader &Reader) {
   const struct {
     AlgorithmFileReader::Slot From;
     UserVariable To;
-  } Moves[] = {{AlgorithmFileReader::X, UserVariable::X},     {AlgorithmFileReader::Y, UserVariable::Y},
-               {AlgorithmFileReader::Dx, UserVariable::Dx},   {AlgorithmFileReader::Dy, UserVariable::Dy},
-               {AlgorithmFileReader::H, UserVariable::H},     {AlgorithmFileReader::V, UserVariable::V},
-               {AlgorithmFileReader::D, UserVariable::D},     {AlgorithmFileReader::N, UserVariable::N},
-               {AlgorithmFileReader::Max, UserVariable::Max}, {AlgorithmFileReader::Min, UserVariable::Min}};
+  } Moves[] = {
+      {AlgorithmFileReader::X, UserVariable::X},     {AlgorithmFileReader::Y, UserVariable::Y},
+      {AlgorithmFileReader::Dx, UserVariable::Dx},   {AlgorithmFileReader::Dy, UserVariable::Dy},
+      {AlgorithmFileReader::H, UserVariable::H},     {AlgorithmFileReader::V, UserVariable::V},
+      {AlgorithmFileReader::D, UserVariable::D},     {AlgorithmFileReader::N, UserVariable::N},
+      {AlgorithmFileReader::Max, UserVariable::Max}, {AlgorithmFileReader::Min, UserVariable::Min}};
   UserVariables Taken;
   for (const auto &Move : Moves)
     Taken[VariableSet::index(Move.To)] = std::move(Read[Move.From]);
@@ -57,6 +58,9 @@ void Editor::loadAlgorithmFile(int Entry) {
     return;
   }
   S.adopt(Reader.releaseAlgorithm(), takeReaderVariables(Reader));
+  // The open line and the last pressed one belonged to the old algorithm.
+  E.CommandEditing = false;
+  E.LastListingClick = 0;
   E.Labels.rebind(S.variables());
   // The snapshot of a run's start without the run: the next mouse button
   // event puts the cursor and the values back as after an aborted run.

@@ -17,10 +17,9 @@ namespace {
 constexpr std::array<UserVariable, 10> BoundRing = {
     UserVariable::Max, UserVariable::Min, UserVariable::X, UserVariable::Y, UserVariable::Dx,
     UserVariable::Dy,  UserVariable::H,   UserVariable::V, UserVariable::D, UserVariable::N};
-constexpr std::array<UserVariable, 8> TargetRing = {UserVariable::X,  UserVariable::Y,
-                                                    UserVariable::Dx, UserVariable::Dy,
-                                                    UserVariable::H,  UserVariable::V,
-                                                    UserVariable::D,  UserVariable::N};
+constexpr std::array<UserVariable, 8> TargetRing = {
+    UserVariable::X, UserVariable::Y, UserVariable::Dx, UserVariable::Dy,
+    UserVariable::H, UserVariable::V, UserVariable::D,  UserVariable::N};
 
 // The Variable after (or before) \p Current on \p Ring; null when Current
 // is not on it.
@@ -124,7 +123,9 @@ void Editor::loadCommandIntoEditor() {
     }
     return;
   case CommandKind::Draw:
-    E.SelectedTool = Current->value();
+    // The filled kinds that only files name have no tool to choose.
+    if (isToolPick(Current->value()))
+      E.SelectedTool = Current->value();
     return;
   case CommandKind::RepeatEnd:
     return;

@@ -106,8 +106,19 @@ void Editor::onListingDrag(int X, int Y) {
     // so that no later motion acts on whatever is current then.
     A.deleteCurrent();
     leaveListingDrag();
+    forgetListingClick();
   }
+  settleListing();
   W.postRedisplay();
+}
+
+// Numbers start again at 1 once the algorithm is emptied or replaced: a
+// line pressed before must not count as pressed once already.
+void Editor::forgetListingClick() {
+  if (S.algorithm().commandCount() > 0)
+    return;
+  E.LastListingClick = 0;
+  E.CommandEditing = false;
 }
 
 void Editor::leaveListingDrag() {

@@ -51,24 +51,23 @@ void Editor::onMouse(const MouseEvent &Event) {
   }
   if (!Event.isDown())
     endHolds();
+  settleListing();
 }
 
 // Whatever panel a button is released over, the hold it began ends there:
-// no repetition or scroll goes on by itself, and no dragged line stays held.
+// no repetition or scroll goes on by itself, no timer armed before the
+// release acts, and no dragged line stays held.
 void Editor::endHolds() {
-  const bool Held = E.Mode == InteractionMode::LeftHeld ||
-                    E.Mode == InteractionMode::RightHeld ||
+  const bool Held = E.Mode == InteractionMode::LeftHeld || E.Mode == InteractionMode::RightHeld ||
                     E.Mode == InteractionMode::ListingLineHeld;
   if (E.Mode == InteractionMode::ListingLineHeld)
     W.setMotion(false);
   if (Held)
     E.Mode = InteractionMode::Idle;
-  if (E.HeldPick >= 0 || E.Scroll != ListingScroll::None) {
-    E.HeldPick = -1;
-    E.Scroll = ListingScroll::None;
-    E.RepeatDelay = InitialRepeatDelay;
-    ++E.TimerGeneration;
-  }
+  E.HeldPick = -1;
+  E.Scroll = ListingScroll::None;
+  E.RepeatDelay = InitialRepeatDelay;
+  ++E.TimerGeneration;
 }
 
 void Editor::onToolPanelMouse(const MouseEvent &Event) {
@@ -156,11 +155,11 @@ void Editor::onCanvasMouse(const MouseEvent &Event) {
 void Editor::onTimer(unsigned Generation) {
   if (Generation != E.TimerGeneration)
     return;
-  if (E.Scroll != ListingScroll::None) {
+  if (E.Scroll != ListingScroll::None)
     scrollListingByTimer();
-    return;
-  }
-  repeatHeldAction();
+  else
+    repeatHeldAction();
+  settleListing();
 }
 
 void Editor::scrollListingByTimer() {

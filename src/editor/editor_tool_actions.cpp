@@ -55,6 +55,7 @@ void Editor::primaryAction(int Pick) {
     break;
   case PickName::Undo:
     S.algorithm().deleteCurrent();
+    forgetListingClick();
     E.Mode = InteractionMode::Idle;
     break;
   case PickName::Go:
@@ -316,6 +317,7 @@ void Editor::valueAction(PickName Action) {
 // list is the same empty algorithm without that gap.
 void Editor::restart(bool LeftButton) {
   S.clearAlgorithm();
+  E.LastListingClick = 0;
   resetVariables();
   S.drawing().clear();
   if (LeftButton)

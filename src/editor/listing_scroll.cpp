@@ -5,8 +5,12 @@
 #include "model/algorithm.h"
 
 void keepCurrentVisible(EditorState &E, const Algorithm &A) {
-  if (!A.current())
+  // Without a current command the algorithm is empty: the listing starts
+  // at its top again, wherever it had been scrolled to.
+  if (!A.current()) {
+    E.ListingTop = 1;
     return;
+  }
   int Position = 1;
   for (const Command *C = A.head(); C && C != A.current(); C = C->next())
     ++Position;

@@ -10,7 +10,7 @@ struct EditorState;
 constexpr int ListingVisibleLines = 60;
 
 /// Moves ListingTop so that the current command lies within the visible
-/// lines; leaves it alone when there is no current command.
+/// lines; back to 1 when there is no current command.
 void keepCurrentVisible(EditorState &E, const Algorithm &A);
 
 #endif

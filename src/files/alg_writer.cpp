@@ -3,6 +3,7 @@
 #include "files/alg_writer.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/alg_format.h"
 #include "model/text_format.h"
@@ -14,6 +15,24 @@ const char PictureFolder[] = "vorpImages";
 
 // A fresh working directory has neither folder; an existing one is fine.
 void ensureFolder(const char *Name) { mkdir(Name, 0777); }
+
+bool exists(const std::string &Path) { return access(Path.c_str(), F_OK) == 0; }
+
+// The names of the next save. A name already taken belongs to earlier work
+// (a start in the same second, or more than 256 saves in one run), so the
+// save takes the next free letter instead of writing over it; a '/' would
+// name a folder. False when all 256 letters are taken.
+bool nextFreeNames(const std::string &SeedText, int &SaveLetter, SaveNames &Names) {
+  for (int Tries = 0; Tries < 256; ++Tries) {
+    ++SaveLetter;
+    if ((SaveLetter & 0xFF) == '/')
+      continue;
+    Names = saveNames(SeedText, saveLetterText(SaveLetter));
+    if (!exists(Names.AlgorithmPath) && !exists(Names.PicturePath))
+      return true;
+  }
+  return false;
+}
 
 } // namespace
 
@@ -46,12 +65,15 @@ int writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPla
 
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
                                const PictureWriter &WritePicture, const FileFaultPlan &Faults) {
-  ++SaveLetter;
-  const SaveNames Names = saveNames(SeedText, saveLetterText(SaveLetter));
   ensureFolder(AlgorithmFolder);
   ensureFolder(PictureFolder);
-
+  SaveNames Names;
   SaveOutcome Outcome;
+  if (!nextFreeNames(SeedText, SaveLetter, Names)) {
+    Outcome.Result = -1;
+    Outcome.Message = Names.Failure;
+    return Outcome;
+  }
   // Without a window there is no picture to take.
   Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : -1;
   if (Outcome.Result == 0)

@@ -43,9 +43,10 @@ struct SaveOutcome {
   std::string Message;
 };
 
-/// The save action: advances \p SaveLetter, writes the picture and then the
-/// .alg file of \p A, named after \p SeedText and the letter. A picture that
-/// fails stops the save before the .alg file.
+/// The save action: advances \p SaveLetter to the next letter whose names
+/// are free, writes the picture and then the .alg file of \p A, named after
+/// \p SeedText and the letter. No older file is ever written over. A
+/// picture that fails stops the save before the .alg file.
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
                                const PictureWriter &WritePicture,
                                const FileFaultPlan &Faults = FileFaultPlan());

@@ -66,10 +66,16 @@ bool AtomicFile::write(const void *Data, size_t Size) {
 // one; a failed sync is a failed save.
 bool AtomicFile::closeStream() {
   bool Ok = std::fflush(Stream) == 0;
-  Ok = Ok && !Faults.FailSync && fsync(fileno(Stream)) == 0;
+  Ok = syncToDisk() && Ok;
   Ok = std::fclose(Stream) == 0 && Ok;
   Stream = nullptr;
   return Ok && !Faults.FailClose;
+}
+
+bool AtomicFile::syncToDisk() {
+  if (Faults.FailSync)
+    return false;
+  return fsync(fileno(Stream)) == 0;
 }
 
 bool AtomicFile::commit() {

@@ -53,6 +53,8 @@ public:
 
 private:
   bool closeStream();
+  /// False when the file's bytes did not reach the disk.
+  bool syncToDisk();
 
   std::string FinalPath;
   std::string TempPath;

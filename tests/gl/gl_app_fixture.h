@@ -1,7 +1,7 @@
 // The program's parts for the GL tests: a Session, the editor's state, the
 // Screen built from it and an Editor whose Window records its requests and
-// photographs the canvas as the program's window does. Application takes its
-// size from the game mode, so the tests put the same parts together here.
+// photographs the canvas as the program's window does. Application's window
+// is GLUT's, so the tests put the same parts together here.
 #ifndef QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 #define QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 

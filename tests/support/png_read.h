@@ -27,7 +27,8 @@ struct GrayPicture {
       return "unreadable";
     std::string Text = std::to_string(Width) + "x" + std::to_string(Height) + " ";
     Text += BitDepth == 8 ? "8-bit" : std::to_string(BitDepth) + "-bit";
-    Text += ColorType == PNG_COLOR_TYPE_GRAY ? " grey" : " colour type " + std::to_string(ColorType);
+    Text +=
+        ColorType == PNG_COLOR_TYPE_GRAY ? " grey" : " colour type " + std::to_string(ColorType);
     if (Interlace != PNG_INTERLACE_NONE)
       Text += " interlaced";
     return Text;

@@ -44,6 +44,8 @@ public:
   std::vector<Picture> Pictures;
   /// What writeCanvasPicture answers.
   int PictureResult = 0;
+  /// When set, writes the picture instead, and its result is the answer.
+  std::function<int(const std::string &Path, const FileFaultPlan &Faults)> PictureWriter;
 
   void postRedisplay() override { ++Redisplays; }
 
@@ -67,7 +69,7 @@ public:
 
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override {
     Pictures.push_back({Path, Faults});
-    return PictureResult;
+    return PictureWriter ? PictureWriter(Path, Faults) : PictureResult;
   }
 
   void exit(int Status) override { Exits.push_back(Status); }

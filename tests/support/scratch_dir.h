@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <dirent.h>
-#include <ftw.h>
 #include <fstream>
+#include <ftw.h>
 #include <sstream>
 #include <stdexcept>
 #include <stdlib.h>

@@ -1,5 +1,6 @@
 // The icon sets: the title and the drawing tools; the controls of the tool
-// panel; the pen menu on the canvas. Each writes its PNG files into \p Dir.
+// panel; the pen menu on the canvas; the program's own icon for the desktop.
+// Each writes its PNG files into \p Dir.
 #ifndef QUOVADRIN_TOOLS_IMAGES_ICONS_H
 #define QUOVADRIN_TOOLS_IMAGES_ICONS_H
 
@@ -10,5 +11,9 @@
 void writeToolIcons(const std::string &Dir, Font &Glyphs);
 void writeControlIcons(const std::string &Dir);
 void writePenMenuIcons(const std::string &Dir);
+
+/// The pixel sizes of the program's icon, one file quovadrin-<size>.png each.
+constexpr int AppIconSizes[] = {48, 128};
+void writeAppIcons(const std::string &Dir);
 
 #endif

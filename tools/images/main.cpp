@@ -1,7 +1,8 @@
 // Generates the pictures the program reads at start: the alphabet atlas and
 // every icon. Usage: quovadrin_images OUTPUT_DIR FONT_FILE BOLD_FONT_FILE
 // Writes OUTPUT_DIR/alphabetTextures/alphabet_trans_gray.png and
-// OUTPUT_DIR/vorpData/*.png. The output depends only on the fonts.
+// OUTPUT_DIR/vorpData/*.png, and the desktop icon OUTPUT_DIR/appIcon/*.png.
+// The output depends only on the fonts.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -21,6 +22,7 @@ int main(int argc, char **argv) {
   Font Bold(argv[3]);
   std::filesystem::create_directories(Out + "/alphabetTextures");
   std::filesystem::create_directories(Out + "/vorpData");
+  std::filesystem::create_directories(Out + "/appIcon");
   const std::string AtlasPath = Out + "/alphabetTextures/alphabet_trans_gray.png";
   if (!writeGreyAlphaPng(AtlasPath, makeAtlas(Regular))) {
     std::fprintf(stderr, "Cannot write %s\n", AtlasPath.c_str());
@@ -29,5 +31,6 @@ int main(int argc, char **argv) {
   writeToolIcons(Out + "/vorpData", Bold);
   writeControlIcons(Out + "/vorpData");
   writePenMenuIcons(Out + "/vorpData");
+  writeAppIcons(Out + "/appIcon");
   return 0;
 }

@@ -5,8 +5,8 @@
 #include "editor/editor.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
-#include "files/alg_format.h"
 #include "fake_picker.h"
+#include "files/alg_format.h"
 #include "recording_window.h"
 #include "scratch_dir.h"
 
@@ -48,10 +48,23 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   EXPECT_EQ(A.E.Popup.revision(), 2u);
 }
 
-TEST(EditorKeyboard, EscapeEndsTheProgramOtherKeysDoNothing) {
+TEST(EditorKeyboard, EveryKeyMakesTheMessageSpaceShowsItEscapeEnds) {
   EditorActions A;
+  A.Ed.showMessage("Zuviele Befehle");
   A.Ed.onKeyboard('q');
-  A.Ed.onKeyboard(13);
+  EXPECT_EQ(A.E.Popup.text(), "Teste Dich doch selber!") << "the shown text is replaced";
+  EXPECT_TRUE(A.E.Popup.Visible);
+  EXPECT_EQ(A.W.Draws, 0);
+  A.E.Popup.Visible = false;
+  A.Ed.onKeyboard('a');
+  EXPECT_FALSE(A.E.Popup.Visible) << "a key alone shows nothing";
+  A.Ed.onKeyboard(' ');
+  EXPECT_TRUE(A.E.Popup.Visible);
+  EXPECT_EQ(A.W.Draws, 1) << "the space bar shows it at once";
+  A.Ed.onMouse({MouseButton::Left, ButtonState::Down, 500, 300});
+  EXPECT_FALSE(A.E.Popup.Visible) << "until the next click";
+  A.Ed.onKeyboard('p');
+  EXPECT_EQ(A.W.Draws, 2);
   EXPECT_TRUE(A.W.Exits.empty());
   A.Ed.onKeyboard(27);
   EXPECT_EQ(A.W.Exits, std::vector<int>{0});

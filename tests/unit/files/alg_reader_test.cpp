@@ -60,6 +60,9 @@ TEST(AlgReader, LetterCaseAndPlaceOfKeywordsDoNotMatter) {
 
 TEST(AlgReader, FirstKeywordInTheTableWins) {
   EXPECT_EQ(read("gib x den wert 5 und zeichne kreis\n"), "Gib x den Wert 5");
+  // "gib" comes before "addiere" wherever each stands in the line.
+  EXPECT_EQ(read("addiere 5 zu y und gib\n"), "Gib x den Wert 0");
+  EXPECT_EQ(read("gib y den wert 5 addiere\n"), "Gib y den Wert 5");
   EXPECT_EQ(read("zeichne quadrat addiere 1 zu x\n"), "Addiere 0 zu x");
   EXPECT_EQ(read("dividiere x durch 2 subtrahiere\n"), "Subtrahiere 0 von x");
   EXPECT_EQ(read("wiederhole 3 mal: zufallswert fuer y\n"),

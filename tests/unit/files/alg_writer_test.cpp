@@ -1,6 +1,7 @@
 // The save action: file names and letters, the path and fault plan handed to
 // the picture writer, the order of the writes, the message with the outcome,
 // and what is left on disk when a write fails.
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -120,18 +121,39 @@ TEST(SaveAlgorithmFiles, ZeroLowByteGivesTheEmptyLetter) {
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321- gespeichert"});
 }
 
-TEST(SaveAlgorithmFiles, FaultsReachThePictureWriterAndKeepTheOlderPicture) {
+TEST(SaveAlgorithmFiles, FaultsReachThePictureWriterAndNothingIsLeftHalfWritten) {
   SaveFixture F;
   const std::string Path = "vorpImages/seed_1007654321-a.png";
-  mkdir("vorpImages", 0777);
-  writeFile(Path, "older");
   F.Faults.Path = Path;
   F.Faults.FailRename = true;
   EXPECT_EQ(F.save(), PngFileFailed);
-  EXPECT_EQ(fileContent(Path), "older");
-  EXPECT_EQ(directoryEntries("vorpImages"), std::vector<std::string>{"seed_1007654321-a.png"});
+  EXPECT_EQ(F.PictureCalls, std::vector<std::string>{Path});
+  EXPECT_TRUE(directoryEntries("vorpImages").empty());
   EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
+}
+
+TEST(SaveAlgorithmFiles, NamesOfEarlierWorkAreNeverWrittenOver) {
+  SaveFixture F;
+  // Another start in the same second saved "a" already, and a picture
+  // without its algorithm holds "b"; '/' would name a folder.
+  mkdir("vorpAlgorithms", 0777);
+  mkdir("vorpImages", 0777);
+  writeFile("vorpAlgorithms/seed_1007654321-a.alg", "earlier");
+  writeFile("vorpImages/seed_1007654321-b.png", "earlier");
+  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-c gespeichert");
+  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), "earlier");
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-b.png"), "earlier");
+  F.SaveLetter = '/' - 1;
+  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-0 gespeichert");
+  // With every letter taken there is nothing left to write to.
+  for (int Letter = 0; Letter < 256; ++Letter)
+    writeFile("vorpImages/seed_1007654321-" + saveLetterText(Letter) + ".png", "earlier");
+  EXPECT_EQ(F.save(), -1);
+  EXPECT_EQ(F.PictureCalls.size(), 2u);
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-c.png"), "earlier");
 }
 
 TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
@@ -156,31 +178,30 @@ TEST(SaveAlgorithmFiles, NoPictureWriterMeansNotSaved) {
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
 }
 
-TEST(SaveAlgorithmFiles, FailedAlgorithmWriteKeepsTheOlderFileAndSaysNotSaved) {
+TEST(SaveAlgorithmFiles, AFailedAlgorithmWriteLeavesEveryEarlierFileComplete) {
   SaveFixture F;
   F.A.appendDraw(1);
   F.A.appendDraw(2);
   F.A.appendDraw(3);
-  const std::string Path = "vorpAlgorithms/seed_1007654321-a.alg";
-  mkdir("vorpAlgorithms", 0777);
+  EXPECT_EQ(F.save(), 0);
+  const std::string Earlier = fileContent("vorpAlgorithms/seed_1007654321-a.alg");
   FileFaultPlan Plans[4];
-  Plans[0].FailWrite = 3; // the second command line
+  Plans[0].FailWrite = 3; // the second command line: a full disk
   Plans[1].FailSync = true;
   Plans[2].FailClose = true;
   Plans[3].FailRename = true;
   for (FileFaultPlan &Plan : Plans) {
-    writeFile(Path, "older");
     F.Messages.clear();
-    F.SaveLetter = 96;
-    Plan.Path = Path;
+    Plan.Path = "vorpAlgorithms/seed_1007654321-b.alg";
     F.Faults = Plan;
+    F.SaveLetter = 97;
     EXPECT_EQ(F.save(), -1);
-    EXPECT_EQ(fileContent(Path), "older");
+    EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Earlier);
     EXPECT_EQ(directoryEntries("vorpAlgorithms"),
               std::vector<std::string>{"seed_1007654321-a.alg"});
-    EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
-    // The picture was written before and stays.
-    EXPECT_EQ(directoryEntries("vorpImages"), std::vector<std::string>{"seed_1007654321-a.png"});
+    EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-b nicht gespeichert"});
+    // The picture was written before and stays; the next try takes "c".
+    std::remove("vorpImages/seed_1007654321-b.png");
   }
 }
 

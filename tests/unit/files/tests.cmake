@@ -6,4 +6,5 @@ list(APPEND UNIT_TEST_SOURCES
   files/alg_writer_test.cpp
   files/alg_reader_test.cpp
   files/alg_round_trip_test.cpp
+  files/image_folder_test.cpp
 )

@@ -1,0 +1,74 @@
+// Test helper: an Editor on a Session with seed 1 and a 1024 x 768 screen,
+// a recording window and a fake picker, with short-hands for the button
+// events of each panel. A pixel of the tool panel, the canvas or the listing
+// only decides the panel; what lies there is whatever the picker is told.
+#ifndef QUOVADRIN_TESTS_EDITOR_FIXTURE_H
+#define QUOVADRIN_TESTS_EDITOR_FIXTURE_H
+
+#include <string>
+
+#include "editor/editor.h"
+#include "editor/editor_state.h"
+#include "exec/session.h"
+#include "fake_picker.h"
+#include "recording_window.h"
+
+struct EditorFixture {
+  Session S;
+  EditorState E{S.variables()};
+  RecordingWindow W;
+  FakePicker P;
+  Editor Ed{S, E, W, P};
+
+  // Pixels inside each panel at 1024 x 768.
+  static constexpr int ToolX = 100;
+  static constexpr int CanvasX = 500;
+  static constexpr int ListingX = 900;
+
+  explicit EditorFixture(int32_t Seed = 1) : S(Seed) {
+    Ed.setStepWait([](int) {});
+  }
+
+  VariableSet &vars() { return S.variables(); }
+  Algorithm &algorithm() { return S.algorithm(); }
+
+  void mouse(MouseButton Button, ButtonState State, int X, int Y = 300) {
+    Ed.onMouse({Button, State, X, Y});
+  }
+  /// A press on \p Pick and a release on \p ReleasePick in the tool panel.
+  void toolPress(int Pick, MouseButton Button = MouseButton::Left) {
+    P.ToolPanel = Pick;
+    mouse(Button, ButtonState::Down, ToolX);
+  }
+  void toolRelease(int Pick, MouseButton Button = MouseButton::Left) {
+    P.ToolPanel = Pick;
+    mouse(Button, ButtonState::Up, ToolX);
+  }
+  void toolClick(PickName Name, MouseButton Button = MouseButton::Left) {
+    toolPress(pickValue(Name), Button);
+    toolRelease(pickValue(Name), Button);
+  }
+  void listingClick(int Pick, MouseButton Button = MouseButton::Left) {
+    P.Listing = Pick;
+    mouse(Button, ButtonState::Down, ListingX);
+    mouse(Button, ButtonState::Up, ListingX);
+  }
+  void canvasClick(int Pick, MouseButton Button = MouseButton::Left) {
+    P.Canvas = Pick;
+    mouse(Button, ButtonState::Down, CanvasX);
+    mouse(Button, ButtonState::Up, CanvasX);
+  }
+  /// Fires the last timer the editor armed.
+  void fireTimer() { Ed.onTimer(W.Timers.back().Generation); }
+
+  /// The sentences of the Algorithm, one per line.
+  std::string sentences() const {
+    std::string Text;
+    for (const Command *C = S.algorithm().head(); C; C = C->next())
+      Text += C->text() + "\n";
+    return Text;
+  }
+  const std::string &currentText() const { return S.algorithm().currentText(); }
+};
+
+#endif

@@ -1,0 +1,61 @@
+// Loading a listed file through the editor: the algorithm and Variables the
+// reader made take over, the Labels follow them, and a file that has gone
+// since the list was made leaves the learner's work as it was.
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "editor_fixture.h"
+#include "scratch_dir.h"
+
+TEST(FileLoading, AListedFileReplacesTheAlgorithmAndTheLabelsFollow) {
+  ScratchDir Dir;
+  mkdir("vorpAlgorithms", 0777);
+  writeFile("vorpAlgorithms/seed_1-a.alg", "Gib x den Wert 4\r\nWiederhole 3 mal:\r\n"
+                                           "  Zeichne Kreis\r\nWiederhole bis hier.\r\n");
+  EditorFixture F;
+  F.algorithm().appendDraw(1);
+  F.vars().x().setValue(77);
+  F.toolClick(PickName::Load);
+  ASSERT_EQ(F.E.FileList.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
+  F.toolPress(pickValue(PickName::FirstFileEntry));
+  EXPECT_TRUE(F.E.FileListVisible) << "a press on an entry keeps the list";
+  F.toolRelease(pickValue(PickName::FirstFileEntry));
+  EXPECT_FALSE(F.E.FileListVisible);
+  EXPECT_EQ(F.sentences(),
+            "Gib x den Wert 4\nWiederhole 3 mal:\nZeichne Kreis\nWiederhole bis hier.\n");
+  EXPECT_EQ(F.vars().x().value(), 0);
+  EXPECT_EQ(F.E.Labels.row(1).target(), &F.vars().x()) << "the Labels show the new Variables";
+  EXPECT_EQ(F.W.Draws, 1) << "drawn at once";
+
+  // The next click puts back the snapshot, as after an aborted run, and the
+  // loaded program runs on the Variables it was read with.
+  F.toolClick(PickName::Go);
+  while (F.S.run().active())
+    F.Ed.idleStep();
+  EXPECT_EQ(F.vars().x().value(), 4);
+  EXPECT_EQ(F.S.drawing().count(), 3);
+}
+
+TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
+  ScratchDir Dir;
+  mkdir("vorpAlgorithms", 0777);
+  writeFile("vorpAlgorithms/seed_1-a.alg", "Zeichne Blob\r\n");
+  EditorFixture F;
+  F.algorithm().appendDraw(2);
+  F.toolClick(PickName::Load);
+  std::remove("vorpAlgorithms/seed_1-a.alg");
+  testing::internal::CaptureStdout();
+  F.toolClick(PickName::FirstFileEntry);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "\nDatei vorpAlgorithms/seed_1-a.alg konnte nicht geoeffnet werden!!! :-(\n");
+  EXPECT_TRUE(F.W.Exits.empty());
+  EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
+  EXPECT_EQ(F.E.Popup.text(), "Datei konnte nicht geoeffnet werden");
+  EXPECT_TRUE(F.E.Popup.Visible);
+  // An entry the list does not have loads nothing.
+  F.toolClick(PickName::Load);
+  F.P.ToolPanel = pickValue(PickName::FirstFileEntry) + 5;
+  F.mouse(MouseButton::Left, ButtonState::Up, EditorFixture::ToolX);
+  EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
+}

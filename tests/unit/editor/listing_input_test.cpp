@@ -1,0 +1,122 @@
+// The listing panel through the editor's event interface: selecting and
+// opening a line, dragging it, scrolling with the strips, and the pictures
+// drawn at once with the right button.
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+
+namespace {
+
+constexpr auto Left = MouseButton::Left;
+
+void appendLines(EditorFixture &F, int Count) {
+  for (int I = 0; I < Count; ++I)
+    F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, I + 1);
+}
+
+} // namespace
+
+TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
+  EditorFixture F;
+  appendLines(F, 5);
+  F.listingClick(3);
+  F.listingClick(5);
+  F.listingClick(3);
+  EXPECT_FALSE(F.E.CommandEditing) << "another line in between";
+  EXPECT_EQ(F.currentText(), "Addiere 3 zu x");
+  F.listingClick(3);
+  EXPECT_TRUE(F.E.CommandEditing);
+  // Opening loads the command into the Labels: x shows 3, its constant stays.
+  EXPECT_EQ(F.E.Labels.row(1).text(), "x=3");
+  EXPECT_EQ(F.E.Labels.row(1).operand()->value(), 0);
+  F.listingClick(3);
+  EXPECT_FALSE(F.E.CommandEditing);
+  EXPECT_FALSE(F.W.Motion) << "the release ends the hold";
+
+  // After a restart the numbers start again: the new line 1 has the number
+  // the old line 1 had, yet a first press on it only selects it.
+  F.listingClick(1);
+  F.toolClick(PickName::Restart);
+  F.toolClick(PickName::Square);
+  F.listingClick(1);
+  EXPECT_FALSE(F.E.CommandEditing);
+}
+
+TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
+  EditorFixture F;
+  appendLines(F, 4);
+  F.P.Listing = 2;
+  F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
+  EXPECT_TRUE(F.W.Motion);
+  F.P.Listing = 4;
+  F.Ed.onListingDrag(EditorFixture::ListingX, 100);
+  EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
+  EXPECT_EQ(F.currentText(), "Addiere 2 zu x") << "the held command stays current";
+  // Out of the panel to the left: the held command goes, and the hold ends,
+  // so that motion coming later deletes nothing more.
+  F.Ed.onListingDrag(EditorFixture::CanvasX, 100);
+  F.Ed.onListingDrag(EditorFixture::CanvasX, 120);
+  EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 4 zu x\n");
+  EXPECT_FALSE(F.W.Motion);
+  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+}
+
+TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
+  EditorFixture F;
+  appendLines(F, 8);
+  F.E.ListingTop = 1;
+  F.P.Listing = pickValue(PickName::DownStrip);
+  F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
+  EXPECT_EQ(F.E.ListingTop, 2) << "one line at once";
+  F.fireTimer();
+  F.fireTimer();
+  EXPECT_EQ(F.E.ListingTop, 4);
+  EXPECT_EQ(F.W.Timers.back().Milliseconds, 162);
+  // Released outside the listing: the scrolling stops there.
+  F.mouse(Left, ButtonState::Up, EditorFixture::ToolX);
+  F.fireTimer();
+  EXPECT_EQ(F.E.ListingTop, 4);
+  EXPECT_EQ(F.E.Scroll, ListingScroll::None);
+
+  // Held down to the end of the list, it stops there by itself.
+  F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
+  for (int I = 0; I < 10; ++I)
+    F.fireTimer();
+  EXPECT_EQ(F.E.ListingTop, 8);
+  EXPECT_EQ(F.E.Scroll, ListingScroll::None);
+  EXPECT_EQ(F.E.RepeatDelay, 500);
+  // The up strip at the top does nothing.
+  F.E.ListingTop = 1;
+  F.P.Listing = pickValue(PickName::UpStrip);
+  const size_t Timers = F.W.Timers.size();
+  F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
+  EXPECT_EQ(F.W.Timers.size(), Timers);
+}
+
+TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
+  EditorFixture F;
+  F.algorithm().appendRepeatStart(5);
+  F.algorithm().appendDraw(1);
+  F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, 1);
+  F.algorithm().appendRepeatEnd();
+  F.listingClick(2, MouseButton::Right);
+  EXPECT_EQ(F.S.drawing().count(), 1);
+  EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
+  EXPECT_FALSE(F.E.GridVisible);
+  F.listingClick(-1, MouseButton::Right);
+  EXPECT_EQ(F.S.drawing().count(), 5);
+  EXPECT_EQ(F.vars().x().value(), 0) << "only the picture remains";
+  EXPECT_EQ(F.E.Labels.row(1).text(), "x=0");
+
+  // A loop that would not end in time stops at the cap, says so and keeps
+  // its shapes: three steps a pass, a shape on each arrival at the draw
+  // command, the last one at step 100000.
+  F.S.clearAlgorithm();
+  F.algorithm().appendRepeatStart(2000000000);
+  F.algorithm().appendDraw(2);
+  F.algorithm().appendRepeatEnd();
+  F.listingClick(-1, MouseButton::Right);
+  EXPECT_EQ(F.E.Popup.text(), "Zuviele Befehle");
+  EXPECT_TRUE(F.E.Popup.Visible);
+  EXPECT_EQ(F.S.drawing().count(), 33334);
+}

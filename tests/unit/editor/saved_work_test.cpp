@@ -1,0 +1,121 @@
+// The learner's saved work survives every save: a disk that fills up in the
+// middle of a file, or a folder the program may not write to, fails the save
+// with a message and leaves every complete file as it was.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "editor_fixture.h"
+#include "files/alg_reader.h"
+#include "files/alg_writer.h"
+#include "files/gray_png.h"
+#include "scratch_dir.h"
+
+namespace {
+
+/// Every saved algorithm file with its content.
+std::map<std::string, std::string> savedFiles() {
+  std::map<std::string, std::string> Files;
+  for (const std::string &Name : directoryEntries("vorpAlgorithms"))
+    Files[Name] = fileContent("vorpAlgorithms/" + Name);
+  return Files;
+}
+
+/// A window whose pictures are real files, written with the save's faults.
+void writeRealPictures(EditorFixture &F) {
+  F.W.PictureWriter = [](const std::string &Path, const FileFaultPlan &Faults) {
+    std::vector<unsigned char> Pixels(64 * 48, 200);
+    return writeGrayPngBytes(Path, Pixels.data(), 64, 48, Faults);
+  };
+}
+
+/// Every saved picture with its content.
+std::map<std::string, std::string> savedPictures() {
+  std::map<std::string, std::string> Files;
+  for (const std::string &Name : directoryEntries("vorpImages"))
+    Files[Name] = fileContent("vorpImages/" + Name);
+  return Files;
+}
+
+/// Saves three different algorithms, one after the other.
+void saveThree(EditorFixture &F) {
+  for (PickName Tool : {PickName::Square, PickName::Circle, PickName::Blob}) {
+    F.toolClick(Tool);
+    F.toolClick(Tool);
+    ASSERT_EQ(F.Ed.saveAlgorithmFiles(), 0);
+  }
+}
+
+} // namespace
+
+TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
+  ScratchDir Dir;
+  EditorFixture F(1234567890);
+  writeRealPictures(F);
+  saveThree(F);
+  const auto Before = savedFiles();
+  const auto PicturesBefore = savedPictures();
+  ASSERT_EQ(Before.size(), 3u);
+  F.toolClick(PickName::Repeat);
+  F.toolClick(PickName::Repeat);
+  // The disk fills up at each write of the next picture, then at each write
+  // of the next algorithm file (its picture is then complete and stays).
+  for (const char *Kind : {".png", ".alg"}) {
+    for (int Write = 1; Write <= 6; ++Write) {
+      FileFaultPlan Plan;
+      Plan.FailWrite = Write;
+      Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
+                  "/seed_1234567890-" + saveLetterText(F.E.SaveLetter + 1) + Kind;
+      F.Ed.setSaveFaults(Plan);
+      EXPECT_NE(F.Ed.saveAlgorithmFiles(), 0) << Plan.Path;
+      EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
+      EXPECT_EQ(savedFiles(), Before) << Plan.Path;
+      if (Kind[1] == 'p') {
+        EXPECT_EQ(savedPictures(), PicturesBefore) << Plan.Path;
+      }
+    }
+  }
+  // Each earlier file still reads back into the algorithm that was saved.
+  AlgorithmFileReader Reader("vorpAlgorithms/seed_1234567890-c.alg");
+  ASSERT_TRUE(Reader.opened());
+  EXPECT_EQ(Reader.algorithm()->commandCount(), 4) << "two squares, a circle, a blob";
+}
+
+TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
+  ScratchDir Dir;
+  EditorFixture F(1234567890);
+  saveThree(F);
+  const auto Before = savedFiles();
+  // Only the algorithms' folder is closed; the way to it and the pictures'
+  // folder stay open to everybody.
+  ASSERT_EQ(chmod(".", 0755), 0);
+  ASSERT_EQ(chmod("vorpImages", 0777), 0);
+  ASSERT_EQ(chmod("vorpAlgorithms", 0555), 0);
+  // Permissions do not bind the superuser: the save is then made by a child
+  // that has given its rights up, and reports how it went.
+  const bool Root = geteuid() == 0;
+  const pid_t Child = Root ? fork() : 0;
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    if (Root && (setgid(65534) != 0 || setuid(65534) != 0))
+      _exit(3);
+    const int Result = F.Ed.saveAlgorithmFiles();
+    const bool Told = F.E.Popup.text() == "seed_1234567890-d nicht gespeichert";
+    if (!Root) {
+      EXPECT_EQ(Result, -1);
+      EXPECT_TRUE(Told);
+    } else {
+      _exit(Result == -1 && Told ? 0 : 1);
+    }
+  } else {
+    int Status = 0;
+    ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+    ASSERT_TRUE(WIFEXITED(Status));
+    EXPECT_EQ(WEXITSTATUS(Status), 0) << "the save in the folder without rights did not fail";
+  }
+  chmod("vorpAlgorithms", 0755);
+  EXPECT_EQ(savedFiles(), Before);
+}
