@@ -15,8 +15,98 @@
 
 namespace {
 
-bool isFileEntry(int Pick) {
-  return Pick >= pickValue(PickName::FirstFileEntry) && Pick < pickValue(PickName::Quit);
+/// What a picked name is, for the two buttons' actions.
+enum class PickRole {
+  None,
+  Tool,
+  Dice,
+  Repeat,
+  Undo,
+  Go,
+  Save,
+  Load,
+  Field,
+  Print,
+  PenMenu,
+  ControlLabel,
+  ValueButton,
+  Restart,
+  Quit,
+  FileEntry,
+};
+
+PickRole roleOf(int Pick) {
+  if (Pick >= pickValue(PickName::FirstFileEntry) && Pick < pickValue(PickName::Quit))
+    return PickRole::FileEntry;
+  switch (static_cast<PickName>(Pick)) {
+  case PickName::Square:
+  case PickName::Circle:
+  case PickName::Blob:
+  case PickName::RasterLine:
+  case PickName::FreeLine:
+  case PickName::SoftLine:
+  case PickName::RasterPolyline:
+  case PickName::FreePolyline:
+  case PickName::SoftPolyline:
+    return PickRole::Tool;
+  case PickName::Dice:
+    return PickRole::Dice;
+  case PickName::Repeat:
+    return PickRole::Repeat;
+  case PickName::Undo:
+    return PickRole::Undo;
+  case PickName::Go:
+    return PickRole::Go;
+  case PickName::Save:
+    return PickRole::Save;
+  case PickName::Load:
+    return PickRole::Load;
+  case PickName::FieldX:
+  case PickName::FieldY:
+  case PickName::FieldW:
+  case PickName::FieldH:
+  case PickName::FieldV:
+  case PickName::FieldHorizontal:
+  case PickName::FieldD:
+  case PickName::FieldN:
+  case PickName::FieldMax:
+  case PickName::FieldMin:
+    return PickRole::Field;
+  case PickName::Print:
+    return PickRole::Print;
+  case PickName::XyAbs:
+  case PickName::HvAbs:
+  case PickName::DAbs:
+  case PickName::WhAbs:
+  case PickName::XyRel:
+  case PickName::HvRel:
+  case PickName::DRel:
+  case PickName::WhRel:
+  case PickName::Stamp:
+    return PickRole::PenMenu;
+  case PickName::Count:
+  case PickName::RandomTarget:
+  case PickName::Upper:
+  case PickName::Lower:
+    return PickRole::ControlLabel;
+  case PickName::Abs:
+  case PickName::Rel:
+  case PickName::Mul:
+  case PickName::Div:
+    return PickRole::ValueButton;
+  case PickName::Restart:
+    return PickRole::Restart;
+  case PickName::Quit:
+    return PickRole::Quit;
+  case PickName::UpStrip:
+  case PickName::DownStrip:
+  case PickName::Nothing:
+  case PickName::Title:
+  case PickName::PenMarker:
+  case PickName::FirstFileEntry:
+    break;
+  }
+  return PickRole::None;
 }
 
 /// "möglich" with the ö as the atlas's Latin-1 byte, which a UTF-8 source
@@ -26,170 +116,99 @@ const char PrintMessage[] = "Drucken ohne kelbrano nicht m\xF6glich";
 } // namespace
 
 void Editor::primaryAction(int Pick) {
-  if (isFileEntry(Pick)) {
+  switch (roleOf(Pick)) {
+  case PickRole::FileEntry: {
     const int Entry = Pick - pickValue(PickName::FirstFileEntry);
     // Only an entry of the list on screen loads; the list draws itself anew.
-    if (E.FileListVisible && Entry < static_cast<int>(E.FileList.Files.Shown.size()))
+    if (E.FileListVisible && Entry < static_cast<int>(E.FileList.Files.Shown.size())) {
       loadAlgorithmFile(Entry);
-    else
-      W.postRedisplay();
-    return;
+      return;
+    }
+    break;
   }
-  switch (static_cast<PickName>(Pick)) {
-  case PickName::Square:
-  case PickName::Circle:
-  case PickName::Blob:
-  case PickName::RasterLine:
-  case PickName::FreeLine:
-  case PickName::SoftLine:
-  case PickName::RasterPolyline:
-  case PickName::FreePolyline:
-  case PickName::SoftPolyline:
+  case PickRole::Tool:
     toolAction(Pick);
     break;
-  case PickName::Dice:
+  case PickRole::Dice:
     diceAction();
     break;
-  case PickName::Repeat:
+  case PickRole::Repeat:
     repeatAction();
     break;
-  case PickName::Undo:
+  case PickRole::Undo:
     S.algorithm().deleteCurrent();
     forgetListingClick();
     E.Mode = InteractionMode::Idle;
     break;
-  case PickName::Go:
+  case PickRole::Go:
     startRun();
     break;
-  case PickName::Save:
+  case PickRole::Save:
     saveAlgorithmFiles();
     break;
-  case PickName::Load:
+  case PickRole::Load:
     showFileList();
     break;
-  case PickName::FieldX:
-  case PickName::FieldY:
-  case PickName::FieldW:
-  case PickName::FieldH:
-  case PickName::FieldV:
-  case PickName::FieldHorizontal:
-  case PickName::FieldD:
-  case PickName::FieldN:
-  case PickName::FieldMax:
-  case PickName::FieldMin:
+  case PickRole::Field:
     fieldAction(FieldLabels::rowOfPick(Pick), true);
     break;
-  case PickName::Print:
+  case PickRole::Print:
     showMessage(PrintMessage);
     W.drawNow();
     break;
-  case PickName::XyAbs:
-  case PickName::HvAbs:
-  case PickName::DAbs:
-  case PickName::WhAbs:
-  case PickName::XyRel:
-  case PickName::HvRel:
-  case PickName::DRel:
-  case PickName::WhRel:
-  case PickName::Stamp:
+  case PickRole::PenMenu:
     penMenuAction(Pick);
     break;
-  case PickName::Count:
-  case PickName::RandomTarget:
-  case PickName::Upper:
-  case PickName::Lower:
+  case PickRole::ControlLabel:
     controlLabelAction(*E.Labels.byPick(Pick), true, true);
     break;
-  case PickName::Abs:
-  case PickName::Rel:
-  case PickName::Mul:
-  case PickName::Div:
+  case PickRole::ValueButton:
     valueAction(static_cast<PickName>(Pick));
     break;
-  case PickName::Restart:
+  case PickRole::Restart:
     restart(true);
     break;
-  case PickName::Quit:
+  case PickRole::Quit:
     quit();
     return;
-  case PickName::UpStrip:
-  case PickName::DownStrip:
-  case PickName::Nothing:
-  case PickName::Title:
-  case PickName::PenMarker:
-  case PickName::FirstFileEntry:
+  case PickRole::None:
     break;
   }
   W.postRedisplay();
 }
 
+// The tools, the controls' Buttons, undo, save, load, print, the pen menu and
+// the file entries have no right-button action.
 void Editor::secondaryAction(int Pick) {
-  switch (static_cast<PickName>(Pick)) {
-  case PickName::Go:
+  switch (roleOf(Pick)) {
+  case PickRole::Go:
     startRun();
     break;
-  case PickName::FieldX:
-  case PickName::FieldY:
-  case PickName::FieldW:
-  case PickName::FieldH:
-  case PickName::FieldV:
-  case PickName::FieldHorizontal:
-  case PickName::FieldD:
-  case PickName::FieldN:
-  case PickName::FieldMax:
-  case PickName::FieldMin:
+  case PickRole::Field:
     fieldAction(FieldLabels::rowOfPick(Pick), false);
     break;
-  case PickName::Count:
-  case PickName::RandomTarget:
-  case PickName::Upper:
-  case PickName::Lower:
+  case PickRole::ControlLabel:
     controlLabelAction(*E.Labels.byPick(Pick), false, false);
     break;
-  case PickName::Abs:
-  case PickName::Rel:
-  case PickName::Mul:
-  case PickName::Div:
+  case PickRole::ValueButton:
     valueAction(static_cast<PickName>(Pick));
     break;
-  case PickName::Restart:
+  case PickRole::Restart:
     restart(false);
     break;
-  case PickName::Quit:
+  case PickRole::Quit:
     W.exit(0);
     return;
-  // The tools, the controls' Buttons, undo, save, load, print, the pen menu
-  // and the file entries have no right-button action.
-  case PickName::UpStrip:
-  case PickName::DownStrip:
-  case PickName::Nothing:
-  case PickName::Title:
-  case PickName::Square:
-  case PickName::Circle:
-  case PickName::Blob:
-  case PickName::RasterLine:
-  case PickName::FreeLine:
-  case PickName::SoftLine:
-  case PickName::RasterPolyline:
-  case PickName::FreePolyline:
-  case PickName::SoftPolyline:
-  case PickName::Dice:
-  case PickName::Repeat:
-  case PickName::Undo:
-  case PickName::Save:
-  case PickName::Load:
-  case PickName::Print:
-  case PickName::XyAbs:
-  case PickName::HvAbs:
-  case PickName::DAbs:
-  case PickName::WhAbs:
-  case PickName::PenMarker:
-  case PickName::XyRel:
-  case PickName::HvRel:
-  case PickName::DRel:
-  case PickName::WhRel:
-  case PickName::Stamp:
-  case PickName::FirstFileEntry:
+  case PickRole::None:
+  case PickRole::FileEntry:
+  case PickRole::Tool:
+  case PickRole::Dice:
+  case PickRole::Repeat:
+  case PickRole::Undo:
+  case PickRole::Save:
+  case PickRole::Load:
+  case PickRole::Print:
+  case PickRole::PenMenu:
     break;
   }
   W.postRedisplay();
