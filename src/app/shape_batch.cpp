@@ -13,11 +13,14 @@ constexpr size_t BatchVertices = 1 << 16;
 
 } // namespace
 
-void ShapeBatch::add(const Shape &S) {
+CanvasBounds ShapeBatch::add(const Shape &S) {
   Map = unitBoxMap(S);
+  Added = CanvasBounds();
   emitShapeFigure(S, *this);
+  Bounds.include(Added);
   if (vertexCount() >= BatchVertices)
     draw();
+  return Added;
 }
 
 void ShapeBatch::begin(GLenum Kind) {
@@ -30,7 +33,7 @@ void ShapeBatch::vertex(float X, float Y) {
   const float CanvasY = Map.Xy * X + Map.Yy * Y + Map.Cy;
   Vertices.push_back(CanvasX);
   Vertices.push_back(CanvasY);
-  Bounds.include(CanvasX, CanvasY);
+  Added.include(CanvasX, CanvasY);
 }
 
 void ShapeBatch::segment(GLuint From, GLuint To) {

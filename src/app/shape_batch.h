@@ -13,8 +13,9 @@
 class ShapeBatch final : public FigureSink {
 public:
   /// Collects the segments of \p S in drawing order, as drawShape would
-  /// draw them. A large batch draws what it holds on its own.
-  void add(const Shape &S);
+  /// draw them, and returns where its vertices lie. A large batch draws what
+  /// it holds on its own.
+  CanvasBounds add(const Shape &S);
   /// Draws the collected segments in the current colour under the current
   /// matrices (the canvas projection, an identity modelview) and empties
   /// the batch.
@@ -41,6 +42,8 @@ private:
   std::vector<GLfloat> Vertices;
   std::vector<GLuint> Segments;
   CanvasBounds Bounds;
+  /// The vertices of the Shape being added.
+  CanvasBounds Added;
 };
 
 #endif

@@ -1,7 +1,8 @@
 // The shape batch against drawShape, compared through GL feedback: the same
 // line segments, in the same order and place, for every kind, rotated and
-// mirrored, for loops of two points and for many Shapes in one call; and a
-// batch that never holds more than a bounded number of vertices.
+// mirrored, for loops of two points and for many Shapes in one call; where
+// each Shape's vertices lie; and a batch that never holds more than a bounded
+// number of vertices.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -110,19 +111,28 @@ TEST_F(ShapeBatchTest, BoundsHoldEveryPlacedVertex) {
   ShapeBatch Batch;
   EXPECT_TRUE(Batch.bounds().Empty);
   D.addSquare(2, 5, 3, -4, 3, 1, 0); // centre (53, 106), 60 x 20
-  Batch.add(*D.cursor());
-  const CanvasBounds Square = Batch.bounds();
+  const CanvasBounds Square = Batch.add(*D.cursor());
   EXPECT_FLOAT_EQ(Square.Left, 23);
   EXPECT_FLOAT_EQ(Square.Right, 83);
   EXPECT_FLOAT_EQ(Square.Top, 96);
   EXPECT_FLOAT_EQ(Square.Bottom, 116);
-  // Turned a quarter, the 60 units run down; drawn, the bounds stay.
+  EXPECT_FLOAT_EQ(Batch.bounds().Right, 83);
+  // Turned a quarter, the 60 units run down: the line's own bounds, while
+  // the batch's take in both, drawn or not.
   D.addRasterLine(20, 20, 0, 0, 3, 1, 90, 1); // centre (410, 410)
-  Batch.add(*D.cursor());
+  const CanvasBounds Line = Batch.add(*D.cursor());
+  EXPECT_NEAR(Line.Left, 410, 1e-3);
+  EXPECT_NEAR(Line.Right, 410, 1e-3);
+  EXPECT_NEAR(Line.Top, 380, 1e-3);
+  EXPECT_NEAR(Line.Bottom, 440, 1e-3);
   Batch.draw();
   EXPECT_TRUE(Batch.segments().empty());
   EXPECT_FLOAT_EQ(Batch.bounds().Left, 23);
   EXPECT_NEAR(Batch.bounds().Right, 410, 1e-3);
   EXPECT_FLOAT_EQ(Batch.bounds().Top, 96);
   EXPECT_NEAR(Batch.bounds().Bottom, 440, 1e-3);
+  // A kind that only files know places no vertex.
+  const Shape Filled(ShapeKind::FilledSquare, {2, 5, 0, 0, 1, 1, 0});
+  EXPECT_TRUE(Batch.add(Filled).Empty);
+  EXPECT_FLOAT_EQ(Batch.bounds().Left, 23);
 }
