@@ -1,17 +1,17 @@
 // The shape layer. A frame blends each Shape's smoothed coverage a into the
 // canvas with the shape colour c, C := c a + C (1 - a), rounding to 8 bits
-// every time. Without the rounding, n Shapes over a background B would give
-// C = c A + B (1 - A), A the coverages added by the "over" rule
-// A := a + A (1 - a); with it, the result depends on the background each
-// step started from, by several grey levels where many Shapes overlap. So the
-// layer blends its Shapes over the same grid the frame shows, step by step as
-// the frame does, and keeps A in its alpha:
-// - On the grid, the layer's colour L is the frame's canvas wherever the pen
-//   marker is not, and is copied there. Over the pen marker, with the grid G
-//   and the marker drawn as B, two subtracting passes give
-//   L - (G - B) (1 - A): the over rule for what the marker changed, which
-//   can stray from the step-by-step rounding by a few grey levels where many
-//   segments meet on the marker.
+// every time, so that where many Shapes overlap the result depends on the
+// background each step started from, by several grey levels. So the layer
+// blends its Shapes over the same grid the frame shows, step by step as the
+// frame does, and keeps their coverage A, added by the "over" rule
+// A := a + A (1 - a), in its alpha:
+// - On the grid, the layer's colour is the frame's canvas wherever the pen
+//   marker is not (but for a grey level here and there: a texture's smoothed
+//   lines cover their pixels a little differently from the window's), and is
+//   copied there. The marker moves with the pen and is not in the layer: over
+//   its pixels the frame keeps the grid and marker it drew and blends the
+//   Shapes that reach them, one by one as drawing every Shape would. The same
+//   pixels, at a cost that grows only with the Shapes piled up on the marker.
 // - Without the grid the Shapes are black on white, 1 - A, which black's
 //   step-by-step blending matches to a grey level or two.
 // Only the part of the canvas the Shapes reached is laid over the frame.
@@ -92,7 +92,7 @@ ShapeLayer::ShapeLayer(GlProcLoader Load) {
 
 ShapeLayer::~ShapeLayer() = default;
 
-bool ShapeLayer::cached() const { return Layer && Layer->complete() && Grid->complete(); }
+bool ShapeLayer::cached() const { return Layer && Layer->complete(); }
 
 bool ShapeLayer::current(const Drawing &Picture, const ScreenSize &Screen) const {
   if (!cached())
@@ -108,28 +108,14 @@ const char *ShapeLayer::pathReport() const {
   return "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.";
 }
 
-void ShapeLayer::makeTextures(const ScreenSize &Screen) {
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
-  Layer.reset();
-  Grid.reset();
-  Layer = std::make_unique<OffscreenTexture>(Api, Canvas.Width, Canvas.Height);
-  Grid = std::make_unique<OffscreenTexture>(Api, Canvas.Width, Canvas.Height);
-  if (!cached())
-    return;
-  drawInto(*Grid, Screen, [] {
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    drawCanvasGrid();
-  });
-}
-
 void ShapeLayer::sync(const Drawing &Picture, const ScreenSize &Screen) {
   if (!Api.available())
     return;
   const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
   bool Fresh = false;
   if (!Layer || Layer->width() != Canvas.Width || Layer->height() != Canvas.Height) {
-    makeTextures(Screen);
+    Layer.reset();
+    Layer = std::make_unique<OffscreenTexture>(Api, Canvas.Width, Canvas.Height);
     Fresh = true;
   }
   // Textures the driver refused leave every frame drawing each Shape.
@@ -142,6 +128,7 @@ void ShapeLayer::sync(const Drawing &Picture, const ScreenSize &Screen) {
     Drawn = 0;
     LastDrawn = nullptr;
     Inked = CanvasBounds();
+    Footprints.clear();
   } else if (Drawn == Picture.count()) {
     return;
   }
@@ -166,9 +153,10 @@ void ShapeLayer::drawIntoLayer(const ScreenSize &Screen, const Shape *First, boo
     }
     Api.blendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     setGrey(GridShapeGrey);
+    const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
     ShapeBatch Batch;
     for (const Shape *S = First; S; S = S->next)
-      Batch.add(*S);
+      Footprints.push_back({S, pixelsCovering(Batch.add(*S), Canvas, InkMargin)});
     Batch.draw();
     Inked.include(Batch.bounds());
   });
@@ -182,15 +170,21 @@ void ShapeLayer::draw(const Drawing &Picture, const ScreenSize &Screen, bool Gri
       drawShape(*S);
     return;
   }
-  composite(Screen, GridVisible, Beneath);
-}
-
-void ShapeLayer::composite(const ScreenSize &Screen, bool GridVisible,
-                           const CanvasBounds &Beneath) const {
   const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
   const PixelRect Ink = pixelsCovering(Inked, Canvas, InkMargin);
   if (Ink.empty())
     return;
+  if (!GridVisible) {
+    composite(Canvas, {Ink}, false);
+    return;
+  }
+  const PixelRect Marker = intersection(Ink, pixelsCovering(Beneath, Canvas, InkMargin));
+  composite(Canvas, difference(Ink, Marker), true);
+  drawShapesWithin(Marker);
+}
+
+void ShapeLayer::composite(const PanelRect &Canvas, const std::vector<PixelRect> &Parts,
+                           bool GridVisible) const {
   glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT |
                GL_TRANSFORM_BIT);
   glMatrixMode(GL_PROJECTION);
@@ -203,28 +197,37 @@ void ShapeLayer::composite(const ScreenSize &Screen, bool GridVisible,
   glEnable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
   if (GridVisible) {
-    const PixelRect Marker = intersection(Ink, pixelsCovering(Beneath, Canvas, InkMargin));
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    for (const PixelRect &Part : difference(Ink, Marker))
-      copyPixels(*Layer, Part);
-    if (!Marker.empty()) {
-      glEnable(GL_BLEND);
-      Api.blendEquation(GL_FUNC_SUBTRACT);
-      glBlendFunc(GL_ONE, GL_ONE);
-      copyPixels(*Grid, Marker);
-      glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-      copyPixels(*Layer, Marker);
-    }
   } else {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
     glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_REPLACE);
     glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
     glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_ONE_MINUS_SRC_ALPHA);
-    copyPixels(*Layer, Ink);
   }
+  for (const PixelRect &Part : Parts)
+    copyPixels(*Layer, Part);
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
   glPopMatrix();
+  glPopAttrib();
+}
+
+void ShapeLayer::drawShapesWithin(const PixelRect &Pixels) const {
+  if (Pixels.empty())
+    return;
+  // The scissor box counts in window pixels, the rectangle from the canvas
+  // viewport's corner.
+  GLint Viewport[4];
+  glGetIntegerv(GL_VIEWPORT, Viewport);
+  glPushAttrib(GL_SCISSOR_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(Viewport[0] + Pixels.Left, Viewport[1] + Pixels.Bottom, Pixels.Right - Pixels.Left,
+            Pixels.Top - Pixels.Bottom);
+  setGrey(GridShapeGrey);
+  // A Shape that does not reach the rectangle leaves its pixels as they are.
+  for (const Footprint &F : Footprints)
+    if (!intersection(F.Pixels, Pixels).empty())
+      drawShape(*F.Drawn);
   glPopAttrib();
 }

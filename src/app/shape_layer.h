@@ -1,14 +1,17 @@
 // The Shapes of the Drawing on the canvas, kept as a view cache: each Shape is
 // drawn once into an offscreen texture the size of the canvas, and a frame
 // lays that texture over the canvas instead of drawing every Shape again, so
-// that a frame's cost does not grow with the number of Shapes. Without
+// that a frame's cost does not grow with the number of Shapes. Under the pen
+// marker a frame draws again only the Shapes that reach it. Without
 // framebuffer objects every frame draws every Shape, as it always did.
 #ifndef QUOVADRIN_APP_SHAPE_LAYER_H
 #define QUOVADRIN_APP_SHAPE_LAYER_H
 
 #include <memory>
+#include <vector>
 
 #include "app/canvas_bounds.h"
+#include "app/canvas_pixels.h"
 #include "editor/screen_space.h"
 #include "gfx/offscreen_texture.h"
 
@@ -49,15 +52,25 @@ public:
   const char *pathReport() const;
 
 private:
-  void makeTextures(const ScreenSize &Screen);
+  /// A Shape in the texture and the canvas pixels its lines can touch.
+  struct Footprint {
+    const Shape *Drawn;
+    PixelRect Pixels;
+  };
+
   void drawIntoLayer(const ScreenSize &Screen, const Shape *First, bool Fresh);
-  void composite(const ScreenSize &Screen, bool GridVisible, const CanvasBounds &Beneath) const;
+  /// Lays the \p Parts of the texture over the canvas: as they are on the
+  /// grid, the Shapes in black on white without it.
+  void composite(const PanelRect &Canvas, const std::vector<PixelRect> &Parts,
+                 bool GridVisible) const;
+  /// Blends every Shape that reaches \p Pixels into those pixels, in order.
+  void drawShapesWithin(const PixelRect &Pixels) const;
 
   OffscreenApi Api;
   /// The Shapes in grey over the grid, their coverage in the alpha.
   std::unique_ptr<OffscreenTexture> Layer;
-  /// The grid alone over white.
-  std::unique_ptr<OffscreenTexture> Grid;
+  /// Every Shape the texture holds, in drawing order.
+  std::vector<Footprint> Footprints;
   /// What the layer holds: the first Drawn Shapes of the Drawing's
   /// generation Generation, the last of them LastDrawn, all within Inked.
   unsigned Generation = 0;
