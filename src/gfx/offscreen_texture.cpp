@@ -37,7 +37,7 @@ bool versionAtLeast(const char *Version, int Major, int Minor) {
 
 bool OffscreenApi::available() const {
   return genFramebuffers && deleteFramebuffers && bindFramebuffer && framebufferTexture2D &&
-         checkFramebufferStatus && blendFuncSeparate && blendEquation;
+         checkFramebufferStatus && blendFuncSeparate;
 }
 
 OffscreenApi loadOffscreenApi(GlProcLoader Load) {
@@ -60,7 +60,6 @@ OffscreenApi loadOffscreenApi(GlProcLoader Load) {
   resolve(Api.framebufferTexture2D, Load, "glFramebufferTexture2D" + Suffix);
   resolve(Api.checkFramebufferStatus, Load, "glCheckFramebufferStatus" + Suffix);
   resolve(Api.blendFuncSeparate, Load, "glBlendFuncSeparate");
-  resolve(Api.blendEquation, Load, "glBlendEquation");
   return Api;
 }
 

@@ -22,9 +22,9 @@ bool versionAtLeast(const char *Version, int Major, int Minor);
 /// The entry points that drawing into a texture and laying it over the
 /// window need beyond OpenGL 1.1: framebuffer objects (the core names with
 /// GL_ARB_framebuffer_object, the EXT names with GL_EXT_framebuffer_object),
-/// separate blend factors for alpha and subtracting blend equations; with
-/// OpenGL 2.0, which also brings textures of any size. Empty when the
-/// context lacks any of it or a name does not resolve.
+/// and separate blend factors for alpha; with OpenGL 2.0, which also brings
+/// textures of any size. Empty when the context lacks any of it or a name
+/// does not resolve.
 struct OffscreenApi {
   PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
   PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
@@ -32,7 +32,6 @@ struct OffscreenApi {
   PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
   PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
   PFNGLBLENDFUNCSEPARATEPROC blendFuncSeparate = nullptr;
-  PFNGLBLENDEQUATIONPROC blendEquation = nullptr;
 
   bool available() const;
 };
