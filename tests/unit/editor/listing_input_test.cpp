@@ -40,6 +40,18 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.toolClick(PickName::Square);
   F.listingClick(1);
   EXPECT_FALSE(F.E.CommandEditing);
+
+  // Opening a draw command chooses its tool; a filled shape, which only a
+  // file can name, has no tool and leaves the choice alone.
+  F.algorithm().appendDraw(2);
+  F.algorithm().appendDraw(static_cast<int>(ShapeKind::FilledSquare));
+  F.listingClick(2);
+  F.listingClick(2);
+  EXPECT_EQ(F.E.SelectedTool, pickValue(PickName::Circle));
+  F.listingClick(3);
+  F.listingClick(3);
+  EXPECT_TRUE(F.E.CommandEditing);
+  EXPECT_EQ(F.E.SelectedTool, pickValue(PickName::Circle));
 }
 
 TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
@@ -85,6 +97,10 @@ TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
   EXPECT_EQ(F.E.ListingTop, 8);
   EXPECT_EQ(F.E.Scroll, ListingScroll::None);
   EXPECT_EQ(F.E.RepeatDelay, 500);
+  // Stopped by itself, its last timer still carried the live generation;
+  // the release that follows retires it too.
+  F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
+  EXPECT_NE(F.W.Timers.back().Generation, F.E.TimerGeneration);
   // The up strip at the top does nothing.
   F.E.ListingTop = 1;
   F.P.Listing = pickValue(PickName::UpStrip);

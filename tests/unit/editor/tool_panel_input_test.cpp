@@ -199,8 +199,10 @@ TEST(ToolPanelInput, RestartEmptiesQuitEnds) {
   F.S.drawing().addSquare(0, 0, 0, 0, 1, 1, 0);
   F.vars().x().setValue(9);
   F.E.CommandEditing = true;
+  F.E.ListingTop = 2;
   F.toolClick(PickName::Restart, Right);
   EXPECT_EQ(F.algorithm().commandCount(), 0);
+  EXPECT_EQ(F.E.ListingTop, 1) << "an empty listing starts at its top";
   EXPECT_EQ(F.S.drawing().count(), 0);
   EXPECT_EQ(F.E.Labels.row(1).text(), "x=0");
   EXPECT_TRUE(F.E.CommandEditing) << "only the left restart closes editing";
