@@ -5,6 +5,7 @@
 
 #include "app/button.h"
 #include "app/file_list.h"
+#include "app/listing_view.h"
 #include "app/panel_view.h"
 #include "app/screen.h"
 #include "app/shape_renderer.h"
@@ -16,8 +17,6 @@ namespace {
 
 /// Side of the pick box in pixels.
 constexpr double PickBoxSide = 5;
-constexpr float ListingLineTop = 25;
-constexpr float ListingLinePitch = 10;
 
 void pickRectangle(float X0, float Y0, float X1, float Y1) {
   glBegin(GL_POLYGON);
@@ -30,8 +29,7 @@ void pickRectangle(float X0, float Y0, float X1, float Y1) {
 
 } // namespace
 
-template <typename DrawFn>
-GLint GlPicker::select(Panel Which, int X, int Y, DrawFn &&DrawNames) {
+template <typename DrawFn> GLint GlPicker::select(Panel Which, int X, int Y, DrawFn &&DrawNames) {
   const PanelRect R = panelRect(Which, E.Screen);
   glMatrixMode(GL_MODELVIEW);
   glViewport(R.X, R.Y, R.Width, R.Height);

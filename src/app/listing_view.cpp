@@ -15,8 +15,6 @@
 namespace {
 
 constexpr float PanelWidth = 256.0f;
-constexpr float LineTop = 25.0f;
-constexpr float LinePitch = 10.0f;
 
 void strip(float Top, float Bottom) {
   glColor4f(0.6f, 0.6f, 0.6f, 1);
@@ -62,11 +60,11 @@ void drawHighlight(int Line, bool CommandEditing) {
     glColor4f(0.85f, 0.85f, Line == 0 ? 0.85f : 0.8f, 1);
   else
     glColor4f(0.75f, 0.75f, 0.75f, 1);
-  float Top = LineTop + LinePitch * Line;
+  float Top = ListingLineTop + ListingLinePitch * Line;
   glBegin(GL_POLYGON);
   glVertex2f(0, Top);
-  glVertex2f(0, Top + LinePitch);
-  glVertex2f(PanelWidth, Top + LinePitch);
+  glVertex2f(0, Top + ListingLinePitch);
+  glVertex2f(PanelWidth, Top + ListingLinePitch);
   glVertex2f(PanelWidth, Top);
   glEnd();
   glColor4f(1, 1, 1, 1);
@@ -76,7 +74,8 @@ void drawSentence(const Command &C, int Line, int Level, GLuint AtlasTexture) {
   glEnable(GL_TEXTURE_2D);
   glPushMatrix();
   glLoadIdentity();
-  glTranslatef(static_cast<float>(Level * ListingIndentStep), LineTop + LinePitch * Line, 0);
+  glTranslatef(static_cast<float>(Level * ListingIndentStep),
+               ListingLineTop + ListingLinePitch * Line, 0);
   glScalef(ListingTextScale, ListingTextScale, 1);
   glBindTexture(GL_TEXTURE_2D, AtlasTexture);
   TextRenderer::emitText(C.text().c_str(), 0, 0, 8);

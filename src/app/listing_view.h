@@ -10,6 +10,10 @@
 class Algorithm;
 struct EditorState;
 
+/// Where line 0 of the listing starts, and the height of each line, in the
+/// panel's layout units; drawing and picking use the same rows.
+constexpr float ListingLineTop = 25.0f;
+constexpr float ListingLinePitch = 10.0f;
 /// Layout units of indentation per open repeat block.
 constexpr int ListingIndentStep = 8;
 /// Scale of the listing text: a glyph cell of 51 units becomes 8.16.

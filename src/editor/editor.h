@@ -107,6 +107,7 @@ private:
   void armRepeatTimer();
   void repeatHeldAction();
   void scrollListingByTimer();
+  void scrollListingOnce(bool Up);
   // editor_tool_actions.cpp
   void toolAction(int Tool);
   void diceAction();

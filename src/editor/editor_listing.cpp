@@ -42,16 +42,11 @@ void Editor::onListingMouse(const MouseEvent &Event) {
         E.LastListingClick = A.currentNumber();
       }
       W.setMotion(true);
-    } else if (Pick == pickValue(PickName::UpStrip) && E.ListingTop > 1) {
-      --E.ListingTop;
-      A.movePrev();
-      E.Scroll = ListingScroll::Up;
-      ++E.TimerGeneration;
-      armRepeatTimer();
-    } else if (Pick == pickValue(PickName::DownStrip) && E.ListingTop < A.commandCount()) {
-      ++E.ListingTop;
-      A.moveNext();
-      E.Scroll = ListingScroll::Down;
+    } else if ((Pick == pickValue(PickName::UpStrip) && E.ListingTop > 1) ||
+               (Pick == pickValue(PickName::DownStrip) && E.ListingTop < A.commandCount())) {
+      const bool Up = Pick == pickValue(PickName::UpStrip);
+      scrollListingOnce(Up);
+      E.Scroll = Up ? ListingScroll::Up : ListingScroll::Down;
       ++E.TimerGeneration;
       armRepeatTimer();
     }
@@ -59,11 +54,7 @@ void Editor::onListingMouse(const MouseEvent &Event) {
     return;
   }
   if (Event.isLeft()) {
-    if (E.Scroll != ListingScroll::None) {
-      E.Scroll = ListingScroll::None;
-      E.RepeatDelay = InitialRepeatDelay;
-      ++E.TimerGeneration;
-    }
+    // The scrolling ends with the release, as every hold does (endHolds).
     const int Pick = P.pickListing(Event.X, Event.Y);
     if (Pick >= 1)
       selectLine(Pick);

@@ -91,15 +91,10 @@ void Editor::onToolPanelMouse(const MouseEvent &Event) {
     return;
   }
   E.Mode = InteractionMode::Idle;
-  if (S.run().active())
-    abortRun();
-  if (E.HeldPick >= 0) {
-    // The repetition ends; the release does not act once more.
-    E.RepeatDelay = InitialRepeatDelay;
-    E.HeldPick = -1;
-    ++E.TimerGeneration;
+  // After a repetition the release does not act once more; the hold itself
+  // ends with every release (endHolds).
+  if (E.HeldPick >= 0)
     return;
-  }
   // The name under the pointer at the release acts, whatever was pressed.
   const int Pick = P.pickToolPanel(Event.X, Event.Y);
   if (Left)
@@ -172,13 +167,19 @@ void Editor::scrollListingByTimer() {
     E.RepeatDelay = InitialRepeatDelay;
     return;
   }
-  E.ListingTop += Up ? -1 : 1;
-  if (Up)
-    A.movePrev();
-  else
-    A.moveNext();
+  scrollListingOnce(Up);
   armRepeatTimer();
   W.postRedisplay();
+}
+
+// One line up or down; the cursor moves along, so the frame's keeping the
+// current command in view does not undo the scroll.
+void Editor::scrollListingOnce(bool Up) {
+  E.ListingTop += Up ? -1 : 1;
+  if (Up)
+    S.algorithm().movePrev();
+  else
+    S.algorithm().moveNext();
 }
 
 void Editor::repeatHeldAction() {
