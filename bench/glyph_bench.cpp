@@ -2,7 +2,7 @@
 // sentence), the text work that is repeated on every display pass.
 #include <benchmark/benchmark.h>
 
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 static void BM_ListingPageLayout(benchmark::State &State) {
   const char *Sentence = "Zufallswert fuer x zwischen max und min";

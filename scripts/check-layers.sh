@@ -19,8 +19,9 @@ model||GL/ png.h
 exec|model|GL/ png.h
 files|model exec|GL/
 editor|model exec files|GL/ png.h
-gfx||GL/glut.h GL/freeglut
-app|model exec files editor gfx|
+screen|model exec editor|GL/ png.h
+gfx|screen|GL/glut.h GL/freeglut
+app|model exec files editor screen gfx|
 TABLE
 
 status=0

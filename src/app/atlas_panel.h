@@ -6,8 +6,8 @@
 
 #include <GL/gl.h>
 
-/// Scale of the popup and file-list text: a glyph cell of 51 units becomes 11.475.
-constexpr float PanelTextScale = 0.225f;
+#include "screen/screen_layout.h"
+
 
 /// A filled polygon over the rectangle from (X, Y), Width x Height, in the
 /// current colour; also a pick area in selection mode.

@@ -4,8 +4,7 @@
 #ifndef QUOVADRIN_APP_CANVAS_GRID_H
 #define QUOVADRIN_APP_CANVAS_GRID_H
 
-/// The grey of the grid lines.
-constexpr float GridGrey = 0.85f;
+#include "screen/screen_layout.h"
 
 /// Draws the grid lines in the canvas projection, in their grey.
 void drawCanvasGrid();

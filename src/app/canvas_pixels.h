@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/canvas_bounds.h"
+#include "screen/canvas_bounds.h"
 #include "app/panel_view.h"
 
 struct PixelRect {

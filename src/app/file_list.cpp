@@ -3,14 +3,9 @@
 
 #include "app/atlas_panel.h"
 #include "editor/pick_name.h"
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 namespace {
-
-/// The panel's bottom edge; the list grows upwards from it.
-constexpr int ListBottom = 730;
-/// Pen x of each name inside the panel, in scaled atlas units.
-constexpr float NamePenX = 5.0f;
 
 // The part of a name that fits left of \p RightEdge (scaled units), glyph by
 // glyph: a glyph's ink lies within its advance, so nothing crosses the
@@ -18,7 +13,7 @@ constexpr float NamePenX = 5.0f;
 // next row, so it shows as a question mark.
 std::string fittingText(const std::string &Name, float RightEdge) {
   std::string Shown;
-  float Pen = NamePenX;
+  float Pen = FileListNamePenX;
   for (char C : Name) {
     auto Byte = static_cast<unsigned char>(C);
     if (isLineBreak(Byte))
@@ -37,8 +32,11 @@ FileList::FileList(GLuint AtlasTexture, const SavedFileWindow &Shown) : Texture(
   Names = Shown.Shown;
   Hidden = Shown.Hidden;
   EntryCount = static_cast<int>(Names.size());
-  Height = FileListRowHeight * rowCount();
-  Y = ListBottom - Height;
+  const LayoutRect Place = fileListRect(rowCount());
+  X = Place.X;
+  Y = Place.Y;
+  Width = Place.Width;
+  Height = Place.Height;
   ListId = glGenLists(1);
   build();
 }
@@ -65,7 +63,7 @@ void FileList::emitRowText(int Row, const std::string &Text) const {
   // is the one that loads, down to the last row.
   const float PenY = static_cast<float>(FileListRowHeight * Row) / PanelTextScale;
   const float RightEdge = static_cast<float>(Width - 1) / PanelTextScale;
-  emitPanelText(Texture, X, Y, fittingText(Text, RightEdge).c_str(), NamePenX, PenY,
+  emitPanelText(Texture, X, Y, fittingText(Text, RightEdge).c_str(), FileListNamePenX, PenY,
                 static_cast<float>(GlyphQuadSize));
 }
 

@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "files/saved_files.h"
+#include "screen/screen_layout.h"
 
-/// Height of one row, drawn and picked alike.
-constexpr int FileListRowHeight = 12;
 
 class FileList {
 public:

@@ -8,13 +8,10 @@
 #include <string>
 
 #include "app/button.h"
+#include "screen/screen_layout.h"
 
 class ValueLabel;
 
-/// Scale of the atlas text of Labels: a glyph cell of 51 units becomes 11.475.
-constexpr float LabelTextScale = 0.225f;
-/// Pen x of the text when a description stands left of it.
-constexpr float LabelTextOffset = 130.0f;
 
 class Label : public Button {
 public:

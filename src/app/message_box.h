@@ -42,9 +42,5 @@ private:
   GLuint Texture = 0;
 };
 
-/// Width of one character in the box's size estimate.
-constexpr int MessageCharWidth = 7;
-/// Height of the box.
-constexpr int MessageBoxHeight = 20;
 
 #endif

@@ -4,15 +4,8 @@
 #ifndef QUOVADRIN_APP_PANEL_VIEW_H
 #define QUOVADRIN_APP_PANEL_VIEW_H
 
-#include "editor/screen_space.h"
+#include "screen/panel_rect.h"
 
-/// A panel's viewport in screen pixels and its width in layout units.
-struct PanelRect {
-  int X, Y, Width, Height;
-  int LayoutWidth;
-};
-
-PanelRect panelRect(Panel Which, const ScreenSize &Screen);
 /// Sets the panel's viewport and orthographic projection and loads the
 /// identity into the modelview matrix.
 void setPanelView(Panel Which, const ScreenSize &Screen);

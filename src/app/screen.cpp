@@ -12,90 +12,23 @@
 #include "app/label.h"
 #include "app/message_box.h"
 #include "editor/editor_state.h"
-
-namespace {
-
-struct ButtonSpec {
-  const char *Icon;
-  PickName Pick;
-  int X, Y, Width, Height;
-};
-
-// Chain rows before the Labels, then after them.
-const ButtonSpec LeadingButtons[] = {
-    {"quovadrinText.png", PickName::Title, 15, 90, 150, 20},
-    {"square.png", PickName::Square, 15, 140, 50, 50},
-    {"circle.png", PickName::Circle, 70, 140, 50, 50},
-    {"blob.png", PickName::Blob, 125, 140, 50, 50},
-    {"line1.png", PickName::RasterLine, 15, 195, 50, 50},
-    {"line2.png", PickName::FreeLine, 70, 195, 50, 50},
-    {"line3.png", PickName::SoftLine, 125, 195, 50, 50},
-    {"lloop1.png", PickName::RasterPolyline, 15, 250, 50, 50},
-    {"lloop2.png", PickName::FreePolyline, 70, 250, 50, 50},
-    {"lloop3.png", PickName::SoftPolyline, 125, 250, 50, 50},
-    {"dice.png", PickName::Dice, 15, 315, 75, 75},
-    {"while.png", PickName::Repeat, 105, 315, 75, 75},
-    {"undo.png", PickName::Undo, 10, 580, 75, 20},
-    {"restart.png", PickName::Restart, 10, 600, 60, 20},
-    {"go.png", PickName::Go, 10, 630, 175, 100},
-    {"abs.png", PickName::Abs, 10, 550, 20, 20},
-    {"rel.png", PickName::Rel, 40, 550, 20, 20},
-    {"mul.png", PickName::Mul, 70, 550, 20, 20},
-    {"div.png", PickName::Div, 100, 550, 20, 20},
-};
-const ButtonSpec TrailingButtons[] = {
-    {"save.png", PickName::Save, 10, 740, 60, 20},
-    {"load.png", PickName::Load, 70, 740, 60, 20},
-    {"quit.png", PickName::Quit, 130, 740, 60, 20},
-    {"print.png", PickName::Print, 200, 743, 60, 20},
-};
-
-// The pen-menu icons in PenMenuOrder; placed when the menu opens.
-const char *const PenMenuIcons[PenMenuSize] = {"xyAbs.png", "hvAbs.png", "dAbs.png",
-                                               "whAbs.png", "stamp.png", "xyRel.png",
-                                               "hvRel.png", "dRel.png",  "whRel.png"};
-
-struct LabelSpec {
-  PickName Pick;
-  int X, Y, Width, Height;
-  const char *Description;
-};
-
-// In the chain's order, which is FieldLabels' order.
-const LabelSpec LabelSpecs[FieldLabels::Size] = {
-    {PickName::FieldX, 145, 425, 16, 16, "Horizontale Rasterpos."},
-    {PickName::FieldY, 145, 435, 16, 16, "Vertikale Rasterpos."},
-    {PickName::FieldW, 145, 445, 16, 16, "Breite"},
-    {PickName::FieldH, 145, 455, 16, 16, "Hoehe"},
-    {PickName::FieldV, 145, 465, 16, 16, "Horizontale Abweichung"},
-    {PickName::FieldHorizontal, 145, 475, 16, 16, "Vertikale Abweichung"},
-    {PickName::FieldD, 145, 485, 16, 16, "Drehung"},
-    {PickName::FieldN, 145, 495, 16, 16, "Linienzuglaenge"},
-    {PickName::Count, 135, 345, 7, 10, nullptr},
-    {PickName::RandomTarget, 92, 348, 7, 10, nullptr},
-    {PickName::FieldMax, 145, 505, 16, 16, "Maximalzufallswert"},
-    {PickName::FieldMin, 145, 515, 16, 16, "Minimalzufallwert"},
-    {PickName::Upper, 15, 305, 7, 10, nullptr},
-    {PickName::Lower, 15, 390, 7, 10, nullptr},
-};
-
-} // namespace
+#include "screen/screen_layout.h"
 
 Screen::Screen(const EditorState &E, const std::string &ImageFolder, bool CacheShapes)
     : Shapes(CacheShapes ? glutGetProcAddress : nullptr) {
   BackgroundList = compileBackground();
-  for (const ButtonSpec &Spec : LeadingButtons)
-    appendToChain(addButton(ImageFolder, Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y,
-                            Spec.Width, Spec.Height));
   AlphabetTexture = loadPngTexture(ImageFolder + AlphabetAtlasPath).name();
-  buildLabels(E);
-  for (const ButtonSpec &Spec : TrailingButtons)
-    appendToChain(addButton(ImageFolder, Spec.Icon, pickValue(Spec.Pick), Spec.X, Spec.Y,
-                            Spec.Width, Spec.Height));
-  for (int I = 0; I < PenMenuSize; ++I)
-    PenMenu[static_cast<size_t>(I)] =
-        addButton(ImageFolder, PenMenuIcons[I], pickValue(PenMenuOrder[static_cast<size_t>(I)]), 0,
-                  0, PenMenuButtonSide, PenMenuButtonSide);
+  for (const ToolWidgetPlace &Place : toolChainPlaces()) {
+    if (Place.isLabel()) {
+      appendLabel(E, Place);
+      continue;
+    }
+    appendToChain(addButton(ImageFolder, Place.Icon, pickValue(Place.Pick), Place.Place.X,
+                            Place.Place.Y, Place.Place.Width, Place.Place.Height));
+  }
+  for (size_t I = 0; I < PenMenuSize; ++I)
+    PenMenu[I] = addButton(ImageFolder, penMenuIcons()[I], pickValue(PenMenuOrder[I]), 0, 0,
+                           PenMenuButtonSide, PenMenuButtonSide);
   syncWidgets(E);
 }
 
@@ -116,20 +49,16 @@ void Screen::appendToChain(Button *Widget) {
   ChainEnd = Widget;
 }
 
-void Screen::buildLabels(const EditorState &E) {
-  for (size_t I = 0; I < FieldLabels::Size; ++I) {
-    const LabelSpec &Spec = LabelSpecs[I];
-    const ValueLabel &Model = E.Labels.at(I);
-    // The r Label's single letter needs a wider pick area than the digits.
-    const int CharWidth = Spec.Pick == PickName::RandomTarget ? 20 : 16;
-    auto Widget = std::make_unique<Label>(Model, CharWidth, AlphabetTexture, glGenLists(1), Spec.X,
-                                          Spec.Y, Spec.Width, Spec.Height);
-    if (Spec.Description)
-      Widget->setDescription(Spec.Description);
-    Labels.push_back(Widget.get());
-    appendToChain(Widget.get());
-    Widgets.push_back(std::move(Widget));
-  }
+void Screen::appendLabel(const EditorState &E, const ToolWidgetPlace &Place) {
+  const ValueLabel &Model = E.Labels.at(static_cast<size_t>(Place.LabelIndex));
+  const LayoutRect &R = Place.Place;
+  auto Widget = std::make_unique<Label>(Model, Place.CharWidth, AlphabetTexture, glGenLists(1), R.X,
+                                        R.Y, R.Width, R.Height);
+  if (Place.Description)
+    Widget->setDescription(Place.Description);
+  Labels.push_back(Widget.get());
+  appendToChain(Widget.get());
+  Widgets.push_back(std::move(Widget));
 }
 
 Button *Screen::findToolWidget(int Pick) const {

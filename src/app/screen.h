@@ -21,6 +21,7 @@ class Drawing;
 class FileList;
 class Label;
 class MessageBox;
+struct ToolWidgetPlace;
 struct EditorState;
 
 class Screen {
@@ -62,7 +63,7 @@ private:
   Button *addButton(const std::string &ImageFolder, const char *Icon, int Pick, int X, int Y,
                     int Width, int Height);
   void appendToChain(Button *Widget);
-  void buildLabels(const EditorState &E);
+  void appendLabel(const EditorState &E, const ToolWidgetPlace &Place);
   void syncWidgets(const EditorState &E);
 
   std::vector<std::unique_ptr<Button>> Widgets;

@@ -23,8 +23,8 @@ CanvasBounds ShapeBatch::add(const Shape &S) {
   return Added;
 }
 
-void ShapeBatch::begin(GLenum Kind) {
-  Primitive = Kind;
+void ShapeBatch::begin(Primitive Kind) {
+  Figure = Kind;
   FigureStart = vertexCount();
 }
 
@@ -48,16 +48,16 @@ void ShapeBatch::end() {
   const GLuint Last = vertexCount();
   if (Last - FigureStart < 2)
     return;
-  if (Primitive == GL_LINES) {
+  if (Figure == Primitive::Lines) {
     for (GLuint I = FigureStart; I + 1 < Last; I += 2)
       segment(I, I + 1);
     return;
   }
-  if (Primitive != GL_LINE_STRIP && Primitive != GL_LINE_LOOP)
+  if (Figure != Primitive::LineStrip && Figure != Primitive::LineLoop)
     return;
   for (GLuint I = FigureStart; I + 1 < Last; ++I)
     segment(I, I + 1);
-  if (Primitive == GL_LINE_LOOP)
+  if (Figure == Primitive::LineLoop)
     segment(Last - 1, FigureStart);
 }
 

@@ -8,7 +8,7 @@
 #include <GL/gl.h>
 #include <vector>
 
-#include "app/shape_renderer.h"
+#include "screen/shape_figure.h"
 
 class ShapeBatch final : public FigureSink {
 public:
@@ -21,7 +21,7 @@ public:
   /// the batch.
   void draw();
 
-  void begin(GLenum Kind) override;
+  void begin(Primitive Kind) override;
   void vertex(float X, float Y) override;
   void end() override;
 
@@ -37,7 +37,7 @@ private:
   void segment(GLuint From, GLuint To);
 
   UnitBoxMap Map{};
-  GLenum Primitive = GL_LINES;
+  Primitive Figure = Primitive::Lines;
   GLuint FigureStart = 0;
   std::vector<GLfloat> Vertices;
   std::vector<GLuint> Segments;

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/canvas_bounds.h"
+#include "screen/canvas_bounds.h"
 #include "app/canvas_pixels.h"
 #include "editor/screen_space.h"
 #include "gfx/offscreen_texture.h"

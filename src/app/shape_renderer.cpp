@@ -1,229 +1,43 @@
-// Shape rendering. Every figure is drawn in a unit box (-0.5 to 0.5) that is
-// placed by column and row plus offsets, rotated about its centre and scaled
-// by the shape's size in grid cells. The figures go vertex by vertex to a
-// sink: OpenGL in immediate mode, or a batch that places them itself.
+// Shape rendering in immediate mode.
 #include "app/shape_renderer.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "editor/screen_space.h"
-#include "exec/pen_templates.h"
-#include "exec/shape.h"
-#include "exec/variable_set.h"
-
 namespace {
-
-struct Placement {
-  int Column, Row, Width, Height, OffsetX, OffsetY, Rotation;
-};
-
-/// What a figure is drawn from: a stored Shape or the pen-marker templates.
-struct Figure {
-  int Kind;
-  int Orientation;
-  const Point *Outline;
-  const float *LineEnds;
-  const Point *Points;
-  const Point *Midpoints;
-  int PointCount;
-};
-
-constexpr int CircleVertices = 100;
-constexpr int BezierSteps = 20;
-
-void placeUnitBox(const Placement &P) {
-  glTranslatef(P.Column * CellWidth + P.OffsetX + CellWidth * 0.5f, 0, 0);
-  glTranslatef(0, P.Row * CellHeight + P.OffsetY + CellHeight * 0.5f, 0);
-  glRotatef(static_cast<float>(P.Rotation), 0, 0, 1);
-  glScalef(P.Width * CellWidth, P.Height * CellHeight, 1);
-}
 
 /// Straight to OpenGL, inside the current modelview matrix.
 class ImmediateSink final : public FigureSink {
 public:
-  void begin(GLenum Primitive) override { glBegin(Primitive); }
+  void begin(Primitive Kind) override { glBegin(glPrimitive(Kind)); }
   void vertex(float X, float Y) override { glVertex2f(X, Y); }
   void end() override { glEnd(); }
 };
 
-void unitSquare(FigureSink &Out, GLenum Primitive) {
-  Out.begin(Primitive);
-  Out.vertex(-0.5f, -0.5f);
-  Out.vertex(-0.5f, 0.5f);
-  Out.vertex(0.5f, 0.5f);
-  Out.vertex(0.5f, -0.5f);
-  Out.end();
-}
-
-void drawCircle(FigureSink &Out) {
-  Out.begin(GL_LINE_LOOP);
-  for (int I = 0; I < CircleVertices; ++I) {
-    double A = I * 6.283185307 / CircleVertices;
-    Out.vertex(static_cast<float>(0.5 * std::sin(A)), static_cast<float>(0.5 * std::cos(A)));
-  }
-  Out.end();
-}
-
-void bezier(FigureSink &Out, Point P0, Point P1, Point P2) {
-  for (int K = 0; K <= BezierSteps; ++K) {
-    float T = static_cast<float>(K) / BezierSteps;
-    float A = (1 - T) * (1 - T), B = 2 * T * (1 - T), C = T * T;
-    Out.vertex(A * P0.x + B * P1.x + C * P2.x, A * P0.y + B * P1.y + C * P2.y);
-  }
-}
-
-// A closed curve through the odd outline points, the even ones pulling it.
-void drawBlob(FigureSink &Out, const Point *O) {
-  Out.begin(GL_LINE_LOOP);
-  for (int I = 0; I < 6; ++I)
-    bezier(Out, O[(2 * I + 1) % 12], O[(2 * I + 2) % 12], O[(2 * I + 3) % 12]);
-  Out.end();
-}
-
-void drawRasterLine(FigureSink &Out, int O) {
-  Out.begin(GL_LINES);
-  Out.vertex(O * -0.5f, (1 - O) * -0.5f);
-  Out.vertex(O * 0.5f, (1 - O) * 0.5f);
-  Out.end();
-}
-
-// Orientation 1 joins the top and bottom edges, 0 the left and right edges.
-void drawFreeLine(FigureSink &Out, int O, const float *E) {
-  Out.begin(GL_LINES);
-  Out.vertex((1 - O) * -0.5f + O * E[0], O * -0.5f + (1 - O) * E[1]);
-  Out.vertex((1 - O) * 0.5f + O * E[2], O * 0.5f + (1 - O) * E[3]);
-  Out.end();
-}
-
-void drawSoftLine(FigureSink &Out, const Point *O) {
-  Out.begin(GL_LINE_STRIP);
-  for (int I = 0; I < 4; ++I)
-    bezier(Out, O[2 * I], O[2 * I + 1], O[2 * I + 2]);
-  Out.end();
-}
-
-void drawPolyline(FigureSink &Out, const Point *P, int N) {
-  Out.begin(GL_LINE_LOOP);
-  for (int I = 0; I < N; ++I)
-    Out.vertex(P[I].x, P[I].y);
-  Out.end();
-}
-
-// The arcs run from midpoint to midpoint; the loop closes from M[0] back to
-// M[1] with a straight edge, so that edge is the one place it has a corner.
-void drawSoftPolyline(FigureSink &Out, const Point *P, const Point *M, int N) {
-  Out.begin(GL_LINE_LOOP);
-  for (int I = 1; I < N; ++I)
-    bezier(Out, M[I], P[(I + 1) % N], M[(I + 1) % N]);
-  Out.end();
-}
-
-void drawFigure(FigureSink &Out, const Figure &F) {
-  switch (static_cast<ShapeKind>(F.Kind)) {
-  case ShapeKind::Square:
-    unitSquare(Out, GL_LINE_LOOP);
-    return;
-  case ShapeKind::Circle:
-    drawCircle(Out);
-    return;
-  case ShapeKind::Blob:
-    drawBlob(Out, F.Outline);
-    return;
-  case ShapeKind::RasterLine:
-    drawRasterLine(Out, F.Orientation);
-    return;
-  case ShapeKind::FreeLine:
-    drawFreeLine(Out, F.Orientation, F.LineEnds);
-    return;
-  case ShapeKind::SoftLine:
-    drawSoftLine(Out, F.Outline);
-    return;
-  case ShapeKind::RasterPolyline:
-  case ShapeKind::FreePolyline:
-    drawPolyline(Out, F.Points, F.PointCount);
-    return;
-  case ShapeKind::SoftPolyline:
-    drawSoftPolyline(Out, F.Points, F.Midpoints, F.PointCount);
-    return;
-  case ShapeKind::FilledSquare:
-  case ShapeKind::FilledCircle:
-  case ShapeKind::FilledBlob:
-    return;
-  }
-}
-
-Placement penPlacement(const VariableSet &Vars) {
-  return {Vars.x().value(), Vars.y().value(), Vars.dx().value(), Vars.dy().value(),
-          Vars.h().value(), Vars.v().value(), Vars.d().value()};
-}
-
-// The product of placeUnitBox's translations, rotation and scaling, with the
-// rotation's sine and cosine taken as OpenGL's glRotatef takes them.
-UnitBoxMap mapOf(const Placement &P) {
-  const float Radians = static_cast<float>(P.Rotation * M_PI / 180.0);
-  const float Sin = std::sin(Radians), Cos = std::cos(Radians);
-  const float ScaleX = P.Width * CellWidth, ScaleY = P.Height * CellHeight;
-  return {Cos * ScaleX,
-          Sin * ScaleX,
-          -Sin * ScaleY,
-          Cos * ScaleY,
-          P.Column * CellWidth + P.OffsetX + CellWidth * 0.5f,
-          P.Row * CellHeight + P.OffsetY + CellHeight * 0.5f};
-}
-
-/// Only where the placed vertices lie.
-class BoundsSink final : public FigureSink {
-public:
-  explicit BoundsSink(const UnitBoxMap &Map) : Map(Map) {}
-  void begin(GLenum) override {}
-  void vertex(float X, float Y) override {
-    Bounds.include(Map.Xx * X + Map.Yx * Y + Map.Cx, Map.Xy * X + Map.Yy * Y + Map.Cy);
-  }
-  void end() override {}
-
-  CanvasBounds Bounds;
-
-private:
-  UnitBoxMap Map;
-};
-
-// The marker's frame, then the figure of the selected tool from the
-// templates (the square adds nothing to the frame).
-void emitPenMarker(FigureSink &Out, const VariableSet &Vars, const PenTemplates &Templates,
-                   int SelectedTool) {
-  unitSquare(Out, GL_LINE_LOOP);
-  if (SelectedTool == static_cast<int>(ShapeKind::Square) || !isDrawnShapeKind(SelectedTool))
-    return;
-  drawFigure(Out,
-             {SelectedTool, Templates.LineOrientation, Templates.Points, Templates.LineEnds,
-              Templates.PolyPoints, Templates.PolyMidpoints, polylinePointCount(Vars.n().value())});
-}
-
-// The figure a stored Shape describes. Never reads past the arrays,
-// whatever pointCount says.
-Figure figureOf(const Shape &S) {
-  size_t Count = std::min(static_cast<size_t>(std::max(S.pointCount, 0)), S.points.size());
-  if (S.kind == ShapeKind::SoftPolyline)
-    Count = std::min(Count, S.midpoints.size());
-  return {static_cast<int>(S.kind), S.orientation,          S.outline, S.lineEnds, S.points.data(),
-          S.midpoints.data(),       static_cast<int>(Count)};
-}
-
 } // namespace
 
-void drawQuadraticBezier(Point P0, Point P1, Point P2) {
-  ImmediateSink Out;
-  bezier(Out, P0, P1, P2);
+GLenum glPrimitive(Primitive Kind) {
+  switch (Kind) {
+  case Primitive::Polygon:
+    return GL_POLYGON;
+  case Primitive::Quads:
+    return GL_QUADS;
+  case Primitive::Triangles:
+    return GL_TRIANGLES;
+  case Primitive::Lines:
+    return GL_LINES;
+  case Primitive::LineStrip:
+    return GL_LINE_STRIP;
+  case Primitive::LineLoop:
+    return GL_LINE_LOOP;
+  }
+  return GL_POINTS;
 }
 
-void emitShapeFigure(const Shape &S, FigureSink &Out) {
-  if (isDrawnShapeKind(static_cast<int>(S.kind)))
-    drawFigure(Out, figureOf(S));
-}
-
-UnitBoxMap unitBoxMap(const Shape &S) {
-  return mapOf({S.column, S.row, S.width, S.height, S.offsetX, S.offsetY, S.rotation});
+// Two translations as the canvas always placed its boxes: the column, then
+// the row; the product is the same matrix as one translation.
+void applyPlacement(const UnitBoxPlacement &Placement) {
+  glTranslatef(Placement.CentreX, 0, 0);
+  glTranslatef(0, Placement.CentreY, 0);
+  glRotatef(static_cast<float>(Placement.Rotation), 0, 0, 1);
+  glScalef(Placement.ScaleX, Placement.ScaleY, 1);
 }
 
 void drawShape(const Shape &S) {
@@ -231,9 +45,9 @@ void drawShape(const Shape &S) {
     return;
   glPushMatrix();
   glLoadIdentity();
-  placeUnitBox({S.column, S.row, S.width, S.height, S.offsetX, S.offsetY, S.rotation});
+  applyPlacement(shapePlacement(S));
   ImmediateSink Out;
-  drawFigure(Out, figureOf(S));
+  emitShapeFigure(S, Out);
   glPopMatrix();
 }
 
@@ -241,18 +55,11 @@ void drawPenMarker(GLenum Mode, const VariableSet &Vars, const PenTemplates &Tem
                    int SelectedTool) {
   glPushMatrix();
   glColor4f(0, 0, 0, 1);
-  placeUnitBox(penPlacement(Vars));
+  applyPlacement(penPlacement(Vars));
   ImmediateSink Out;
   if (Mode == GL_SELECT)
-    unitSquare(Out, GL_POLYGON);
+    emitPenMarkerArea(Out);
   else
     emitPenMarker(Out, Vars, Templates, SelectedTool);
   glPopMatrix();
-}
-
-CanvasBounds penMarkerBounds(const VariableSet &Vars, const PenTemplates &Templates,
-                             int SelectedTool) {
-  BoundsSink Out(mapOf(penPlacement(Vars)));
-  emitPenMarker(Out, Vars, Templates, SelectedTool);
-  return Out.Bounds;
 }

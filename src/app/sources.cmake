@@ -26,4 +26,4 @@ add_library(quovadrin_app STATIC
   app/tool_panel_view.cpp
 )
 target_link_libraries(quovadrin_app PUBLIC quovadrin_model quovadrin_exec quovadrin_files
-                      quovadrin_editor quovadrin_gfx GLUT::GLUT)
+                      quovadrin_editor quovadrin_screen quovadrin_gfx GLUT::GLUT)

@@ -4,7 +4,7 @@
 #ifndef QUOVADRIN_GFX_TEXT_RENDERER_H
 #define QUOVADRIN_GFX_TEXT_RENDERER_H
 
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 class TextRenderer {
 public:

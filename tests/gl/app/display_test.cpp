@@ -23,7 +23,7 @@ namespace {
 
 constexpr int CanvasLeft = 256;
 constexpr int ListingLeft = 768;
-constexpr int GridGrey = 217;  // 0.85
+constexpr int TriangleGrey = 217;  // 0.85
 constexpr int StripGrey = 153; // 0.6
 
 class DisplayPanels : public testing::Test {
@@ -127,7 +127,7 @@ TEST_F(DisplayPanels, TrianglesFollowTheScrollPosition) {
   Listing.select(1);
   drawListing();
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey) << "no up triangle at the top";
-  EXPECT_EQ(listingPixel(128, 755)[0], GridGrey)
+  EXPECT_EQ(listingPixel(128, 755)[0], TriangleGrey)
       << "the down triangle shows while listingTop is below the command count";
   EXPECT_NEAR(textLeftOnLine(2), 0, 2);
   EXPECT_EQ(textLeftOnLine(3), -1);
@@ -138,8 +138,8 @@ TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
     give(I);
   drawListing();
   EXPECT_EQ(E.ListingTop, 2);
-  EXPECT_EQ(listingPixel(128, 15)[0], GridGrey) << "up triangle in the same frame";
-  EXPECT_EQ(listingPixel(128, 755)[0], GridGrey);
+  EXPECT_EQ(listingPixel(128, 15)[0], TriangleGrey) << "up triangle in the same frame";
+  EXPECT_EQ(listingPixel(128, 755)[0], TriangleGrey);
   EXPECT_EQ(Listing.currentNumber(), 61) << "the cursor is where it was";
   // The current line is the last visible one, highlighted.
   EXPECT_EQ(listingPixel(250, 25 + 10 * 59 + 5)[0], 191);

@@ -191,21 +191,6 @@ TEST_F(ShapeRendering, SoftPolylineArcsAndItsStraightClosingEdge) {
   EXPECT_NEAR(V.back()[0], Window(M[1])[0], 0.01);
 }
 
-TEST_F(ShapeRendering, QuadraticBezierHasTwentyOneVerticesOnTheCurve) {
-  static const Point A{0, 0}, B{1, 2}, C{2, 0};
-  auto Strip = [] {
-    glBegin(GL_LINE_STRIP);
-    drawQuadraticBezier(A, B, C);
-    glEnd();
-  };
-  clearToWhite(); // pixel projection: layout units are window pixels
-  std::vector<std::array<float, 2>> V = feedbackLineVertices(Strip);
-  ASSERT_EQ(V.size(), 2u * 20);
-  // B(0.5) = 0.25 A + 0.5 B + 0.25 C = (1, 1); it is vertex 10, the end of segment 9.
-  EXPECT_NEAR(V[19][0], 1.0, 1e-4);
-  EXPECT_NEAR(V[19][1], 768 - 1.0, 1e-4);
-}
-
 TEST_F(ShapeRendering, PenMarkerFollowsTheVariablesAndPicksAsAFilledBox) {
   Session S(1);
   const VariableSet &Vars = S.variables();

@@ -1,4 +1,3 @@
 list(APPEND UNIT_TEST_SOURCES
-  gfx/glyph_test.cpp
   gfx/png_reader_test.cpp
 )

@@ -1,8 +1,8 @@
 // A rectangle of the canvas in layout units that grows to take in points:
 // where figures have put their lines, so that the shape layer needs to lay
 // only that part of itself over a frame.
-#ifndef QUOVADRIN_APP_CANVAS_BOUNDS_H
-#define QUOVADRIN_APP_CANVAS_BOUNDS_H
+#ifndef QUOVADRIN_SCREEN_CANVAS_BOUNDS_H
+#define QUOVADRIN_SCREEN_CANVAS_BOUNDS_H
 
 #include <algorithm>
 

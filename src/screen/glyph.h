@@ -1,8 +1,8 @@
 // Where each character byte lives in the 10 x 10 alphabet atlas, how far the
 // pen moves after it, and the geometry of the quads a text is drawn with.
 // No GL here, so the mapping and the quad layout are testable without a display.
-#ifndef QUOVADRIN_GFX_GLYPH_H
-#define QUOVADRIN_GFX_GLYPH_H
+#ifndef QUOVADRIN_SCREEN_GLYPH_H
+#define QUOVADRIN_SCREEN_GLYPH_H
 
 /// Side of every glyph quad, in the caller's scaled units.
 constexpr int GlyphQuadSize = 51;

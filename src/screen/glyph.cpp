@@ -1,5 +1,5 @@
 // The byte-to-cell mapping of the alphabet atlas and its advance table.
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 namespace {
 
@@ -27,15 +27,24 @@ int cellFor(int C) {
   if (C >= 60 && C <= 90)
     return C - 2;
   switch (C) {
-  case 164: return 89; // Ä
-  case 182: return 90; // Ö
-  case 188: return 91; // Ü
-  case 196: return 92; // ä
-  case 214: return 93; // ö
-  case 220: return 94; // ü
-  case 167: return 96; // Ç
-  case 201: return 97; // é
-  case 194: return 98; // â
+  case 164:
+    return 89; // Ä
+  case 182:
+    return 90; // Ö
+  case 188:
+    return 91; // Ü
+  case 196:
+    return 92; // ä
+  case 214:
+    return 93; // ö
+  case 220:
+    return 94; // ü
+  case 167:
+    return 96; // Ç
+  case 201:
+    return 97; // é
+  case 194:
+    return 98; // â
   }
   return C;
 }

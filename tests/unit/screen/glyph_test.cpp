@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 namespace {
 

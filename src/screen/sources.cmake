@@ -1,0 +1,10 @@
+# What the screen shows, as data: the layout, the figures of Shapes and the
+# atlas glyphs, with no graphics API, so that every back end (the window, a
+# vector picture) draws the same thing and picking can work by geometry.
+add_library(quovadrin_screen STATIC
+  screen/glyph.cpp
+  screen/panel_rect.cpp
+  screen/screen_layout.cpp
+  screen/shape_figure.cpp
+)
+target_link_libraries(quovadrin_screen PUBLIC quovadrin_model quovadrin_exec quovadrin_editor)

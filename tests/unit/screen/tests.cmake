@@ -1,0 +1,3 @@
+list(APPEND UNIT_TEST_SOURCES
+  screen/glyph_test.cpp
+)
