@@ -19,7 +19,7 @@ model||GL/ png.h
 exec|model|GL/ png.h
 files|model exec|GL/
 editor|model exec files|GL/ png.h
-screen|model exec editor|GL/ png.h
+screen|model exec files editor|GL/ png.h
 gfx|screen|GL/glut.h GL/freeglut
 app|model exec files editor screen gfx|
 TABLE

@@ -11,13 +11,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/button.h"
 #include "app/screen.h"
-#include "app/tool_panel_view.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
-#include "gfx/text_renderer.h"
 #include "images/png_file.h"
+#include "screen/atlas_text.h"
+#include "screen/canvas_frame.h"
+#include "screen/screen_layout.h"
+#include "screen/tool_panel_frame.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ struct Preview {
 
 Preview *Shown = nullptr;
 
-void drawListingSample(const Preview &P) {
+void appendListingSample(DrawListBuilder &Out) {
   const char *Lines[] = {"Wiederhole 20 mal:",
                          "Gib max den Wert 18",
                          "Gib min den Wert 8",
@@ -46,38 +47,22 @@ void drawListingSample(const Preview &P) {
                          "Zeichne Rasterlinie",
                          "\xC4\xD6\xDC \xE4\xF6\xFC = \xC7 \xE9 \xE2 [\\] ^_` {|}~ \xDF",
                          "Wiederhole bis hier."};
-  glViewport(P.Width * 3 / 4, 0, P.Width / 4, P.Height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, 256, 768, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glColor4f(1, 1, 1, 1);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, P.Widgets->alphabetTexture());
-  for (int I = 0; I < static_cast<int>(sizeof(Lines) / sizeof(Lines[0])); ++I) {
-    glLoadIdentity();
-    glTranslatef(I == 0 || I == 11 ? 0 : 8, 25 + 10.0f * static_cast<float>(I), 0);
-    glScalef(0.16f, 0.16f, 1);
-    TextRenderer::emitText(Lines[I], 0, 0, 8);
-  }
-  glDisable(GL_TEXTURE_2D);
+  Out.panel(Panel::Listing);
+  Out.setColour(1, 1, 1, 1);
+  const int Count = static_cast<int>(sizeof(Lines) / sizeof(Lines[0]));
+  for (int I = 0; I < Count; ++I)
+    appendAtlasText(Out, Lines[I], I == 0 || I == Count - 1 ? 0.0f : 8.0f, listingRowTop(I),
+                    ListingTextScale, 0, 0, ListingTextAdvance);
 }
 
-void drawPenMenuSample(Preview &P) {
-  glViewport(P.Width / 4, 0, P.Width / 2, P.Height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(0, 512, 768, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+void appendPenMenuSample(DrawListBuilder &Out, Preview &P) {
   P.Program.variables().x().setValue(8);
   P.Program.variables().y().setValue(10);
   P.State.PenMenu.Corners = penMenuCorners(penCentre(P.Program.variables()));
   ++P.State.PenMenu.Revision;
-  P.Widgets->sync(P.State, P.Program.drawing());
-  glColor4f(1, 1, 1, 1);
-  for (const Button *Item : P.Widgets->penMenu())
-    Item->draw(GL_RENDER);
+  P.State.Mode = InteractionMode::PenMenuOpen;
+  Out.panel(Panel::Canvas);
+  appendCanvasOverlays(Out, P.Program, P.State);
 }
 
 void save(const Preview &P) {
@@ -100,9 +85,13 @@ void display() {
   glClear(GL_COLOR_BUFFER_BIT);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  drawToolPanel(Shown->State, *Shown->Widgets);
-  drawPenMenuSample(*Shown);
-  drawListingSample(*Shown);
+  DrawListBuilder Out(Shown->Widgets->frame());
+  Shown->Widgets->frame().clear();
+  appendToolPanel(Out, Shown->State);
+  appendPenMenuSample(Out, *Shown);
+  appendListingSample(Out);
+  Shown->Widgets->renderer().draw(Shown->Widgets->frame(), Shown->Program.drawing(),
+                                  Shown->State.Screen);
   save(*Shown);
   std::exit(0);
 }

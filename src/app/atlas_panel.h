@@ -8,7 +8,6 @@
 
 #include "screen/screen_layout.h"
 
-
 /// A filled polygon over the rectangle from (X, Y), Width x Height, in the
 /// current colour; also a pick area in selection mode.
 void emitFilledRectangle(int X, int Y, int Width, int Height);

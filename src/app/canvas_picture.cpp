@@ -9,7 +9,7 @@
 #include "files/gray_png.h"
 #include "gfx/read_back.h"
 
-int writeCanvasPicture(const Session &S, const EditorState &E, const Screen &Widgets,
+int writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
                        const std::string &Path, const FileFaultPlan &Faults) {
   drawCanvasForPicture(S, E, Widgets);
   // The canvas is the middle half of the screen, over its whole height.

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "screen/canvas_bounds.h"
 #include "app/panel_view.h"
+#include "screen/canvas_bounds.h"
 
 struct PixelRect {
   int Left = 0, Bottom = 0, Right = 0, Top = 0;

@@ -1,5 +1,6 @@
 // The display: the only place where a frame is drawn. It reads the program's
-// state and changes none of it.
+// state and changes none of it; the Screen it draws with is the window's own
+// cache of textures and the frame's description.
 #ifndef QUOVADRIN_APP_DISPLAY_H
 #define QUOVADRIN_APP_DISPLAY_H
 
@@ -8,6 +9,6 @@ class Session;
 struct EditorState;
 
 /// Draws one complete frame and swaps the buffers.
-void display(const Session &S, const EditorState &E, const Screen &Widgets);
+void display(const Session &S, const EditorState &E, Screen &Widgets);
 
 #endif

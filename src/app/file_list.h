@@ -11,7 +11,6 @@
 #include "files/saved_files.h"
 #include "screen/screen_layout.h"
 
-
 class FileList {
 public:
   /// Lays out the panel for the files of \p Shown and compiles it; when

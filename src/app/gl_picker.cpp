@@ -5,13 +5,13 @@
 
 #include "app/button.h"
 #include "app/file_list.h"
-#include "app/listing_view.h"
 #include "app/panel_view.h"
 #include "app/screen.h"
 #include "app/shape_renderer.h"
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
+#include "screen/screen_layout.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 
 class ValueLabel;
 
-
 class Label : public Button {
 public:
   /// Shows \p Model at (X, Y); \p CharWidth is the width per character of

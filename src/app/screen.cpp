@@ -1,23 +1,21 @@
-// The tool panel's widgets with their pick names and places, the pen menu and
-// the background list. The chain order is the drawing and picking order: a
-// later widget wins a pick over an earlier one beneath it.
+// The window's textures and widgets, built from the layout. The chain order
+// is the picking order: a later widget wins a pick over an earlier one
+// beneath it.
 #include "app/screen.h"
 
 #include <GL/freeglut.h>
 #include <string>
 
-#include "app/background.h"
 #include "app/button.h"
 #include "app/file_list.h"
 #include "app/label.h"
-#include "app/message_box.h"
 #include "editor/editor_state.h"
 #include "screen/screen_layout.h"
 
 Screen::Screen(const EditorState &E, const std::string &ImageFolder, bool CacheShapes)
-    : Shapes(CacheShapes ? glutGetProcAddress : nullptr) {
-  BackgroundList = compileBackground();
-  AlphabetTexture = loadPngTexture(ImageFolder + AlphabetAtlasPath).name();
+    : AlphabetTexture(loadPngTexture(ImageFolder + AlphabetAtlasPath).name()),
+      Shapes(CacheShapes ? glutGetProcAddress : nullptr),
+      Renderer([this](PickName Icon) { return iconTexture(Icon); }, AlphabetTexture, &Shapes) {
   for (const ToolWidgetPlace &Place : toolChainPlaces()) {
     if (Place.isLabel()) {
       appendLabel(E, Place);
@@ -61,6 +59,13 @@ void Screen::appendLabel(const EditorState &E, const ToolWidgetPlace &Place) {
   Widgets.push_back(std::move(Widget));
 }
 
+GLuint Screen::iconTexture(PickName Icon) const {
+  for (const auto &Widget : Widgets)
+    if (Widget->pickName() == pickValue(Icon))
+      return Widget->texture();
+  return 0;
+}
+
 Button *Screen::findToolWidget(int Pick) const {
   for (Button *Widget = ToolChain; Widget; Widget = Widget->next())
     if (Widget->pickName() == Pick)
@@ -82,11 +87,6 @@ void Screen::syncWidgets(const EditorState &E) {
       PenMenu[I]->setPosition(E.PenMenu.Corners[I].X, E.PenMenu.Corners[I].Y);
       PenMenu[I]->rebuild();
     }
-  }
-  if (E.Popup.present() && MessageRevision != E.Popup.revision()) {
-    MessageRevision = E.Popup.revision();
-    Message = std::make_unique<MessageBox>(AlphabetTexture, E.Popup.text(), LayoutWidth / 4,
-                                           LayoutHeight / 2);
   }
   if (FileListRevision != E.FileList.Revision) {
     FileListRevision = E.FileList.Revision;

@@ -1,8 +1,9 @@
-// Everything the window shows that has a picture of its own: the tool
-// panel's background, its Buttons and Labels in the order they are drawn and
-// picked, the pen menu, the alphabet atlas, the message popup, the saved-file
-// list and the layer of drawn Shapes. Built once at start-up; sync() brings
-// the compiled pictures up to date with the state before a frame or a pick.
+// The window's own resources for drawing frames: the icon textures of the
+// tool panel's Buttons and the pen menu, the alphabet atlas, the layer of
+// drawn Shapes, the frame's description that is refilled for each frame and
+// the back end that draws it. The Buttons, Labels and saved-file list are
+// kept for selection picking. Built once at start-up; sync() brings them up
+// to date with the state before a frame or a pick.
 #ifndef QUOVADRIN_APP_SCREEN_H
 #define QUOVADRIN_APP_SCREEN_H
 
@@ -12,15 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "app/gl_frame_renderer.h"
 #include "app/shape_layer.h"
 #include "editor/pen_menu.h"
 #include "files/image_folder.h"
+#include "screen/draw_list.h"
 
 class Button;
 class Drawing;
 class FileList;
 class Label;
-class MessageBox;
 struct ToolWidgetPlace;
 struct EditorState;
 
@@ -47,13 +49,16 @@ public:
   Button *findToolWidget(int Pick) const;
   /// The pen-menu Buttons in PenMenuOrder.
   const std::array<Button *, PenMenuSize> &penMenu() const { return PenMenu; }
-  GLuint backgroundList() const { return BackgroundList; }
   GLuint alphabetTexture() const { return AlphabetTexture; }
-  /// The current message's box, null before the first message.
-  const MessageBox *messageBox() const { return Message.get(); }
+  /// The texture of the icon of the Button with pick name \p Icon; 0 when
+  /// it could not be loaded or there is no such Button.
+  GLuint iconTexture(PickName Icon) const;
   /// The last saved-file list the load Button asked for, or null.
   const FileList *fileList() const { return Files.get(); }
   const ShapeLayer &shapes() const { return Shapes; }
+  /// The description the next frame is built into.
+  DrawList &frame() { return Frame; }
+  const GlFrameRenderer &renderer() const { return Renderer; }
 
   /// Whether the last frame showed the canvas with its grid: a saved picture
   /// shows the canvas as the learner last saw it.
@@ -71,12 +76,11 @@ private:
   Button *ChainEnd = nullptr;
   std::vector<Label *> Labels;
   std::array<Button *, PenMenuSize> PenMenu{};
-  GLuint BackgroundList = 0;
   GLuint AlphabetTexture = 0;
-  std::unique_ptr<MessageBox> Message;
   std::unique_ptr<FileList> Files;
   ShapeLayer Shapes;
-  unsigned MessageRevision = 0;
+  DrawList Frame;
+  GlFrameRenderer Renderer;
   unsigned FileListRevision = 0;
   unsigned PenMenuRevision = 0;
 };

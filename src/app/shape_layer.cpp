@@ -19,12 +19,13 @@
 
 #include <GL/gl.h>
 
-#include "app/canvas_grid.h"
 #include "app/canvas_pixels.h"
+#include "app/gl_frame_renderer.h"
 #include "app/panel_view.h"
 #include "app/shape_batch.h"
 #include "app/shape_renderer.h"
 #include "exec/drawing.h"
+#include "screen/canvas_frame.h"
 
 namespace {
 
@@ -32,6 +33,14 @@ namespace {
 constexpr float GridShapeGrey = 0.5f;
 
 void setGrey(float Grey) { glColor4f(Grey, Grey, Grey, 1); }
+
+// The same grid lines the frame draws, so that both blend alike.
+void drawCanvasGrid() {
+  DrawList Grid;
+  DrawListBuilder Builder(Grid);
+  appendCanvasGrid(Builder);
+  drawPrimitives(Grid);
+}
 
 /// Runs \p Draw with its drawing going into \p Target in the canvas view,
 /// with the frame's smoothed lines and blending; every state it touches is

@@ -10,10 +10,10 @@
 #include <memory>
 #include <vector>
 
-#include "screen/canvas_bounds.h"
 #include "app/canvas_pixels.h"
 #include "editor/screen_space.h"
 #include "gfx/offscreen_texture.h"
+#include "screen/canvas_bounds.h"
 
 class Drawing;
 class Shape;

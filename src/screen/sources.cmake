@@ -2,9 +2,17 @@
 # atlas glyphs, with no graphics API, so that every back end (the window, a
 # vector picture) draws the same thing and picking can work by geometry.
 add_library(quovadrin_screen STATIC
+  screen/atlas_text.cpp
+  screen/canvas_frame.cpp
+  screen/draw_list.cpp
   screen/glyph.cpp
+  screen/listing_frame.cpp
   screen/panel_rect.cpp
   screen/screen_layout.cpp
+  screen/screen_frame.cpp
   screen/shape_figure.cpp
+  screen/tool_panel_background.cpp
+  screen/tool_panel_frame.cpp
 )
-target_link_libraries(quovadrin_screen PUBLIC quovadrin_model quovadrin_exec quovadrin_editor)
+target_link_libraries(quovadrin_screen PUBLIC quovadrin_model quovadrin_exec quovadrin_files
+                      quovadrin_editor)

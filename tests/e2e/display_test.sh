@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The start screen of the real program, checked by pixels at 1280 x 1024: the
 # white canvas with its grid and pen marker, the grey panel gradients, the
-# icons of the tool panel and the dark text of the example listing.
+# icons of the tool panel and the dark text of the example listing; and the
+# whole screen exactly as the README's picture shows it, so that a change in
+# how frames are described or drawn cannot slip a pixel by.
 set -uo pipefail
 source "$(dirname "$0")/program.sh"
 trap cleanup_program EXIT
@@ -15,6 +17,9 @@ sleep 0.5
 shot="$WORKSPACE/start.png"
 screenshot "$shot"
 check_stderr "$WORKSPACE/stderr.txt"
+root=$(cd "$(dirname "$0")/../.." && pwd)
+differing=$(compare -metric AE "$root/docs/start-screen.png" "$shot" null: 2>&1)
+check_eq "pixels differing from docs/start-screen.png" "0" "$differing"
 
 # Canvas: pixels 320..959; a layout unit is 1.25 pixels wide, 1.333 high.
 in_range "canvas cell interior" "$(grey_value "$shot" 357 173)" 250 255

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/canvas_view.h"
-#include "app/listing_view.h"
+#include "app/gl_frame_renderer.h"
 #include "app/screen.h"
 #include "app/shape_layer.h"
 #include "editor/editor_state.h"
@@ -18,13 +18,14 @@
 #include "gl_test_support.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
+#include "screen/listing_frame.h"
 
 namespace {
 
 constexpr int CanvasLeft = 256;
 constexpr int ListingLeft = 768;
-constexpr int TriangleGrey = 217;  // 0.85
-constexpr int StripGrey = 153; // 0.6
+constexpr int TriangleGrey = 217; // 0.85
+constexpr int StripGrey = 153;    // 0.6
 
 class DisplayPanels : public testing::Test {
 protected:
@@ -43,7 +44,11 @@ protected:
   /// The listing as a frame shows it: the scroll position is settled first.
   void drawListing() {
     keepCurrentVisible(E, Listing);
-    drawListingPanel(Listing, E, Atlas);
+    DrawList Panel;
+    DrawListBuilder Builder(Panel);
+    appendListingPanel(Builder, Listing, E);
+    GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
+        .draw(Panel, Picture, E.Screen);
   }
   /// Pixels of the listing in its layout units (one unit is one pixel here).
   std::array<int, 3> listingPixel(int X, int Y) { return pixelAt(ListingLeft + X, Y); }

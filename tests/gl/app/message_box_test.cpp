@@ -1,17 +1,17 @@
 // The message popup in a real context: its box on the canvas, its text from
-// the atlas, that it is never picked, and how a new message replaces the
-// current one.
+// the atlas, and how a new message replaces the current one. (That it is
+// never picked, the picking comparison over the whole screen shows.)
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "app/canvas_view.h"
-#include "app/message_box.h"
+#include "app/gl_frame_renderer.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
 #include "gfx/png_texture.h"
 #include "gl_app_fixture.h"
-#include "gl_pick_support.h"
 #include "gl_test_support.h"
+#include "screen/canvas_frame.h"
 
 namespace {
 
@@ -24,26 +24,29 @@ GLuint atlas() {
   return Texture;
 }
 
-void drawOnCanvas(const MessageBox &Box) {
+/// What lies over the canvas picture while \p Text is the visible message,
+/// on a white canvas.
+void drawOnCanvas(const std::string &Text) {
+  Session S(1);
+  EditorState E(S.variables());
+  E.Popup.replace(Text);
+  E.Popup.Visible = true;
   clearToWhite();
   setCanvasView(ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  Box.draw(GL_RENDER);
+  DrawList Overlays;
+  DrawListBuilder Builder(Overlays);
+  appendCanvasOverlays(Builder, S, E);
+  GlFrameRenderer([](PickName) -> GLuint { return 0; }, atlas(), nullptr)
+      .draw(Overlays, S.drawing(), E.Screen);
 }
 
 } // namespace
 
 TEST(MessageBox, SitsCentredOnTheCanvasWithItsTextInside) {
-  MessageBox Box(atlas(), "Zuviele Befehle", 256, 384);
-  EXPECT_EQ(Box.width(), 105);
-  EXPECT_EQ(Box.height(), 20);
-  EXPECT_EQ(Box.x(), 204); // 256 - 105 / 2, truncated
-  EXPECT_EQ(Box.y(), 374);
-  EXPECT_EQ(Box.texture(), atlas());
-  EXPECT_TRUE(glIsList(Box.listId()));
-
-  drawOnCanvas(Box);
+  // 105 units wide from x = 256 - 105 / 2, truncated, 20 high from y = 374.
+  drawOnCanvas("Zuviele Befehle");
   // Grey 0.8 inside, below the text; white just outside the outline.
   EXPECT_NEAR(pixelAt(CanvasLeft + 300, 391)[0], 204, 3);
   EXPECT_NEAR(pixelAt(CanvasLeft + 206, 376)[0], 204, 3);
@@ -66,22 +69,15 @@ TEST(MessageBox, SitsCentredOnTheCanvasWithItsTextInside) {
 }
 
 TEST(MessageBox, EmptyTextGivesALineAndPercentSignsStay) {
-  MessageBox Empty(atlas(), "", 256, 384);
-  EXPECT_EQ(Empty.width(), 0);
-  EXPECT_EQ(Empty.x(), 256);
-  EXPECT_EQ(Empty.y(), 374);
-  drawOnCanvas(Empty);
+  drawOnCanvas("");
   // Only the outline's two vertical edges, on top of each other.
   EXPECT_LT(pixelAt(CanvasLeft + 255, 384)[0] + pixelAt(CanvasLeft + 256, 384)[0], 480);
   EXPECT_EQ(pixelAt(CanvasLeft + 250, 384)[0], 255);
   EXPECT_EQ(pixelAt(CanvasLeft + 262, 384)[0], 255);
   EXPECT_EQ(darkPixelsIn(CanvasLeft + 230, 360, CanvasLeft + 290, 400), 0);
 
-  MessageBox Percent(atlas(), "100% fertig", 256, 384);
-  EXPECT_EQ(Percent.text(), "100% fertig");
-  EXPECT_EQ(Percent.width(), 77);
-  EXPECT_EQ(Percent.x(), 218);
-  drawOnCanvas(Percent);
+  // 77 units wide from x = 218.
+  drawOnCanvas("100% fertig");
   // The percent sign follows "100" (pen 10 + 25 + 35 + 35 = 105, scaled 23.6)
   // and is 45 wide (10.1 units); a space (30) follows it.
   const int Sign = CanvasLeft + 218 + 24;
@@ -89,41 +85,18 @@ TEST(MessageBox, EmptyTextGivesALineAndPercentSignsStay) {
   EXPECT_EQ(darkPixelsIn(Sign + 11, 377, Sign + 16, 389), 0);
 }
 
-TEST(MessageBox, IsNeverPicked) {
-  MessageBox Box(atlas(), "Teste Dich doch selber!", 256, 384);
-  auto PickWith = [&](GLenum Mode) {
-    return pickNamesAt(512, 768, 256, 384, [&] {
-      glLoadName(5);
-      Box.draw(Mode);
-    });
-  };
-  EXPECT_TRUE(PickWith(GL_SELECT).empty());
-  EXPECT_TRUE(PickWith(GL_FEEDBACK).empty());
-  // The same pick does see the box when it is drawn as a picture.
-  EXPECT_EQ(PickWith(GL_RENDER).size(), 1u);
-}
-
-TEST(MessageBox, ShowMessageReplacesTheCurrentMessage) {
+TEST(MessageBox, ANewMessageReplacesTheShownOne) {
   GlApp App;
-  EXPECT_EQ(App.Widgets->messageBox(), nullptr) << "no box before the first message";
   App.Ed.showMessage("Teste Dich doch selber!");
   EXPECT_TRUE(App.E.Popup.Visible);
-  App.Widgets->sync(App.E, App.S.drawing());
-  const MessageBox *First = App.Widgets->messageBox();
-  ASSERT_NE(First, nullptr);
-  EXPECT_EQ(First->x(), 256 - 161 / 2);
-  EXPECT_EQ(First->y(), 374);
-  EXPECT_EQ(First->texture(), App.Widgets->alphabetTexture());
-  const GLuint FirstList = First->listId();
-  App.Widgets->sync(App.E, App.S.drawing());
-  EXPECT_EQ(App.Widgets->messageBox()->listId(), FirstList) << "an unchanged message stays";
+  App.frame();
+  const int Box = CanvasLeft + 256 - 161 / 2;
+  EXPECT_GT(darkPixelsIn(Box + 120, 377, Box + 160, 389), 15) << "the long message's end";
 
   App.E.Popup.Visible = false;
-  App.Ed.showMessage("seed_1007654321-a gespeichert");
-  App.Widgets->sync(App.E, App.S.drawing());
-  ASSERT_NE(App.Widgets->messageBox(), nullptr);
-  EXPECT_EQ(App.Widgets->messageBox()->text(), "seed_1007654321-a gespeichert");
+  App.Ed.showMessage("kurz");
+  App.frame();
   EXPECT_TRUE(App.E.Popup.Visible);
-  EXPECT_FALSE(glIsList(FirstList)); // the replaced box is freed
-  EXPECT_TRUE(glIsList(App.Widgets->messageBox()->listId()));
+  EXPECT_EQ(darkPixelsIn(Box + 120, 377, Box + 160, 389), 0) << "nothing left of the old box";
+  EXPECT_GT(darkPixelsIn(CanvasLeft + 242, 377, CanvasLeft + 270, 389), 15) << "the new text";
 }

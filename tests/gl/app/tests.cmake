@@ -1,6 +1,5 @@
 list(APPEND GL_TEST_SOURCES
   app/smoke_test.cpp
-  app/background_test.cpp
   app/shape_renderer_test.cpp
   app/canvas_pixels_test.cpp
   app/shape_batch_test.cpp

@@ -3,17 +3,21 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/tool_panel_view.h"
+#include "app/gl_frame_renderer.h"
 #include "gl_app_fixture.h"
 #include "gl_test_support.h"
+#include "screen/tool_panel_frame.h"
 
 namespace {
 
-void drawPanel(const GlApp &App) {
+void drawPanel(GlApp &App) {
   clearToWhite();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  drawToolPanel(App.E, *App.Widgets);
+  DrawList Panel;
+  DrawListBuilder Builder(Panel);
+  appendToolPanel(Builder, App.E);
+  App.Widgets->renderer().draw(Panel, App.S.drawing(), App.E.Screen);
 }
 
 // The background's grey at a layout x: 0.6 at the left edge to 1 at 256.

@@ -44,15 +44,15 @@ TEST(Glyph, PrintableAsciiFollowsTheShiftedAtlasRows) {
 }
 
 TEST(Glyph, LatinOneLettersAndUnmappedBytes) {
-  expectGlyph(196, 89, 40); // Ä
-  expectGlyph(214, 90, 40); // Ö
-  expectGlyph(220, 91, 35); // Ü
-  expectGlyph(228, 92, 30); // ä
-  expectGlyph(246, 93, 30); // ö
-  expectGlyph(252, 94, 30); // ü
-  expectGlyph(199, 96, 51); // Ç
-  expectGlyph(233, 97, 51); // é
-  expectGlyph(226, 98, 51); // â
+  expectGlyph(196, 89, 40);  // Ä
+  expectGlyph(214, 90, 40);  // Ö
+  expectGlyph(220, 91, 35);  // Ü
+  expectGlyph(228, 92, 30);  // ä
+  expectGlyph(246, 93, 30);  // ö
+  expectGlyph(252, 94, 30);  // ü
+  expectGlyph(199, 96, 51);  // Ç
+  expectGlyph(233, 97, 51);  // é
+  expectGlyph(226, 98, 51);  // â
   expectGlyph(223, 191, 51); // ß is not in the atlas
   expectGlyph(255, 223, 51);
   expectGlyph(128, 96, 51);
@@ -95,7 +95,10 @@ TEST(GlyphQuads, EachCharacterAdvancesThePenByItsCell) {
 }
 
 TEST(GlyphQuads, LineBreaksReturnToZeroNotToTheStart) {
-  auto Quads = quadsOf("ab\x0c" "c\x0f" "d", 10, 15, 51);
+  auto Quads = quadsOf("ab\x0c"
+                       "c\x0f"
+                       "d",
+                       10, 15, 51);
   ASSERT_EQ(Quads.size(), 4u);
   EXPECT_FLOAT_EQ(Quads[0].X, 10);
   EXPECT_FLOAT_EQ(Quads[1].X, 40);

@@ -1,3 +1,4 @@
 list(APPEND UNIT_TEST_SOURCES
   screen/glyph_test.cpp
+  screen/tool_panel_background_test.cpp
 )

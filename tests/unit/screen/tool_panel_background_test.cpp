@@ -2,7 +2,7 @@
 // drawn from a generator of their own in the state 1.
 #include <gtest/gtest.h>
 
-#include "app/background.h"
+#include "screen/tool_panel_background.h"
 
 TEST(BackgroundRectangles, SamePatternAtEveryStart) {
   const auto First = backgroundRectangles();

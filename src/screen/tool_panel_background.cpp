@@ -1,7 +1,6 @@
-// The background pattern and its display list.
-#include "app/background.h"
+// The background pattern.
+#include "screen/tool_panel_background.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 
 #include "editor/screen_space.h"
@@ -23,23 +22,22 @@ std::array<OutlineCorners, BackgroundRectangleCount> backgroundRectangles() {
   return Result;
 }
 
-unsigned compileBackground() {
-  glNewList(BackgroundListName, GL_COMPILE);
-  glBegin(GL_POLYGON);
-  glColor4f(0.6f, 0.6f, 0.6f, 1);
-  glVertex2i(0, 0);
-  glVertex2i(0, 768);
-  glColor4f(1, 1, 1, 1);
-  glVertex2i(256, 768);
-  glVertex2i(256, 0);
-  glEnd();
-  glColor4f(1, 1, 1, 1);
-  for (const OutlineCorners &Corners : backgroundRectangles()) {
-    glBegin(GL_LINE_LOOP);
+void appendToolPanelBackground(
+    DrawListBuilder &Out, const std::array<OutlineCorners, BackgroundRectangleCount> &Outlines) {
+  const auto Width = static_cast<float>(LayoutWidth / 4);
+  const auto Height = static_cast<float>(LayoutHeight);
+  Out.begin(Primitive::Polygon);
+  Out.setColour(0.6f, 0.6f, 0.6f, 1);
+  Out.vertex(0, 0);
+  Out.vertex(0, Height);
+  Out.setColour(1, 1, 1, 1);
+  Out.vertex(Width, Height);
+  Out.vertex(Width, 0);
+  Out.end();
+  for (const OutlineCorners &Corners : Outlines) {
+    Out.begin(Primitive::LineLoop);
     for (const Point &Corner : Corners)
-      glVertex2f(Corner.x, Corner.y);
-    glEnd();
+      Out.vertex(Corner.x, Corner.y);
+    Out.end();
   }
-  glEndList();
-  return BackgroundListName;
 }

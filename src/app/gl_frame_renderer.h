@@ -1,0 +1,38 @@
+// The window's back end: draws a frame's description with OpenGL 1.x, one
+// command after the other, with the colour, texture, line width and matrix
+// the description gives. The Shapes come through the shape layer, which
+// keeps them in an offscreen texture where the driver allows it.
+#ifndef QUOVADRIN_APP_GL_FRAME_RENDERER_H
+#define QUOVADRIN_APP_GL_FRAME_RENDERER_H
+
+#include <GL/gl.h>
+#include <functional>
+
+#include "editor/screen_space.h"
+#include "screen/draw_list.h"
+
+class Drawing;
+class ShapeLayer;
+
+/// The texture name of a Button's icon, by its pick name (0 for none).
+using IconTextureLookup = std::function<GLuint(PickName)>;
+
+class GlFrameRenderer {
+public:
+  GlFrameRenderer(IconTextureLookup Icons, GLuint AtlasTexture, const ShapeLayer *Shapes)
+      : Icons(std::move(Icons)), AtlasTexture(AtlasTexture), Shapes(Shapes) {}
+
+  /// Draws \p Frame on a screen of \p Screen; Shapes commands draw \p Picture.
+  void draw(const DrawList &Frame, const Drawing &Picture, const ScreenSize &Screen) const;
+
+private:
+  const IconTextureLookup Icons;
+  const GLuint AtlasTexture;
+  const ShapeLayer *Shapes;
+};
+
+/// Draws the primitives of \p Frame alone, under the projection already set,
+/// as the shape layer draws the grid into its texture.
+void drawPrimitives(const DrawList &Frame);
+
+#endif

@@ -1,0 +1,62 @@
+// Recording commands into a DrawList.
+#include "screen/draw_list.h"
+
+#include <cassert>
+
+void DrawListBuilder::clearScreen() {
+  DrawCommand Command;
+  Command.Kind = DrawCommandKind::Clear;
+  Target.Commands.push_back(Command);
+}
+
+void DrawListBuilder::panel(Panel Which) {
+  DrawCommand Command;
+  Command.Kind = DrawCommandKind::PanelView;
+  Command.View = Which;
+  Target.Commands.push_back(Command);
+  resetTransform();
+}
+
+void DrawListBuilder::begin(Primitive Kind) {
+  assert(!Open && "a primitive begins only after the last one ended");
+  Open = true;
+  DrawCommand Command;
+  Command.Shape = Kind;
+  Command.Texture = CurrentTexture;
+  Command.LineWidth = LineWidth;
+  Command.Matrix = CurrentMatrix;
+  Command.FirstVertex = static_cast<uint32_t>(Target.Vertices.size());
+  Target.Commands.push_back(Command);
+}
+
+void DrawListBuilder::texturedVertex(float X, float Y, float S, float T) {
+  assert(Open && "vertices belong inside begin and end");
+  Target.Vertices.push_back({X, Y, S, T, Current});
+}
+
+// A primitive without vertices draws nothing, so it leaves no command.
+void DrawListBuilder::end() {
+  assert(Open && "end closes the primitive begun last");
+  Open = false;
+  DrawCommand &Command = Target.Commands.back();
+  Command.VertexCount = static_cast<uint32_t>(Target.Vertices.size()) - Command.FirstVertex;
+  if (Command.VertexCount == 0)
+    Target.Commands.pop_back();
+}
+
+void DrawListBuilder::rectangle(float X, float Y, float Width, float Height) {
+  begin(Primitive::Polygon);
+  vertex(X, Y);
+  vertex(X, Y + Height);
+  vertex(X + Width, Y + Height);
+  vertex(X + Width, Y);
+  end();
+}
+
+void DrawListBuilder::shapes(bool OnGrid, const CanvasBounds &Beneath) {
+  DrawCommand Command;
+  Command.Kind = DrawCommandKind::Shapes;
+  Command.OnGrid = OnGrid;
+  Command.Beneath = Beneath;
+  Target.Commands.push_back(Command);
+}

@@ -1,0 +1,95 @@
+// Describing the listing panel.
+#include "screen/listing_frame.h"
+
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
+#include "model/algorithm.h"
+#include "model/indentation.h"
+#include "screen/atlas_text.h"
+#include "screen/screen_layout.h"
+
+namespace {
+
+constexpr float PanelWidth = static_cast<float>(LayoutWidth / 4);
+
+void appendStrip(DrawListBuilder &Out, const StripCorners &Strip) {
+  Out.setColour(0.6f, 0.6f, 0.6f, 1);
+  Out.begin(Primitive::Polygon);
+  Out.vertex(Strip.Left, Strip.Top);
+  Out.vertex(Strip.Left, Strip.Bottom);
+  Out.vertex(Strip.Right, Strip.Bottom);
+  Out.vertex(Strip.Right, Strip.Top);
+  Out.end();
+}
+
+// The arrow inside a strip, pointing the way the strip scrolls.
+void appendTriangle(DrawListBuilder &Out, float TipY, float BaseY) {
+  Out.setColour(0.85f, 0.85f, 0.85f, 1);
+  Out.begin(Primitive::Triangles);
+  Out.vertex(static_cast<float>(LayoutWidth / 8), TipY);
+  Out.vertex(60, BaseY);
+  Out.vertex(PanelWidth - 60, BaseY);
+  Out.end();
+}
+
+void appendBackground(DrawListBuilder &Out) {
+  const auto Height = static_cast<float>(LayoutHeight);
+  Out.begin(Primitive::Polygon);
+  Out.setColour(1, 1, 1, 1);
+  Out.vertex(0, 0);
+  Out.vertex(0, Height);
+  Out.setColour(0.6f, 0.6f, 0.6f, 1);
+  Out.vertex(PanelWidth, Height);
+  Out.vertex(PanelWidth, 0);
+  Out.end();
+}
+
+void appendScrollStrips(DrawListBuilder &Out, int ListingTop, int CommandCount) {
+  const StripCorners Up = listingUpStrip(), Down = listingDownStrip();
+  appendStrip(Out, Up);
+  if (ListingTop > 1)
+    appendTriangle(Out, Up.Top + 4, Up.Bottom - 3);
+  appendStrip(Out, Down);
+  if (ListingTop < CommandCount)
+    appendTriangle(Out, Down.Top - 4, Down.Bottom + 3);
+}
+
+void appendHighlight(DrawListBuilder &Out, int Line, bool CommandEditing) {
+  if (CommandEditing)
+    Out.setColour(0.85f, 0.85f, Line == 0 ? 0.85f : 0.8f, 1);
+  else
+    Out.setColour(0.75f, 0.75f, 0.75f, 1);
+  Out.rectangle(0, listingRowTop(Line), PanelWidth, ListingLinePitch);
+  Out.setColour(1, 1, 1, 1);
+}
+
+void appendSentence(DrawListBuilder &Out, const Command &C, int Line, int Level) {
+  appendAtlasText(Out, C.text().c_str(), static_cast<float>(Level * ListingIndentStep),
+                  listingRowTop(Line), ListingTextScale, 0, 0, ListingTextAdvance);
+}
+
+void appendLines(DrawListBuilder &Out, const Algorithm &A, const EditorState &E) {
+  const Command *C = A.head();
+  Indentation Levels;
+  for (int Position = 1; C && Position < E.ListingTop; ++Position, C = C->next())
+    Levels.levelOf(C->kind());
+  for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
+    const int Level = Levels.levelOf(C->kind());
+    if (C == A.current())
+      appendHighlight(Out, Line, E.CommandEditing);
+    appendSentence(Out, *C, Line, Level);
+  }
+}
+
+} // namespace
+
+void appendListingPanel(DrawListBuilder &Out, const Algorithm &A, const EditorState &E) {
+  Out.panel(Panel::Listing);
+  appendBackground(Out);
+  const int Count = A.commandCount();
+  appendScrollStrips(Out, E.ListingTop, Count);
+  Out.setColour(1, 1, 1, 1);
+  if (Count == 0)
+    return;
+  appendLines(Out, A, E);
+}
