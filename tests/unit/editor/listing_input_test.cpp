@@ -1,6 +1,6 @@
 // The listing panel through the editor's event interface: selecting and
-// opening a line, dragging it, scrolling with the strips, and the pictures
-// drawn at once with the right button.
+// opening a line, dragging it, scrolling with the strips and with the
+// highlighted line, and the pictures drawn at once with the right button.
 #include <gtest/gtest.h>
 
 #include "editor_fixture.h"

@@ -1,6 +1,7 @@
 // The tool panel through the editor's event interface: what a press and a
 // release do, the auto-repeat of held value fields, the two-click rule, the
-// Labels' constants and rings, and the commands each Button inserts.
+// Labels' constants and rings, the commands each Button inserts and the
+// frames the clicks ask for; and which panel a mouse button event reaches.
 #include <gtest/gtest.h>
 
 #include <climits>
