@@ -19,7 +19,7 @@ static void BM_Step(benchmark::State &State) {
   A.rewind();
   RandomGenerator Random(1);
   for (auto _ : State) {
-    if (A.step(Random) < 1)
+    if (!A.step(Random).goesOn())
       A.rewind();
   }
   benchmark::DoNotOptimize(X.value());

@@ -35,8 +35,8 @@ void Editor::idleStep() {
     W.setIdleStepping(false);
     return;
   }
-  const int Result = stepRun(S);
-  if (Result < 1) {
+  const StepOutcome Result = stepRun(S);
+  if (!Result.goesOn()) {
     // The finished picture shows without grid.
     E.GridVisible = false;
     W.setIdleStepping(false);

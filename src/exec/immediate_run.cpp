@@ -26,9 +26,9 @@ ImmediateRunResult runWholeAlgorithm(Session &S) {
   beginImmediateRun(S);
   ImmediateRunResult Result;
   for (;;) {
-    const int StepResult = S.algorithm().step(S.random());
+    const StepOutcome Step = S.algorithm().step(S.random());
     ++Result.Steps;
-    if (StepResult < 1)
+    if (!Step.goesOn())
       break;
     if (Result.Steps > ImmediateStepCap) {
       Result.Outcome = ImmediateRunOutcome::StepCapReached;
@@ -49,15 +49,16 @@ ImmediateRunResult runUpToCommand(Session &S, int32_t Target) {
       Result.Outcome = ImmediateRunOutcome::StepCapReached;
       break;
     }
-    const int StepResult = A.step(S.random());
+    const StepOutcome Step = A.step(S.random());
     ++Result.Steps;
-    if (StepResult < 1)
+    if (!Step.goesOn())
       break;
     createShapeForCurrent(S);
   }
   // The chosen Command's own effect; a draw command has none, and its Shape
-  // was made on arrival.
-  A.step(S.random());
+  // was made on arrival. Where it leads does not matter: the target is
+  // selected again below.
+  (void)A.step(S.random());
   ++Result.Steps;
   A.select(Target);
   finishImmediateRun(S);

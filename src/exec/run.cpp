@@ -45,11 +45,11 @@ bool startRun(Session &S) {
   return true;
 }
 
-int stepRun(Session &S) {
+StepOutcome stepRun(Session &S) {
   if (!S.run().active())
-    return 0;
-  const int Result = S.algorithm().step(S.random());
-  if (Result < 1) {
+    return {StepKind::Finished, 0};
+  const StepOutcome Result = S.algorithm().step(S.random());
+  if (!Result.goesOn()) {
     endRun(S);
     return Result;
   }
@@ -57,12 +57,12 @@ int stepRun(Session &S) {
   return Result;
 }
 
-void updateStepDelay(Session &S, int StepResult) {
+void updateStepDelay(Session &S, const StepOutcome &Step) {
   int &Delay = S.run().StepDelay;
   if (currentIs(S, CommandKind::RepeatEnd))
     Delay /= 2;
-  if (StepResult > 1) {
-    const int64_t Stretched = static_cast<int64_t>(Delay) * StepResult;
+  if (Step.Kind == StepKind::LoopFinished) {
+    const int64_t Stretched = static_cast<int64_t>(Delay) * Step.PaceFactor;
     Delay = static_cast<int>(Stretched > INT_MAX ? INT_MAX : Stretched);
   }
 }

@@ -4,6 +4,8 @@
 #ifndef QUOVADRIN_EXEC_RUN_H
 #define QUOVADRIN_EXEC_RUN_H
 
+#include "model/step_outcome.h"
+
 class Session;
 
 /// The run snapshot: the ten user values into SavedValues, the Drawing
@@ -18,18 +20,17 @@ void takeRunSnapshot(Session &S);
 bool startRun(Session &S);
 
 /// One step of an active run: execute the current Command and, on arrival
-/// at a draw command, make its Shape. Returns the step's result
-/// (Algorithm::step): above 1 when a loop has just finished, below 1 when
-/// the run has come to its end, which then also winds the run up: the
-/// command current at its start is current again, no run is active, and the
-/// Variables keep their values. Without an active run, returns 0 and changes
-/// nothing.
-int stepRun(Session &S);
+/// at a draw command, make its Shape. Returns what the step did; a step
+/// after which the run does not go on also winds the run up: the command
+/// current at its start is current again, no run is active, and the
+/// Variables keep their values. Without an active run, reports the run
+/// finished and changes nothing.
+StepOutcome stepRun(Session &S);
 
 /// The pace after a step: each arrival at a loop end halves the busy-wait,
-/// each finished loop (a step result of twice its count) stretches it by
-/// that result. Held at INT_MAX, so deep loops cannot overflow it.
-void updateStepDelay(Session &S, int StepResult);
+/// each finished loop stretches it by twice the loop's count. Held at
+/// INT_MAX, so deep loops cannot overflow it.
+void updateStepDelay(Session &S, const StepOutcome &Step);
 
 /// Stops an active run: the cursor goes back to where the run began and the
 /// ten user Variables get their values from before it. The picture so far

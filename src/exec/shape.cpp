@@ -2,9 +2,8 @@
 #include "exec/shape.h"
 
 Shape::Shape(ShapeKind Kind, const ShapePlacement &Place)
-    : kind(Kind), column(Place.Column), row(Place.Row), width(Place.Width),
-      height(Place.Height), offsetX(Place.OffsetX), offsetY(Place.OffsetY),
-      rotation(Place.Rotation) {}
+    : kind(Kind), column(Place.Column), row(Place.Row), width(Place.Width), height(Place.Height),
+      offsetX(Place.OffsetX), offsetY(Place.OffsetY), rotation(Place.Rotation) {}
 
 Shape::~Shape() = default;
 

@@ -205,9 +205,9 @@ void Algorithm::setCurrentLower(Variable *Lower) {
     Current->setLower(Lower);
 }
 
-int Algorithm::step(RandomSource &Random) {
+StepOutcome Algorithm::step(RandomSource &Random) {
   if (!Current)
-    return -1;
+    return {StepKind::NoCurrent, 0};
   int32_t JumpBack = 0;
   int32_t LoopCount = 0;
   if (Current->kind() == CommandKind::RepeatEnd) {
@@ -216,14 +216,14 @@ int Algorithm::step(RandomSource &Random) {
   }
   int32_t Next = Current->execute(Random);
   if (Next == 0)
-    return 0;
+    return {StepKind::Finished, 0};
   Current = lookup(Next);
   if (JumpBack == 0 || Next == JumpBack)
-    return 1;
+    return {StepKind::Moved, 0};
   // A finished loop reports twice its count. A count of 0 or less runs its
   // body once like a count of 1, and must not read as the end of the run.
   int64_t Report = 2 * static_cast<int64_t>(std::max<int32_t>(LoopCount, 1));
-  return static_cast<int>(std::min<int64_t>(Report, INT_MAX));
+  return {StepKind::LoopFinished, static_cast<int32_t>(std::min<int64_t>(Report, INT32_MAX))};
 }
 
 void Algorithm::resetCounters() {

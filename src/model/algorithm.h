@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/command.h"
+#include "model/step_outcome.h"
 
 class RandomSource;
 class Variable;
@@ -82,10 +83,9 @@ public:
   /// never pass each other. Leaves current at head.
   void moveCommand(int32_t A, int32_t B);
 
-  /// One execution step: -1 without current, 0 after the last Command, twice
-  /// the count when a loop has just finished, 1 otherwise. Random values
-  /// draw from \p Random.
-  int step(RandomSource &Random);
+  /// One execution step: runs the current Command and moves on. Random
+  /// values draw from \p Random.
+  [[nodiscard]] StepOutcome step(RandomSource &Random);
   /// Sets every loop counter to 0; leaves current on the tail.
   void resetCounters();
 

@@ -29,8 +29,8 @@ inline DrivenRun runToEnd(Session &S, int Limit = 1000000) {
   DrivenRun Run;
   startRun(S);
   for (int I = 0; I < Limit && S.run().active(); ++I) {
-    const int Result = stepRun(S);
-    if (Result < 1)
+    const StepOutcome Result = stepRun(S);
+    if (!Result.goesOn())
       break;
     updateStepDelay(S, Result);
     Run.Paces.push_back(S.run().StepDelay);

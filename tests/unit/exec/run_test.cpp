@@ -102,12 +102,12 @@ TEST(AnimatedRun, EmptyAlgorithmEndsAtTheFirstStep) {
   EXPECT_TRUE(startRun(S));
   EXPECT_EQ(S.run().Start, -1);
   EXPECT_TRUE(S.run().active());
-  EXPECT_EQ(stepRun(S), -1) << "no current Command";
+  EXPECT_EQ(stepRun(S).Kind, StepKind::NoCurrent);
   EXPECT_EQ(S.run().Start, 0);
   EXPECT_EQ(S.algorithm().current(), nullptr);
   // Without a run a step does nothing.
   S.algorithm().appendDraw(1);
-  EXPECT_EQ(stepRun(S), 0);
+  EXPECT_FALSE(stepRun(S).goesOn());
   EXPECT_EQ(S.drawing().count(), 0);
 }
 
@@ -124,7 +124,7 @@ TEST(AnimatedRun, StartOnADrawCommandMakesItsShapeAtOnce) {
   EXPECT_EQ(S.drawing().head()->column, 4);
   EXPECT_EQ(S.run().Start, 2) << "the current Command when the run began";
   EXPECT_EQ(S.algorithm().currentNumber(), 1);
-  EXPECT_EQ(stepRun(S), 1);
+  EXPECT_EQ(stepRun(S).Kind, StepKind::Moved);
   EXPECT_EQ(S.drawing().count(), 1) << "executing the draw command adds nothing";
 }
 

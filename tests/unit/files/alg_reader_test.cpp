@@ -278,6 +278,6 @@ TEST(AlgReader, ReleaseHandsOverTheAlgorithmAndTheVariablesItUses) {
   EXPECT_EQ(Taken->tail()->source(), Vars[Reader::Max].get());
   Taken->rewind();
   RandomGenerator Random;
-  Taken->step(Random);
+  (void)Taken->step(Random);
   EXPECT_EQ(Vars[Reader::Y]->value(), 5);
 }

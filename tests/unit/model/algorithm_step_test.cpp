@@ -2,6 +2,7 @@
 // list, and stepping into commands inserted in the middle.
 #include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 #include "algorithm_text.h"
@@ -15,21 +16,36 @@ struct Fixture : AlgorithmFixture {
   /// Arithmetic and loops draw nothing; the steps still need a source.
   RandomGenerator Random;
 
-  int step() { return A.step(Random); }
+  std::string step() { return said(A.step(Random)); }
 
-  /// Runs from the first Command until step reports below 1; returns the
-  /// results of every step.
-  std::vector<int> run() {
+  /// Runs from the first Command until a step ends the run; returns what
+  /// every step did.
+  std::string run() {
     A.resetCounters();
     A.rewind();
-    std::vector<int> Results;
+    std::string Results;
     for (int Guard = 0; Guard < 100000; ++Guard) {
-      int R = step();
-      Results.push_back(R);
-      if (R < 1)
+      const StepOutcome Step = A.step(Random);
+      Results += (Results.empty() ? "" : " ") + said(Step);
+      if (!Step.goesOn())
         break;
     }
     return Results;
+  }
+
+  /// A step in a word: "on", "end", "none", or "loop" and the pace factor.
+  static std::string said(const StepOutcome &Step) {
+    switch (Step.Kind) {
+    case StepKind::NoCurrent:
+      return "none";
+    case StepKind::Finished:
+      return "end";
+    case StepKind::Moved:
+      return "on";
+    case StepKind::LoopFinished:
+      return "loop" + std::to_string(Step.PaceFactor);
+    }
+    return "?";
   }
 };
 
@@ -38,14 +54,14 @@ struct Fixture : AlgorithmFixture {
 TEST(AlgorithmStep, EmptyListAndLastCommand) {
   Algorithm Empty;
   RandomGenerator Random;
-  EXPECT_EQ(Empty.step(Random), -1);
+  EXPECT_EQ(Fixture::said(Empty.step(Random)), "none");
   Fixture F;
   F.add(1);
   F.add(2);
   F.A.rewind();
-  EXPECT_EQ(F.step(), 1);
+  EXPECT_EQ(F.step(), "on");
   EXPECT_EQ(F.A.currentNumber(), 2);
-  EXPECT_EQ(F.step(), 0);
+  EXPECT_EQ(F.step(), "end");
   EXPECT_EQ(F.A.currentNumber(), 2) << "the last step leaves current in place";
   EXPECT_EQ(F.X.value(), 3);
 }
@@ -55,11 +71,11 @@ TEST(AlgorithmStep, ThreePassesLeaveTheCounterAtZero) {
   F.A.appendRepeatStart(3);
   F.add(1);
   F.A.appendRepeatEnd();
-  std::vector<int> Results = F.run();
+  const std::string Results = F.run();
   EXPECT_EQ(F.X.value(), 3);
   EXPECT_EQ(F.A.lookup(1)->target()->value(), 0);
-  // Nine steps of 1; the end is the last command, so the run ends with 0.
-  EXPECT_EQ(Results, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 0}));
+  // The loop's end is the last command, so its last round ends the run.
+  EXPECT_EQ(Results, "on on on on on on on on end");
 }
 
 TEST(AlgorithmStep, FinishedLoopReportsTwiceItsCount) {
@@ -68,8 +84,7 @@ TEST(AlgorithmStep, FinishedLoopReportsTwiceItsCount) {
   F.add(1);
   F.A.appendRepeatEnd();
   F.add(100);
-  std::vector<int> Results = F.run();
-  EXPECT_EQ(Results, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 6, 0}));
+  EXPECT_EQ(F.run(), "on on on on on on on on loop6 end");
   EXPECT_EQ(F.X.value(), 103);
 }
 
@@ -93,9 +108,9 @@ TEST(AlgorithmStep, CountsOfOneZeroOrLessRunOnceAndTheRunGoesOn) {
     F.add(1);
     F.A.appendRepeatEnd();
     F.add(10);
-    std::vector<int> Results = F.run();
+    const std::string Results = F.run();
     EXPECT_EQ(F.X.value(), 11) << "count " << Count;
-    EXPECT_EQ(Results, (std::vector<int>{1, 1, 2, 0})) << "count " << Count;
+    EXPECT_EQ(Results, "on on loop2 end") << "count " << Count;
   }
 }
 
@@ -107,7 +122,7 @@ TEST(AlgorithmStep, HugeCountReportIsClampedNotOverflowed) {
   F.A.resetCounters();
   F.A.select(2);
   F.A.lookup(2)->target()->setValue(INT32_MAX); // the last pass
-  EXPECT_EQ(F.step(), INT_MAX);
+  EXPECT_EQ(F.step(), "loop" + std::to_string(INT32_MAX));
   EXPECT_EQ(F.A.currentNumber(), 3);
 }
 
@@ -119,9 +134,9 @@ TEST(AlgorithmStep, InsertedCommandIsSteppedInListOrder) {
   F.A.select(2);
   F.A.insertArithmetic(&F.X, ArithmeticOp::Give, 0); // number 4, between 2 and 3
   F.A.select(2);
-  EXPECT_EQ(F.step(), 1);
+  EXPECT_EQ(F.step(), "on");
   EXPECT_EQ(F.A.currentNumber(), 4);
-  EXPECT_EQ(F.step(), 1);
+  EXPECT_EQ(F.step(), "on");
   EXPECT_EQ(F.A.currentNumber(), 3);
 }
 
@@ -137,9 +152,9 @@ TEST(AlgorithmStep, EndWhoseStartIsGoneLosesTheCursor) {
   F.A.deleteCurrent(); // takes start 1 and end 5
   F.A.resetCounters();
   F.A.select(4);
-  EXPECT_EQ(F.step(), 1) << "jumps to the stored number";
+  EXPECT_EQ(F.step(), "on") << "jumps to the stored number";
   EXPECT_EQ(F.A.current(), nullptr);
-  EXPECT_EQ(F.step(), -1);
+  EXPECT_EQ(F.step(), "none");
   F.A.insertArithmetic(&F.X, ArithmeticOp::Give, 7); // no current: after the tail
   EXPECT_EQ(F.A.tail()->number(), 6);
 }
