@@ -71,7 +71,7 @@ gl_tests="$QUOVADRIN_ROOT/tests/gl/run_gl_tests.sh"
 run_tier "GL tests" Xvfb "$gl_tests" "$QUOVADRIN_BUILD/tests/gl/gl_tests" -- "$gl_tests"
 for test in "$QUOVADRIN_ROOT"/tests/e2e/*_test.sh; do
   needs=("${x_tools[@]}")
-  [[ "$test" == */package_test.sh ]] && needs+=(cpack dpkg-deb dpkg-shlibdeps desktop-file-validate)
+  [[ "$test" == */package_test.sh ]] && needs+=(cpack dpkg-deb dpkg-shlibdeps desktop-file-validate lintian appstreamcli man)
   run_tier "end-to-end: $(basename "$test" .sh)" "${needs[@]}" -- bash "$test"
 done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"

@@ -1,4 +1,4 @@
-// Reading --window and --help, and the German texts that explain them.
+// Reading --window and --help, and the German texts that explain the options.
 #include "app/command_line.h"
 
 #include <cstring>
@@ -43,6 +43,7 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
 
 const char *helpText() {
   return "Aufruf: quovadrin [--window]\n"
+         "        quovadrin --render DATEI.alg... --out ORDNER [--seed N]\n"
          "\n"
          "Quovadrin ist ein Algorithmenlabor: Aus Bildsymbolen und Wertfeldern entsteht ein\n"
          "kleines Zeichenprogramm, das Schritt fuer Schritt auf einer Rasterleinwand laeuft.\n"
@@ -55,6 +56,15 @@ const char *helpText() {
          "             zum Beispiel in einer virtuellen Maschine oder ueber Fernzugriff;\n"
          "             Aufbau und Bedienung bleiben gleich, das Fenster laesst sich\n"
          "             beliebig gross ziehen\n"
+         "  --render DATEI.alg... --out ORDNER\n"
+         "             die Algorithmen zeichnen, ohne Bildschirm und ohne die Bilder des\n"
+         "             Programms, aus jedem Ordner heraus, wie die Vorschau der ganzen\n"
+         "             Liste (hoechstens 100001 Schritte): je Datei ORDNER/NAME.svg, dazu\n"
+         "             ORDNER/index.html, eine Klassenuebersicht zum Drucken auf A4 mit\n"
+         "             jedem Bild neben seiner Liste; eine Datei, die sich nicht lesen\n"
+         "             laesst, wird gemeldet und uebersprungen (Rueckgabewert 1)\n"
+         "  --seed N   Startwert des Zufallsgenerators fuer --render, wo der Dateiname\n"
+         "             keinen nennt (seed_N-x.alg nennt N); ohne beides gilt 1\n"
          "  --help     diese Hilfe zeigen\n"
          "\n"
          "Beenden mit der Escape-Taste oder dem Knopf zum Beenden. Gespeichert wird in\n"

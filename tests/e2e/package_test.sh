@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a school's machine gets it: made by package.sh from
 # the test build tree, its control fields, contents and menu entry checked,
+# held to what a distribution asks of a package (lintian, AppStream, the
+# manual page and the documents beside it),
 # unpacked with dpkg -x into a temporary root and started there through the
 # installed command, from a folder that is not the workspace: full-screen
 # under Xorg's dummy driver, then with --window under Xvfb (which offers no
@@ -33,20 +35,61 @@ grep -q -- "-dev" <<<"$depends" && fail "Depends names a development package: $d
 
 echo "-- contents"
 dpkg -x "$deb" "$work/root" || fail "dpkg -x failed"
-# Every file is the program, its launcher, an image, the menu entry or the
-# icon: nothing else of the build.
+# Every file is the program, its launcher, an image, the menu entry, the
+# icon, the software-centre entry, the manual page or a document of the
+# package: nothing else of the build.
+app_id=org.example.quovadrin
 others=$(cd "$work/root" && find . -type f | grep -v -E \
-  '^\./usr/(bin/quovadrin|libexec/quovadrin/quovadrin|share/quovadrin/(vorpData|alphabetTextures)/[^/]+\.png|share/applications/quovadrin\.desktop|share/icons/hicolor/[0-9]+x[0-9]+/apps/quovadrin\.png)$')
+  '^\./usr/(bin/quovadrin|libexec/quovadrin/quovadrin|share/quovadrin/(vorpData|alphabetTextures)/[^/]+\.png|share/icons/hicolor/[0-9]+x[0-9]+/apps/quovadrin\.png)$' |
+  grep -v -x -F -e "./usr/share/applications/$app_id.desktop" -e "./usr/share/metainfo/$app_id.metainfo.xml" \
+    -e ./usr/share/man/man1/quovadrin.1.gz -e ./usr/share/doc/quovadrin/copyright \
+    -e ./usr/share/doc/quovadrin/changelog.gz -e ./usr/share/lintian/overrides/quovadrin)
 check_eq "files from the build" "" "$others"
 for images in vorpData alphabetTextures; do
   check_eq "$images installed" "$(ls "$QUOVADRIN_BUILD/data/$images")" \
     "$(ls "$work/root/usr/share/quovadrin/$images")"
 done
-desktop="$work/root/usr/share/applications/quovadrin.desktop"
+desktop="$work/root/usr/share/applications/$app_id.desktop"
 check_eq "desktop-file-validate" "" "$(desktop-file-validate "$desktop" 2>&1)"
 grep -q '^Categories=.*Education;' "$desktop" || fail "menu entry not in Education"
 [[ -f "$work/root/usr/share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$desktop").png" ]] ||
   fail "the entry's icon is not installed"
+
+echo "-- what a distribution checks"
+# Lintian with the profile of this machine's release: no error and no
+# warning; what it finds wrong for this package is overridden, each override
+# with its reason, and an override that no longer matches anything goes.
+lintian --display-info --show-overrides "$deb" >"$work/lintian.txt" 2>&1
+check_eq "lintian exit status" "0" "$?"
+lintian_out=$(grep -v '^running with root privileges' "$work/lintian.txt")
+echo "$lintian_out"
+check_eq "lintian errors, warnings and stale overrides" "" \
+  "$(grep -E '^[EW]: |unused-override|mismatched-override' <<<"$lintian_out")"
+overrides="$work/root/usr/share/lintian/overrides/quovadrin"
+check_eq "overrides without a reason" "" "$(awk 'NF && !/^#/ && prev !~ /^#/ { print } { prev = $0 }' "$overrides")"
+# The software-centre entry, alone and with the menu entry it launches.
+metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
+appstream_out=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "appstreamcli rejects the metainfo"
+echo "$appstream_out"
+appstreamcli validate-tree --no-net "$work/root" >"$work/tree.txt" 2>&1 ||
+  fail "appstreamcli rejects the installed tree: $(cat "$work/tree.txt")"
+# The manual page renders without a warning, and it and --help name the same
+# options, so neither falls behind the other.
+manpage="$work/root/usr/share/man/man1/quovadrin.1.gz"
+MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$manpage" >"$work/man.txt" 2>"$work/man.err" ||
+  fail "man cannot show the page"
+check_eq "warnings of the manual page" "" "$(cat "$work/man.err")"
+help_text=$(XDG_DATA_HOME="$work/help" "$work/root/usr/bin/quovadrin" --help) || fail "--help failed"
+options() { grep -o -E -- '--[a-z]+' | sort -u | paste -s -d ' '; }
+check_eq "options named in --help" "--help --out --render --seed --window" "$(options <<<"$help_text")"
+check_eq "options of the manual page" "$(options <<<"$help_text")" "$(options <"$work/man.txt")"
+# One version everywhere: package, changelog, newest release of the metainfo.
+doc="$work/root/usr/share/doc/quovadrin"
+check_eq "changelog version" "$(field Version)" "$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)"
+check_eq "metainfo release" "$(field Version)" \
+  "$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)"
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" ||
+  fail "copyright is not machine-readable"
 
 quovadrin="$work/root/usr/bin/quovadrin"
 elsewhere="$work/elsewhere"

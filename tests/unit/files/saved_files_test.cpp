@@ -2,6 +2,7 @@
 // height shows.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -17,7 +18,10 @@ struct TempFolder {
     char Template[] = "/tmp/quovadrin-saved-XXXXXX";
     Path = mkdtemp(Template);
   }
-  ~TempFolder() { std::system(("rm -rf '" + Path + "'").c_str()); }
+  ~TempFolder() {
+    std::error_code Ignored;
+    std::filesystem::remove_all(Path, Ignored);
+  }
   void touch(const std::string &Name) const {
     FILE *F = std::fopen((Path + "/" + Name).c_str(), "wb");
     ASSERT_NE(F, nullptr);
