@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include "files/alg_format.h"
@@ -37,20 +37,16 @@ void check(bool Condition, const char *What) {
   std::abort();
 }
 
-// One file in /tmp that each input is written to, so that the program's own
-// way in (a bounded, non-blocking open of a regular file) reads it too.
+// One in-memory file that each input is written to, so that the program's
+// own way in (a bounded, non-blocking open of a regular file) reads it too.
+// A memfd is a regular file; a file on disk slowed the runs more than tenfold.
 class InputFile {
 public:
-  InputFile() {
-    char Template[] = "/tmp/quovadrin-fuzz-XXXXXX";
-    Descriptor = mkstemp(Template);
-    check(Descriptor >= 0, "mkstemp failed");
-    Path = Template;
+  InputFile() : Descriptor(memfd_create("alg_reader_fuzz", MFD_CLOEXEC)) {
+    check(Descriptor >= 0, "memfd_create failed");
+    Path = "/proc/self/fd/" + std::to_string(Descriptor);
   }
-  ~InputFile() {
-    close(Descriptor);
-    unlink(Path.c_str());
-  }
+  ~InputFile() { close(Descriptor); }
   InputFile(const InputFile &) = delete;
   InputFile &operator=(const InputFile &) = delete;
 
