@@ -18,8 +18,8 @@ constexpr std::size_t MaxAlgorithmFileBytes = std::size_t{4} << 20;
 /// What became of an attempt to open or read a file.
 enum class RegularFileStatus {
   Readable,   ///< a regular file of at most the limit (read whole by readRegularFile)
-  CannotOpen, ///< missing, a dangling link, or not permitted
-  NotRegular, ///< a pipe, device, socket or folder
+  CannotOpen, ///< missing, a dangling link, not permitted, or a socket
+  NotRegular, ///< a pipe, device or folder
   TooLarge,   ///< more bytes than the limit
   ReadFailed, ///< opened, but reading it failed
 };
