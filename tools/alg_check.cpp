@@ -1,23 +1,33 @@
 // Reads .alg files and writes them again in memory, to show that what the
 // program saved reads back into the same commands: names each file whose
-// text would change and exits with 1 if there is one.
+// text would change, or that the program would refuse to read, and exits
+// with 1 if there is one.
 //   quovadrin_alg_check FILE...
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "files/alg_format.h"
 #include "files/alg_reader.h"
+#include "files/regular_file.h"
 #include "model/algorithm.h"
 
 namespace {
 
-std::string contentOf(const char *Path) {
-  std::ifstream In(Path, std::ios::binary);
-  std::ostringstream Text;
-  Text << In.rdbuf();
-  return Text.str();
+// Why the program would not load a file, as this tool prints it.
+const char *refusalText(RegularFileStatus Status) {
+  switch (Status) {
+  case RegularFileStatus::Readable:
+    break;
+  case RegularFileStatus::CannotOpen:
+    return "cannot be opened";
+  case RegularFileStatus::NotRegular:
+    return "is not a regular file";
+  case RegularFileStatus::TooLarge:
+    return "is larger than the program reads";
+  case RegularFileStatus::ReadFailed:
+    return "cannot be read";
+  }
+  return "reads";
 }
 
 } // namespace
@@ -25,12 +35,18 @@ std::string contentOf(const char *Path) {
 int main(int ArgCount, char **Args) {
   int Status = 0;
   for (int I = 1; I < ArgCount; ++I) {
-    AlgorithmFileReader Reader(Args[I]);
-    if (!Reader.opened()) {
+    // The bytes the program would read, read once: the same bounded,
+    // non-blocking read as the program's, so a pipe or a device named here
+    // is refused instead of waited for.
+    const RegularFileContent File = readRegularFile(Args[I], MaxAlgorithmFileBytes);
+    if (!File.readable()) {
+      std::printf("%s: %s\n", Args[I], refusalText(File.Status));
       Status = 1;
       continue;
     }
-    if (algorithmText(*Reader.algorithm()) != contentOf(Args[I])) {
+    AlgorithmFileReader Reader;
+    Reader.readBuffer(File.Bytes.data(), File.Bytes.size());
+    if (algorithmText(*Reader.algorithm()) != File.Bytes) {
       std::printf("%s: writes back to other bytes\n", Args[I]);
       Status = 1;
     }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "files/regular_file.h"
 #include "model/algorithm.h"
 #include "model/text_scan.h"
 #include "model/variable.h"
@@ -123,22 +124,19 @@ AlgorithmFileReader::AlgorithmFileReader(const std::string &FilePath) : Algorith
 
 AlgorithmFileReader::~AlgorithmFileReader() = default;
 
+// Only a regular file within the size limit is read: a pipe would wait for a
+// writer and a device may never end. Either is refused like a missing file.
 int AlgorithmFileReader::readFile(const std::string &FilePath) {
   Path = FilePath;
-  FILE *Stream = std::fopen(Path.c_str(), "r");
-  bool Readable = Stream != nullptr;
-  if (Stream) {
-    readStream(Stream);
-    // A folder opens like a file but cannot be read.
-    Readable = !std::ferror(Stream);
-    std::fclose(Stream);
+  const RegularFileContent File = readRegularFile(Path, MaxAlgorithmFileBytes);
+  Status = File.readable() ? 0 : -1;
+  if (File.readable()) {
+    readBuffer(File.Bytes.data(), File.Bytes.size());
+    return Status;
   }
-  Status = Readable ? 0 : -1;
-  if (!Readable) {
-    // The editor keeps its current algorithm; the console still says why.
-    std::printf("\nDatei %s konnte nicht geoeffnet werden!!! :-(\n", Path.c_str());
-    std::fflush(stdout);
-  }
+  // The editor keeps its current algorithm; the console still says why.
+  std::printf("\nDatei %s konnte nicht geoeffnet werden!!! :-(\n", Path.c_str());
+  std::fflush(stdout);
   return Status;
 }
 

@@ -28,9 +28,10 @@ public:
   AlgorithmFileReader(const AlgorithmFileReader &) = delete;
   AlgorithmFileReader &operator=(const AlgorithmFileReader &) = delete;
 
-  /// Reads a file. When it cannot be opened or read, says so on standard
-  /// output and returns -1; the caller should then ignore the Algorithm.
-  /// 0 otherwise.
+  /// Reads a file. When it cannot be opened or read, is not a regular file
+  /// or is larger than MaxAlgorithmFileBytes, reads nothing of it, says so
+  /// on standard output and returns -1; the caller should then ignore the
+  /// Algorithm. 0 otherwise.
   int readFile(const std::string &Path);
   /// Reads an open stream to its end, in pieces of at most 999 bytes.
   void readStream(FILE *Stream);

@@ -1,8 +1,11 @@
-// Scanning vorpAlgorithms/ and choosing the entries that fit the list.
+// Scanning vorpAlgorithms/ and choosing the entries that fit the list. Only
+// names that open as regular files within the size limit are listed, so an
+// entry of the list is a file a click can load.
 #include "files/saved_files.h"
 
 #include <glob.h>
 
+#include "files/regular_file.h"
 #include "model/text_format.h"
 
 std::vector<std::string> scanSavedAlgorithms(const char *Pattern) {
@@ -12,6 +15,9 @@ std::vector<std::string> scanSavedAlgorithms(const char *Pattern) {
   if (glob(Pattern, 0, nullptr, &Matches) == 0) {
     for (size_t I = 0; I < Matches.gl_pathc; ++I) {
       std::string Path = Matches.gl_pathv[I];
+      // A name a click could not load is left out rather than shown.
+      if (checkRegularFile(Path, MaxAlgorithmFileBytes) != RegularFileStatus::Readable)
+        continue;
       size_t Slash = Path.rfind('/');
       Names.push_back(Slash == std::string::npos ? Path : Path.substr(Slash + 1));
     }

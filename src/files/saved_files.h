@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-/// The file names (without folder) matching \p Pattern, sorted by name.
+/// The file names (without folder) matching \p Pattern, sorted by name; only
+/// regular files within MaxAlgorithmFileBytes, the ones the reader accepts
+/// (pipes, devices, folders, unreadable and oversized files are left out).
 /// Names begin with the seed, the start time in seconds, so the order is
 /// oldest first. A missing folder gives an empty list.
 std::vector<std::string> scanSavedAlgorithms(const char *Pattern = "vorpAlgorithms/*.alg");

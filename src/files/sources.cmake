@@ -8,6 +8,7 @@ add_library(quovadrin_files STATIC
   files/alg_format.cpp
   files/alg_writer.cpp
   files/alg_reader.cpp
+  files/regular_file.cpp
   files/image_folder.cpp
 )
 target_link_libraries(quovadrin_files PUBLIC quovadrin_model quovadrin_exec PNG::PNG)

@@ -1,14 +1,18 @@
 // The forgiving .alg reader: keyword order and fall-through, word positions,
 // names and numbers, the variable forms it skips, line pieces of 999 bytes,
-// line ends, unreadable files and the hand-over of what it read.
+// line ends, unreadable files, what is not a regular file or too large, and
+// the hand-over of what it read.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "exec/random.h"
 #include "files/alg_reader.h"
+#include "files/regular_file.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 #include "scratch_dir.h"
+#include "watchdog.h"
 
 namespace {
 
@@ -247,6 +251,56 @@ TEST(AlgReader, UnreadableFileIsReportedAndLeavesTheAlgorithmEmpty) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "\nDatei folder.alg konnte nicht geoeffnet werden!!! :-(\n");
   EXPECT_FALSE(Folder.opened());
+}
+
+namespace {
+
+// Reads \p Path and expects it refused as a file that cannot be opened: the
+// console line, nothing read.
+void expectRefused(const std::string &Path) {
+  testing::internal::CaptureStdout();
+  Reader R(Path);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "\nDatei " + Path + " konnte nicht geoeffnet werden!!! :-(\n");
+  EXPECT_FALSE(R.opened()) << Path;
+  EXPECT_EQ(R.algorithm()->commandCount(), 0) << Path;
+}
+
+// A file of exactly \p Size bytes: a circle first, a blob last, and lines
+// of filler without keywords between them.
+std::string fileOfSize(size_t Size) {
+  const std::string First = "Zeichne Kreis\r\n", Last = "Zeichne Blob\r\n";
+  std::string Text = First;
+  const std::string Filler = std::string(60, '-') + "\r\n";
+  while (Text.size() + Filler.size() + Last.size() <= Size)
+    Text += Filler;
+  Text += std::string(Size - Text.size() - Last.size(), '-');
+  return Text + Last;
+}
+
+} // namespace
+
+// Opening a pipe waits for a writer and a device may never end: neither may
+// hold up the program.
+TEST(AlgReader, RefusesPipesDevicesAndFoldersAtOnce) {
+  ScratchDir Dir;
+  Watchdog Guard;
+  ASSERT_EQ(mkfifo("fifo.alg", 0600), 0);
+  expectRefused("fifo.alg");
+  ASSERT_EQ(symlink("/dev/zero", "zero.alg"), 0);
+  expectRefused("zero.alg");
+  ASSERT_EQ(mkdir("folder.alg", 0700), 0);
+  expectRefused("folder.alg");
+}
+
+TEST(AlgReader, ReadsAFileAtTheSizeLimitAndRefusesOneByteMore) {
+  ScratchDir Dir;
+  writeFile("at.alg", fileOfSize(MaxAlgorithmFileBytes));
+  Reader AtLimit("at.alg");
+  EXPECT_TRUE(AtLimit.opened());
+  EXPECT_EQ(sentences(AtLimit), "Zeichne Kreis | Zeichne Blob");
+  writeFile("over.alg", fileOfSize(MaxAlgorithmFileBytes + 1));
+  expectRefused("over.alg");
 }
 
 TEST(AlgReader, LoadingLeavesTheVariablesAtTheirStartValues) {

@@ -1,5 +1,5 @@
-// The saved-file scan and the choice of the entries a list of limited
-// height shows.
+// The saved-file scan, what it leaves out, and the choice of the entries a
+// list of limited height shows.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/regular_file.h"
 #include "files/saved_files.h"
+#include "watchdog.h"
 
 namespace {
 
@@ -50,6 +52,24 @@ TEST(SavedFiles, ScanListsAlgFilesByNameWithoutFolder) {
   EXPECT_EQ(Found, (std::vector<std::string>{"seed_1700000001-a.alg", "seed_1700000001-b.alg",
                                              "seed_1700000002-a.alg"}));
   EXPECT_TRUE(scanSavedAlgorithms((Dir.Path + "/missing/*.alg").c_str()).empty());
+}
+
+// The list offers only what a click can load: whatever else a shared folder
+// holds under a .alg name is left out, without waiting on any of it.
+TEST(SavedFiles, ScanLeavesOutNamesTheReaderWouldRefuse) {
+  TempFolder Dir;
+  Watchdog Guard;
+  Dir.touch("seed_1-a.alg");
+  ASSERT_EQ(symlink((Dir.Path + "/seed_1-a.alg").c_str(), (Dir.Path + "/copy.alg").c_str()), 0);
+  ASSERT_EQ(mkfifo((Dir.Path + "/fifo.alg").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("/dev/zero", (Dir.Path + "/zero.alg").c_str()), 0);
+  ASSERT_EQ(symlink("gone", (Dir.Path + "/dangling.alg").c_str()), 0);
+  ASSERT_EQ(mkdir((Dir.Path + "/folder.alg").c_str(), 0700), 0);
+  ASSERT_EQ(truncate((Dir.Path + "/seed_1-a.alg").c_str(), MaxAlgorithmFileBytes), 0);
+  Dir.touch("seed_2-a.alg");
+  ASSERT_EQ(truncate((Dir.Path + "/seed_2-a.alg").c_str(), MaxAlgorithmFileBytes + 1), 0);
+  EXPECT_EQ(scanSavedAlgorithms((Dir.Path + "/*.alg").c_str()),
+            (std::vector<std::string>{"copy.alg", "seed_1-a.alg"}));
 }
 
 TEST(SavedFiles, AListThatFitsIsShownWhole) {
