@@ -2,8 +2,10 @@
 # atlas glyphs, with no graphics API, so that every back end (the window, a
 # vector picture) draws the same thing and picking can work by geometry.
 add_library(quovadrin_screen STATIC
+  screen/geometric_picker.cpp
   screen/glyph.cpp
   screen/panel_rect.cpp
+  screen/pick_box.cpp
   screen/screen_layout.cpp
   screen/shape_figure.cpp
 )

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gfx/glyph.h"
+#include "screen/glyph.h"
 
 namespace {
 
