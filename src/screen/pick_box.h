@@ -37,12 +37,12 @@ public:
   /// length, a point when neither has.
   [[nodiscard]] bool meetsUnitBox(const UnitBoxMap &Map) const;
 
-  /// Where the layout point (X, Y) lands; the unit box's corners land at
-  /// \p Map's image of them. Exposed for the tests of the edges.
-  [[nodiscard]] BoxPoint project(float X, float Y) const;
-  [[nodiscard]] BoxPoint projectUnitBoxCorner(const UnitBoxMap &Map, float U, float V) const;
-
 private:
+  /// Where the layout point (X, Y) lands, and where corner (U, V) of the
+  /// unit box that \p Map places lands.
+  BoxPoint project(float X, float Y) const;
+  BoxPoint projectUnitBoxCorner(const UnitBoxMap &Map, float U, float V) const;
+
   // The composed projection: layout x to box x is ScaleX * x + OffsetX,
   // likewise for y; each product and sum rounded to float.
   float ScaleX = 0, ScaleY = 0;

@@ -10,3 +10,6 @@ add_library(quovadrin_screen STATIC
   screen/shape_figure.cpp
 )
 target_link_libraries(quovadrin_screen PUBLIC quovadrin_model quovadrin_exec quovadrin_editor)
+# The pick box repeats the graphics library's float arithmetic step by step;
+# a fused multiply-add would round once where it rounds twice.
+set_source_files_properties(screen/pick_box.cpp PROPERTIES COMPILE_OPTIONS -ffp-contract=off)
