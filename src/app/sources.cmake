@@ -11,7 +11,6 @@ add_library(quovadrin_app STATIC
   app/display.cpp
   app/file_list.cpp
   app/gl_frame_renderer.cpp
-  app/gl_picker.cpp
   app/gl_window.cpp
   app/glut_adapter.cpp
   app/label.cpp

@@ -5,9 +5,11 @@ add_library(quovadrin_screen STATIC
   screen/atlas_text.cpp
   screen/canvas_frame.cpp
   screen/draw_list.cpp
+  screen/geometric_picker.cpp
   screen/glyph.cpp
   screen/listing_frame.cpp
   screen/panel_rect.cpp
+  screen/pick_box.cpp
   screen/screen_layout.cpp
   screen/screen_frame.cpp
   screen/shape_figure.cpp
@@ -16,3 +18,6 @@ add_library(quovadrin_screen STATIC
 )
 target_link_libraries(quovadrin_screen PUBLIC quovadrin_model quovadrin_exec quovadrin_files
                       quovadrin_editor)
+# The pick box repeats the graphics library's float arithmetic step by step;
+# a fused multiply-add would round once where it rounds twice.
+set_source_files_properties(screen/pick_box.cpp PROPERTIES COMPILE_OPTIONS -ffp-contract=off)

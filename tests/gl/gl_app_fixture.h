@@ -11,7 +11,6 @@
 
 #include "app/canvas_picture.h"
 #include "app/display.h"
-#include "app/gl_picker.h"
 #include "app/screen.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
@@ -19,6 +18,7 @@
 #include "editor/window.h"
 #include "exec/session.h"
 #include "gl_test_support.h"
+#include "screen/geometric_picker.h"
 
 class GlApp;
 
@@ -49,8 +49,8 @@ class GlApp {
 public:
   /// Everything at the test window's size; \p Seed names the saved files.
   explicit GlApp(int32_t Seed = 1)
-      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this),
-        Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
+      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this), Pick(S, E),
+        Ed(S, E, Win, Pick) {
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }
 
@@ -68,7 +68,7 @@ public:
   EditorState E;
   std::unique_ptr<Screen> Widgets;
   RecordingWindow Win;
-  GlPicker Pick;
+  GeometricPicker Pick;
   Editor Ed;
 };
 

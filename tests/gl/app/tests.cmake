@@ -11,6 +11,5 @@ list(APPEND GL_TEST_SOURCES
   app/tool_panel_view_test.cpp
   app/file_list_test.cpp
   app/message_box_test.cpp
-  app/gl_picker_test.cpp
   app/command_line_test.cpp
 )

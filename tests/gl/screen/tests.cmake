@@ -1,0 +1,3 @@
+list(APPEND GL_TEST_SOURCES
+  screen/picking_differential_test.cpp
+)
