@@ -59,3 +59,62 @@ TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
   F.mouse(MouseButton::Left, ButtonState::Up, EditorFixture::ToolX);
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
 }
+
+namespace {
+
+/// Opens the file list and loads its first entry, as the learner does.
+void loadFirstFile(EditorFixture &F) {
+  F.toolClick(PickName::Load);
+  F.toolClick(PickName::FirstFileEntry);
+}
+
+} // namespace
+
+// Numbers start at 1 again in a loaded algorithm, so a line pressed before
+// the load shares its number with a line of the loaded one; pressing that
+// line once must only select it, and stepping a value leaves it as read.
+TEST(FileLoading, ALinePressedBeforeTheLoadIsNotPressedAfterIt) {
+  ScratchDir Dir;
+  mkdir("vorpAlgorithms", 0777);
+  writeFile("vorpAlgorithms/seed_1-a.alg", "Gib x den Wert 4\r\nZeichne Kreis\r\n");
+  EditorFixture F;
+  F.algorithm().appendDraw(1);
+  F.algorithm().appendDraw(1);
+  F.listingClick(1);
+  loadFirstFile(F);
+  ASSERT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
+  F.listingClick(1);
+  EXPECT_FALSE(F.E.CommandEditing) << "the first press on the line only selects it";
+  F.toolClick(PickName::FieldX);
+  F.toolClick(PickName::FieldX);
+  EXPECT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
+  F.listingClick(1);
+  EXPECT_TRUE(F.E.CommandEditing) << "the second press opens it";
+}
+
+// The offsets h and v of a loaded file keep their meaning: h moves a shape
+// sideways and v up or down, and the panel's rows V and H still show them
+// and insert commands on them.
+TEST(FileLoading, LoadedOffsetsKeepTheirDirectionsAndTheirRows) {
+  ScratchDir Dir;
+  mkdir("vorpAlgorithms", 0777);
+  writeFile("vorpAlgorithms/seed_1-a.alg",
+            "Gib h den Wert 5\r\nGib v den Wert -3\r\nZeichne Quadrat\r\n");
+  EditorFixture F;
+  loadFirstFile(F);
+  F.toolClick(PickName::Go);
+  while (F.S.run().active())
+    F.Ed.idleStep();
+  ASSERT_EQ(F.S.drawing().count(), 1);
+  EXPECT_EQ(F.S.drawing().head()->offsetX, 5);
+  EXPECT_EQ(F.S.drawing().head()->offsetY, -3);
+  EXPECT_EQ(F.E.Labels.row(5).text(), "h=5") << "the V row shows h";
+  EXPECT_EQ(F.E.Labels.row(6).text(), "v=-3") << "the H row shows v";
+
+  F.toolClick(PickName::FieldV);
+  F.toolClick(PickName::Abs);
+  EXPECT_EQ(F.currentText(), "Gib h den Wert 5");
+  F.toolClick(PickName::FieldHorizontal);
+  F.toolClick(PickName::Abs);
+  EXPECT_EQ(F.currentText(), "Gib v den Wert -3");
+}

@@ -1,6 +1,6 @@
 // The listing panel through the editor's event interface: selecting and
-// opening a line, dragging it, scrolling with the strips, and the pictures
-// drawn at once with the right button.
+// opening a line, dragging it, scrolling with the strips and with the
+// highlighted line, and the pictures drawn at once with the right button.
 #include <gtest/gtest.h>
 
 #include "editor_fixture.h"
@@ -135,4 +135,32 @@ TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
   EXPECT_EQ(F.E.Popup.text(), "Zuviele Befehle");
   EXPECT_TRUE(F.E.Popup.Visible);
   EXPECT_EQ(F.S.drawing().count(), 33334);
+}
+
+namespace {
+
+/// The line of the highlighted command, counted from the first.
+int currentLine(EditorFixture &F) {
+  int Line = 1;
+  for (const Command *C = F.algorithm().head(); C && C != F.algorithm().current(); C = C->next())
+    ++Line;
+  return Line;
+}
+
+} // namespace
+
+// The listing shows 60 lines. A command inserted after the last line shown
+// goes where the highlight is, so the listing scrolls to keep it in view.
+TEST(ListingInput, ACommandInsertedBelowTheLastShownLineScrollsIntoView) {
+  EditorFixture F;
+  appendLines(F, 70);
+  F.listingClick(60);
+  ASSERT_EQ(F.E.ListingTop, 1);
+  F.toolClick(PickName::Square);
+  EXPECT_EQ(currentLine(F), 61);
+  EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
+  EXPECT_EQ(F.E.ListingTop, 2) << "the new line shows as the bottom one";
+  F.toolClick(PickName::Square);
+  EXPECT_EQ(currentLine(F), 62);
+  EXPECT_EQ(F.E.ListingTop, 3);
 }

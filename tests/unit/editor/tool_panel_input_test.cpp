@@ -1,9 +1,11 @@
 // The tool panel through the editor's event interface: what a press and a
 // release do, the auto-repeat of held value fields, the two-click rule, the
-// Labels' constants and rings, and the commands each Button inserts.
+// Labels' constants and rings, the commands each Button inserts and the
+// frames the clicks ask for; and which panel a mouse button event reaches.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "editor_fixture.h"
 
@@ -79,6 +81,46 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   F.toolPress(pickValue(PickName::FieldY), Right);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 0) << "the right button steps down";
   EXPECT_EQ(F.W.Timers.back().Milliseconds, 500);
+}
+
+// The last of the names that repeat while held: min counts faster while the
+// button stays down, like every other row.
+TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
+  EditorFixture F;
+  F.toolClick(PickName::FieldMin);
+  ASSERT_EQ(F.E.SelectedFieldRow, 10);
+  const size_t Armed = F.W.Timers.size();
+  F.toolPress(pickValue(PickName::FieldMin));
+  EXPECT_EQ(F.E.Labels.row(10).text(), "min=1") << "the press counts at once";
+  ASSERT_EQ(F.W.Timers.size(), Armed + 1) << "and the hold goes on counting";
+  F.fireTimer();
+  F.fireTimer();
+  F.fireTimer();
+  EXPECT_EQ(F.W.Timers.back().Milliseconds, 92);
+  F.toolRelease(pickValue(PickName::FieldMin));
+  EXPECT_EQ(valueOf(F, UserVariable::Min), 4) << "the release counts no more";
+  EXPECT_EQ(F.E.Labels.row(10).text(), "min=4");
+}
+
+// The window draws only when asked: each click that changes the tool panel
+// or the listing must ask for a frame, even with the grid already shown and
+// no message to hide.
+TEST(ToolPanelInput, EveryClickThatChangesThePanelAsksForAFrame) {
+  EditorFixture F;
+  auto FramesAskedBy = [&F](PickName Name) {
+    const int Before = F.W.Redisplays;
+    F.toolClick(Name);
+    return F.W.Redisplays - Before;
+  };
+  EXPECT_GT(FramesAskedBy(PickName::Circle), 0) << "choosing a tool";
+  EXPECT_GT(FramesAskedBy(PickName::Circle), 0) << "inserting Zeichne Kreis";
+  EXPECT_EQ(F.currentText(), "Zeichne Kreis");
+  EXPECT_GT(FramesAskedBy(PickName::FieldY), 0) << "choosing a row";
+  EXPECT_GT(FramesAskedBy(PickName::FieldY), 0) << "stepping its value";
+  EXPECT_EQ(F.E.Labels.row(2).text(), "y=1");
+  EXPECT_GT(FramesAskedBy(PickName::Repeat), 0) << "choosing a control";
+  EXPECT_GT(FramesAskedBy(PickName::Count), 0) << "choosing the count";
+  EXPECT_GT(FramesAskedBy(PickName::Count), 0) << "stepping the count";
 }
 
 TEST(ToolPanelInput, ButtonsActOnReleaseOverTheNameUnderThePointer) {
@@ -255,4 +297,44 @@ TEST(MouseInput, ThePressThatClosesTheFileListIsOneNotOnAnEntry) {
   F.P.ToolPanel = pickValue(PickName::Go);
   F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
   EXPECT_FALSE(F.E.FileListVisible);
+}
+
+namespace {
+
+/// What the learner finds after a left click at pixel column \p Column of a
+/// screen \p Width x \p Height, with the selected square tool under the
+/// pointer in the tool panel, the pen marker on the canvas and the first
+/// line in the listing: the panel that took the click.
+std::string panelClicked(int Width, int Height, int Column) {
+  EditorFixture F;
+  F.E.Screen = {Width, Height};
+  F.algorithm().appendDraw(2);
+  F.algorithm().appendDraw(2);
+  F.P.ToolPanel = pickValue(PickName::Square);
+  F.P.Canvas = pickValue(PickName::PenMarker);
+  F.P.Listing = 1;
+  F.mouse(Left, ButtonState::Down, Column);
+  F.mouse(Left, ButtonState::Up, Column);
+  if (F.E.Mode == InteractionMode::PenMenuOpen)
+    return "canvas";
+  if (F.currentText() == "Zeichne Quadrat")
+    return "tool panel";
+  if (F.algorithm().currentNumber() == 1)
+    return "listing";
+  return "nothing";
+}
+
+} // namespace
+
+// The canvas takes the middle half of the screen, both its border columns
+// included, whatever the resolution.
+TEST(MouseInput, TheCanvasBeginsAndEndsAtItsBorderColumns) {
+  EXPECT_EQ(panelClicked(1024, 768, 255), "tool panel");
+  EXPECT_EQ(panelClicked(1024, 768, 256), "canvas");
+  EXPECT_EQ(panelClicked(1024, 768, 768), "canvas");
+  EXPECT_EQ(panelClicked(1024, 768, 769), "listing");
+  EXPECT_EQ(panelClicked(1280, 1024, 319), "tool panel");
+  EXPECT_EQ(panelClicked(1280, 1024, 320), "canvas");
+  EXPECT_EQ(panelClicked(1280, 1024, 960), "canvas");
+  EXPECT_EQ(panelClicked(1280, 1024, 961), "listing");
 }

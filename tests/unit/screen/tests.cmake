@@ -1,4 +1,5 @@
 list(APPEND UNIT_TEST_SOURCES
   screen/glyph_test.cpp
+  screen/screen_frame_test.cpp
   screen/tool_panel_background_test.cpp
 )
