@@ -117,7 +117,7 @@ void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
     const DrawCommand &Command = Frame.Commands[I];
     switch (Command.Kind) {
     case DrawCommandKind::Clear:
-      glViewport(0, 0, Screen.Width, Screen.Height);
+      // The whole drawing buffer, whatever the viewport.
       glClear(GL_COLOR_BUFFER_BIT);
       break;
     case DrawCommandKind::PanelView:
