@@ -21,7 +21,7 @@ bool makeContext() {
   Attributes.alpha = EM_FALSE;
   Attributes.depth = EM_FALSE;
   Attributes.stencil = EM_FALSE;
-  Attributes.antialias = EM_TRUE;
+  Attributes.antialias = EM_FALSE;
   Attributes.majorVersion = 1;
   const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE Context =
       emscripten_webgl_create_context("#canvas", &Attributes);

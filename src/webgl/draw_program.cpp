@@ -1,7 +1,8 @@
 // Compiling the shader pair and feeding it DrawVertex records.
 #include "webgl/draw_program.h"
 
-#include <cmath>
+#include "screen/separate_primitives.h"
+
 #include <cstdio>
 
 namespace {
@@ -47,28 +48,21 @@ GLuint compileShader(GLenum Kind, const char *Source) {
   return 0;
 }
 
-constexpr float DegreesToRadians = 3.14159265358979f / 180.0f;
-
 } // namespace
 
 ClipMatrix panelMatrix(int PanelLayoutWidth, const DrawTransform &Matrix) {
-  float Cos = 1, Sin = 0;
-  if (Matrix.Turned) {
-    const float Angle = static_cast<float>(Matrix.Rotation) * DegreesToRadians;
-    Cos = std::cos(Angle);
-    Sin = std::sin(Angle);
-  }
-  // Model: p' = T + R (S p); then the panel's projection, y turned down.
+  const AffineMap Map = placementOf(Matrix);
+  // The panel's projection after the placement, y turned down.
   const float ToClipX = 2.0f / static_cast<float>(PanelLayoutWidth);
   const float ToClipY = -2.0f / static_cast<float>(LayoutHeight);
   ClipMatrix M{};
-  M[0] = ToClipX * Cos * Matrix.ScaleX;
-  M[1] = ToClipY * Sin * Matrix.ScaleX;
-  M[4] = ToClipX * -Sin * Matrix.ScaleY;
-  M[5] = ToClipY * Cos * Matrix.ScaleY;
+  M[0] = ToClipX * Map.Xx;
+  M[1] = ToClipY * Map.Xy;
+  M[4] = ToClipX * Map.Yx;
+  M[5] = ToClipY * Map.Yy;
   M[10] = 1;
-  M[12] = ToClipX * Matrix.TranslateX - 1;
-  M[13] = ToClipY * Matrix.TranslateY + 1;
+  M[12] = ToClipX * Map.Tx - 1;
+  M[13] = ToClipY * Map.Ty + 1;
   M[15] = 1;
   return M;
 }

@@ -6,35 +6,11 @@
 #include "files/gray_png.h"
 #include "files/image_folder.h"
 #include "screen/panel_rect.h"
+#include "screen/separate_primitives.h"
 #include "editor/pen_menu.h"
 #include "screen/screen_layout.h"
 #include "webgl/image_texture.h"
 
-namespace {
-
-GLenum modeOf(Primitive Kind) {
-  switch (Kind) {
-  case Primitive::Polygon:
-    return GL_TRIANGLE_FAN;
-  case Primitive::Quads:
-  case Primitive::Triangles:
-    return GL_TRIANGLES;
-  case Primitive::Lines:
-    return GL_LINES;
-  case Primitive::LineStrip:
-    return GL_LINE_STRIP;
-  case Primitive::LineLoop:
-    return GL_LINE_LOOP;
-  }
-  return GL_TRIANGLES;
-}
-
-void setPanelViewport(Panel Which, const ScreenSize &Screen) {
-  const PanelRect R = panelRect(Which, Screen);
-  glViewport(R.X, R.Y, R.Width, R.Height);
-}
-
-} // namespace
 
 FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
   glGenBuffers(1, &Buffer);
@@ -64,22 +40,43 @@ void FrameRenderer::syncShapes(const Drawing &Picture, const ScreenSize &Screen)
 }
 
 void FrameRenderer::upload(const DrawList &Frame) {
-  Uploaded.assign(Frame.Vertices.begin(), Frame.Vertices.end());
-  QuadStart.assign(Frame.Commands.size(), 0);
-  for (size_t I = 0; I < Frame.Commands.size(); ++I) {
-    const DrawCommand &Command = Frame.Commands[I];
-    if (Command.Kind != DrawCommandKind::Primitives || Command.Shape != Primitive::Quads)
+  Uploaded.clear();
+  Batches.clear();
+  for (const DrawCommand &Command : Frame.Commands) {
+    if (Command.Kind == DrawCommandKind::Primitives) {
+      appendPrimitives(Frame, Command);
       continue;
-    QuadStart[I] = static_cast<uint32_t>(Uploaded.size());
-    const DrawVertex *Corners = Frame.verticesOf(Command);
-    for (uint32_t First = 0; First + 4 <= Command.VertexCount; First += 4)
-      for (uint32_t Corner : {0u, 1u, 2u, 0u, 2u, 3u})
-        Uploaded.push_back(Corners[First + Corner]);
+    }
+    Batch Step;
+    Step.Kind = Command.Kind;
+    Step.Source = &Command;
+    Batches.push_back(Step);
   }
   glBindBuffer(GL_ARRAY_BUFFER, Buffer);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(Uploaded.size() * sizeof(DrawVertex)),
                Uploaded.data(), GL_STREAM_DRAW);
   Program.bindVertexLayout();
+}
+
+void FrameRenderer::appendPrimitives(const DrawList &Frame, const DrawCommand &Command) {
+  if (Command.VertexCount == 0)
+    return;
+  const bool Lines = isLineKind(Command.Shape);
+  Batch *Run = Batches.empty() ? nullptr : &Batches.back();
+  if (!Run || Run->Kind != DrawCommandKind::Primitives || Run->Lines != Lines ||
+      !(Run->Texture == Command.Texture) || Run->LineWidth != Command.LineWidth) {
+    Batch Fresh;
+    Fresh.Lines = Lines;
+    Fresh.Texture = Command.Texture;
+    Fresh.LineWidth = Command.LineWidth;
+    Fresh.First = static_cast<uint32_t>(Uploaded.size());
+    Batches.push_back(Fresh);
+    Run = &Batches.back();
+  }
+  const size_t Before = Uploaded.size();
+  appendAsSeparate(Frame.verticesOf(Command), Command.VertexCount, Command.Shape,
+                   placementOf(Command.Matrix), Uploaded);
+  Run->Count += static_cast<uint32_t>(Uploaded.size() - Before);
 }
 
 void FrameRenderer::setTexture(const TextureRef &Texture) {
@@ -92,20 +89,13 @@ void FrameRenderer::setTexture(const TextureRef &Texture) {
                 Texture.Kind == TextureKind::Atlas ? AtlasTexture : iconTexture(Texture.Icon));
 }
 
-void FrameRenderer::primitives(const DrawCommand &Command, size_t Index) {
-  if (Command.VertexCount == 0)
+void FrameRenderer::drawBatch(const Batch &Run) {
+  if (Run.Count == 0)
     return;
-  Program.setMatrix(panelMatrix(PanelLayoutWidth, Command.Matrix));
-  setTexture(Command.Texture);
-  glLineWidth(Command.LineWidth);
-  if (Command.Shape == Primitive::Quads) {
-    const uint32_t Quads = Command.VertexCount / 4;
-    glDrawArrays(GL_TRIANGLES, static_cast<GLint>(QuadStart[Index]),
-                 static_cast<GLsizei>(Quads * 6));
-    return;
-  }
-  glDrawArrays(modeOf(Command.Shape), static_cast<GLint>(Command.FirstVertex),
-               static_cast<GLsizei>(Command.VertexCount));
+  setTexture(Run.Texture);
+  glLineWidth(Run.LineWidth);
+  glDrawArrays(Run.Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(Run.First),
+               static_cast<GLsizei>(Run.Count));
 }
 
 void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
@@ -113,25 +103,28 @@ void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
     return;
   Program.use();
   upload(Frame);
-  for (size_t I = 0; I < Frame.Commands.size(); ++I) {
-    const DrawCommand &Command = Frame.Commands[I];
-    switch (Command.Kind) {
+  for (const Batch &Run : Batches) {
+    switch (Run.Kind) {
     case DrawCommandKind::Clear:
       // The whole drawing buffer, whatever the viewport.
       glClear(GL_COLOR_BUFFER_BIT);
       break;
-    case DrawCommandKind::PanelView:
-      setPanelViewport(Command.View, Screen);
-      PanelLayoutWidth = panelRect(Command.View, Screen).LayoutWidth;
+    case DrawCommandKind::PanelView: {
+      const PanelRect R = panelRect(Run.Source->View, Screen);
+      glViewport(R.X, R.Y, R.Width, R.Height);
+      Program.setMatrix(panelMatrix(R.LayoutWidth, DrawTransform()));
+      PanelLayoutWidth = R.LayoutWidth;
       break;
+    }
     case DrawCommandKind::Shapes:
-      Shapes.draw(Command.OnGrid);
-      // The shape texture used a buffer of its own.
+      Shapes.draw(Run.Source->OnGrid);
+      // The shape texture used a buffer and a matrix of its own.
       glBindBuffer(GL_ARRAY_BUFFER, Buffer);
       Program.bindVertexLayout();
+      Program.setMatrix(panelMatrix(PanelLayoutWidth, DrawTransform()));
       break;
     case DrawCommandKind::Primitives:
-      primitives(Command, I);
+      drawBatch(Run);
       break;
     }
   }

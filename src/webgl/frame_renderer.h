@@ -34,8 +34,22 @@ public:
   void draw(const DrawList &Frame, const ScreenSize &Screen);
 
 private:
+  /// A run of draws with one state: consecutive commands of one panel that
+  /// share texture, line width and kind (filled or lines) become one draw,
+  /// their vertices moved by their own matrices beforehand, since every
+  /// draw call costs a software renderer dearly.
+  struct Batch {
+    DrawCommandKind Kind = DrawCommandKind::Primitives;
+    const DrawCommand *Source = nullptr;
+    bool Lines = false;
+    TextureRef Texture;
+    float LineWidth = 1;
+    uint32_t First = 0, Count = 0;
+  };
+
   void upload(const DrawList &Frame);
-  void primitives(const DrawCommand &Command, size_t Index);
+  void appendPrimitives(const DrawList &Frame, const DrawCommand &Command);
+  void drawBatch(const Batch &Run);
   void setTexture(const TextureRef &Texture);
   GLuint iconTexture(PickName Icon) const;
 
@@ -44,11 +58,10 @@ private:
   GLuint Buffer = 0;
   GLuint AtlasTexture = 0;
   std::map<PickName, GLuint> Icons;
-  /// The frame's vertices as uploaded: the list's own, then each Quads
-  /// command's quads as two triangles apiece.
+  /// The frame's vertices as uploaded: triangles and segments in panel
+  /// layout units, in drawing order, and the runs that draw them.
   std::vector<DrawVertex> Uploaded;
-  /// Per command, where its triangles begin in Uploaded (Quads only).
-  std::vector<uint32_t> QuadStart;
+  std::vector<Batch> Batches;
   int PanelLayoutWidth = LayoutWidth;
 };
 

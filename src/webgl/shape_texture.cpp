@@ -4,6 +4,7 @@
 
 #include "exec/drawing.h"
 #include "screen/panel_rect.h"
+#include "screen/separate_primitives.h"
 #include "screen/shape_figure.h"
 #include "webgl/draw_program.h"
 
@@ -15,46 +16,34 @@ constexpr float GridShapeGrey = 0.5f;
 /// a new canvas redraws every Shape.
 constexpr size_t SegmentBatch = 1 << 18;
 
-// Collects a figure's lines as separate segments on the canvas, placed by
-// its map: strips and loops become their segments.
+// Collects each primitive of a figure, then adds it to the segments placed
+// on the canvas by the figure's map.
 class SegmentSink final : public FigureSink {
 public:
-  SegmentSink(std::vector<DrawVertex> &Out, const UnitBoxMap &Map) : Out(Out), Map(Map) {}
+  SegmentSink(std::vector<DrawVertex> &Out, const UnitBoxMap &Box) : Out(Out) {
+    Map.Xx = Box.Xx;
+    Map.Xy = Box.Xy;
+    Map.Yx = Box.Yx;
+    Map.Yy = Box.Yy;
+    Map.Tx = Box.Cx;
+    Map.Ty = Box.Cy;
+  }
 
   void begin(Primitive Kind) override {
     Current = Kind;
-    Count = 0;
+    Figure.clear();
   }
-  void vertex(float X, float Y) override {
-    const DrawVertex Placed{
-        Map.Xx * X + Map.Yx * Y + Map.Cx, Map.Xy * X + Map.Yy * Y + Map.Cy, 0, 0, {1, 1, 1, 1}};
-    if (Current == Primitive::Lines) {
-      Out.push_back(Placed);
-    } else if (Count == 0) {
-      First = Placed;
-    } else {
-      Out.push_back(Previous);
-      Out.push_back(Placed);
-    }
-    Previous = Placed;
-    ++Count;
-  }
+  void vertex(float X, float Y) override { Figure.push_back({X, Y, 0, 0, {1, 1, 1, 1}}); }
   void end() override {
-    if (Current == Primitive::LineLoop && Count > 2) {
-      Out.push_back(Previous);
-      Out.push_back(First);
-    }
-    // A stray last vertex of separate segments draws nothing, as in GL.
-    if (Current == Primitive::Lines && Count % 2 == 1)
-      Out.pop_back();
+    if (isLineKind(Current))
+      appendAsSeparate(Figure.data(), static_cast<uint32_t>(Figure.size()), Current, Map, Out);
   }
 
 private:
   std::vector<DrawVertex> &Out;
-  const UnitBoxMap &Map;
+  AffineMap Map;
   Primitive Current = Primitive::Lines;
-  int Count = 0;
-  DrawVertex First{}, Previous{};
+  std::vector<DrawVertex> Figure;
 };
 
 void appendSegments(const Shape &S, std::vector<DrawVertex> &Out) {
