@@ -82,8 +82,8 @@ var Module = (function () {
     var link = document.createElement('a');
     link.href = url;
     link.download = name;
-    link.textContent = name + ' ⤓';
-    link.title = 'Herunterladen';
+    link.textContent = '⤓ ' + name.split('.').pop();
+    link.title = 'Herunterladen: ' + name;
     return link;
   }
 

@@ -12,8 +12,8 @@
 #include "web/page.h"
 
 WebApplication::WebApplication(int32_t Seed, const std::string &ImageFolder, ScreenSize Size)
-    : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E),
-      Ed(S, E, Win, Pick), SaveLetterSeen(E.SaveLetter) {
+    : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E), Ed(S, E, Win, Pick),
+      SaveLetterSeen(E.SaveLetter) {
   E.Screen = Size;
   // The browser paces the animated run: one step per animation frame, and
   // no waiting in between, which would freeze the page.
@@ -82,6 +82,7 @@ void WebApplication::noticeSave() {
     return;
   SaveLetterSeen = E.SaveLetter;
   const SaveNames Names = saveNames(S.seedText(), saveLetterText(E.SaveLetter));
-  if (access(Names.AlgorithmPath.c_str(), F_OK) == 0 && access(Names.PicturePath.c_str(), F_OK) == 0)
+  if (access(Names.AlgorithmPath.c_str(), F_OK) == 0 &&
+      access(Names.PicturePath.c_str(), F_OK) == 0)
     pageFilesSaved(Names.AlgorithmPath, Names.PicturePath);
 }

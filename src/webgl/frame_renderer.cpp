@@ -2,15 +2,14 @@
 // up in one buffer, and each command draws its range with its own state.
 #include "webgl/frame_renderer.h"
 
+#include "editor/pen_menu.h"
 #include "exec/drawing.h"
 #include "files/gray_png.h"
 #include "files/image_folder.h"
 #include "screen/panel_rect.h"
-#include "screen/separate_primitives.h"
-#include "editor/pen_menu.h"
 #include "screen/screen_layout.h"
+#include "screen/separate_primitives.h"
 #include "webgl/image_texture.h"
-
 
 FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
   glGenBuffers(1, &Buffer);

@@ -1,5 +1,6 @@
 list(APPEND UNIT_TEST_SOURCES
   screen/glyph_test.cpp
   screen/screen_frame_test.cpp
+  screen/separate_primitives_test.cpp
   screen/tool_panel_background_test.cpp
 )
