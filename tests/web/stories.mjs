@@ -163,6 +163,24 @@ const Stories = [
   }],
 ];
 
+// Without IndexedDB (a private window of some browsers) the page says so,
+// and the program still starts and still offers its saves for download.
+async function storageFailureStory(url) {
+  const browser = await startBrowser(1280, 1024);
+  try {
+    await browser.context.addInitScript(() => {
+      Object.defineProperty(window, 'indexedDB', { get: () => undefined });
+    });
+    const page = await openProgram(browser.context, url);
+    const told = await page.textContent('#status');
+    assert(/nicht möglich/.test(told), `the page did not tell of the storage: '${told}'`);
+    const saved = await saveAndDownload(page);
+    assert(saved.alg.length > 0 && saved.png.length > 0, 'the save offered empty files');
+  } finally {
+    await browser.close();
+  }
+}
+
 let downloads = 0;
 async function download(bytes, name) {
   const { mkdtemp, writeFile } = await import('node:fs/promises');
@@ -195,6 +213,15 @@ try {
   ++failed;
 } finally {
   await browser.close();
+}
+try {
+  await storageFailureStory(server.url);
+  console.log('PASS without storage in the browser the program works on and says so');
+  ++passed;
+} catch (error) {
+  console.log(`FAIL without storage in the browser: ${error.message}`);
+  ++failed;
+} finally {
   await server.close();
 }
 console.log(`${passed} passed, ${failed} failed`);
