@@ -83,6 +83,8 @@ try {
     await page.waitForTimeout(100);
     await click(1100, 700, 'right'); // below the listing: the whole run at once
     await page.waitForTimeout(500);
+    // QUOVADRIN_BENCH_SHOT names a file for a look at the 10,000 Shapes.
+    if (process.env.QUOVADRIN_BENCH_SHOT) await page.screenshot({ path: process.env.QUOVADRIN_BENCH_SHOT });
     console.log(`web display: 10000 shapes: ${(await msPerFrame(page)).toFixed(2)} ms per frame`);
   } finally {
     await browser.close();
