@@ -4,6 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/web.sh" --build-only >/dev/null
+source "$root/scripts/common.sh"
+command -v npm >/dev/null || ensure_packages "$root/scripts/packages-npm.txt"
 if [[ ! -d "$root/tests/web/node_modules/playwright-core" ]]; then
   (cd "$root/tests/web" && npm ci --no-audit --no-fund >/dev/null)
 fi

@@ -11,6 +11,7 @@ source "$(dirname "$0")/common.sh"
 set -e
 ensure_packages "$QUOVADRIN_ROOT/scripts/packages-build.txt" "$QUOVADRIN_ROOT/scripts/packages-test.txt" \
   "$QUOVADRIN_ROOT/scripts/packages-package.txt" "$QUOVADRIN_ROOT/scripts/packages-web.txt"
+command -v npm >/dev/null || ensure_packages "$QUOVADRIN_ROOT/scripts/packages-npm.txt"
 
 echo "== Building (sanitizers: unit tests, the program for the random-input test)"
 build_tree "$QUOVADRIN_ROOT/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DQUOVADRIN_SANITIZE=ON \

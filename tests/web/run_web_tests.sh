@@ -11,6 +11,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/common.sh"
 
 ensure_packages "$root/scripts/packages-build.txt" "$root/scripts/packages-web.txt"
+command -v npm >/dev/null || ensure_packages "$root/scripts/packages-npm.txt"
 desktop=${QUOVADRIN_BUILD:-$root/build/test}
 # The desktop's own writer, to compare the page's .alg bytes with.
 cmake --build "$desktop" --target quovadrin_data quovadrin_alg_check >/dev/null
