@@ -9,7 +9,8 @@ src=${1:-"$(cd "$(dirname "$0")/../src" && pwd)"}
 
 # layer: the project folders it may include (its own is always allowed) |
 # the system headers it may not: the window system and OpenGL stay out of
-# the layers below the window, libpng out of those that need no PNG.
+# the layers below the window, libpng out of those that need no PNG. The web
+# page's back end (webgl) and platform (web) use WebGL's own headers.
 declare -A uses forbids
 while IFS='|' read -r layer used banned; do
   uses[$layer]=$used
@@ -22,6 +23,8 @@ editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
 gfx|screen|GL/glut.h GL/freeglut
 app|model exec files editor screen gfx|
+webgl|model exec files editor screen|GL/ png.h
+web|model exec files editor screen webgl|GL/ png.h
 TABLE
 
 status=0

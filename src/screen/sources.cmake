@@ -12,6 +12,7 @@ add_library(quovadrin_screen STATIC
   screen/pick_box.cpp
   screen/screen_layout.cpp
   screen/screen_frame.cpp
+  screen/separate_primitives.cpp
   screen/shape_figure.cpp
   screen/tool_panel_background.cpp
   screen/tool_panel_frame.cpp

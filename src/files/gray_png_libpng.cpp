@@ -1,6 +1,6 @@
-// Grey PNG writing with libpng. libpng reports errors by longjmp, so the
-// function that sets the jump point owns nothing with a destructor, and the
-// error handler jumps instead of printing and aborting.
+// Grey PNG writing with libpng, the desktop's encoder. libpng reports errors
+// by longjmp, so the function that sets the jump point owns nothing with a
+// destructor, and the error handler jumps instead of printing and aborting.
 #include "files/gray_png.h"
 
 #include <csetjmp>
@@ -53,28 +53,6 @@ int writeGuarded(png_structp Png, png_infop Info, AtomicFile *File, png_bytepp R
 }
 
 } // namespace
-
-unsigned char grayFromRed(float Red) {
-  if (!(Red > 0.0f)) // also NaN
-    return 0;
-  if (Red >= 1.0f)
-    return 255;
-  return static_cast<unsigned char>(Red * 255.0f);
-}
-
-std::vector<unsigned char> grayRowsFromRed(const float *Red, int Width, int Height) {
-  if (Width <= 0 || Height <= 0)
-    return {};
-  const size_t W = static_cast<size_t>(Width);
-  std::vector<unsigned char> Gray(W * static_cast<size_t>(Height));
-  for (int Row = 0; Row < Height; ++Row) {
-    const float *Source = Red + static_cast<size_t>(Height - 1 - Row) * W;
-    unsigned char *Target = Gray.data() + static_cast<size_t>(Row) * W;
-    for (size_t Col = 0; Col < W; ++Col)
-      Target[Col] = grayFromRed(Source[Col]);
-  }
-  return Gray;
-}
 
 int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
                       const FileFaultPlan &Faults) {

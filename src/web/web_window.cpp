@@ -1,0 +1,23 @@
+// The editor's requests carried out in the browser.
+#include "web/web_window.h"
+
+#include "web/page.h"
+#include "web/web_application.h"
+#include "web/web_events.h"
+
+void WebWindow::armTimer(int Milliseconds, unsigned Generation) {
+  armEventTimer(Milliseconds < 0 ? 0 : Milliseconds, Generation);
+}
+
+int WebWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+  return App.writeCanvasPicture(Path, Faults);
+}
+
+// The page cannot close itself: the program stops its frames and events,
+// and the page puts its work away and offers a new start.
+void WebWindow::exit(int Status) {
+  Ended = true;
+  IdleStepping = false;
+  stopEvents();
+  pageProgramEnded(Status);
+}
