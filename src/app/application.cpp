@@ -13,7 +13,7 @@
 
 Application::Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
                          ScreenSize Size)
-    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E, ImageFolder)), Win(*this),
+    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(ImageFolder)), Win(*this),
       Pick(S, E), Ed(S, E, Win, Pick) {
   (void)ArgCount;
   (void)Args;

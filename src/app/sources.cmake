@@ -2,18 +2,14 @@
 # start-up. The entry point (main.cpp) is built into the program alone.
 add_library(quovadrin_app STATIC
   app/application.cpp
-  app/atlas_panel.cpp
-  app/button.cpp
   app/canvas_picture.cpp
   app/canvas_pixels.cpp
   app/canvas_view.cpp
   app/command_line.cpp
   app/display.cpp
-  app/file_list.cpp
   app/gl_frame_renderer.cpp
   app/gl_window.cpp
   app/glut_adapter.cpp
-  app/label.cpp
   app/panel_view.cpp
   app/screen.cpp
   app/shape_batch.cpp

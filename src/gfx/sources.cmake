@@ -4,7 +4,6 @@ add_library(quovadrin_gfx STATIC
   gfx/offscreen_texture.cpp
   gfx/png_reader.cpp
   gfx/png_texture.cpp
-  gfx/text_renderer.cpp
   gfx/read_back.cpp
 )
 target_link_libraries(quovadrin_gfx PUBLIC quovadrin_screen OpenGL::GL OpenGL::GLU PNG::PNG)

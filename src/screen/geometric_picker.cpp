@@ -46,12 +46,9 @@ void GeometricPicker::offerFileList(const PickBox &Box, PickHits &Hits) const {
   const SavedFileWindow &Files = E.FileList.Files;
   const int Entries = static_cast<int>(Files.Shown.size());
   const int FirstEntryRow = Files.Hidden > 0 ? 1 : 0;
-  const LayoutRect List = fileListRect(Entries + FirstEntryRow);
-  for (int Entry = 0; Entry < Entries; ++Entry) {
-    const int Top = List.Y + FileListRowHeight * (Entry + FirstEntryRow);
+  for (int Entry = 0; Entry < Entries; ++Entry)
     Hits.offer(pickValue(PickName::FirstFileEntry) + Entry,
-               Box.meets({List.X, Top, List.Width, FileListRowHeight}));
-  }
+               Box.meets(fileListRow(Entries + FirstEntryRow, Entry + FirstEntryRow)));
 }
 
 PickHits GeometricPicker::toolPanelHits(int X, int Y) const {

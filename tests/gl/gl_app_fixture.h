@@ -49,7 +49,7 @@ class GlApp {
 public:
   /// Everything at the test window's size; \p Seed names the saved files.
   explicit GlApp(int32_t Seed = 1)
-      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this), Pick(S, E),
+      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>()), Win(*this), Pick(S, E),
         Ed(S, E, Win, Pick) {
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }

@@ -1,50 +1,48 @@
-// The Screen in a real context: the chain built from the layout, the Labels
-// with their targets, operands and descriptions, the pen-menu Buttons, the
-// unchanging background, and a start with an icon missing.
+// The Screen in a real context: a texture for every icon of the layout, the
+// Labels with their targets, operands and descriptions as the tool panel
+// shows them, the unchanging background, and a start with an icon missing.
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "app/button.h"
 #include "app/gl_frame_renderer.h"
-#include "app/label.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
 #include "editor/pen_menu.h"
 #include "editor/value_label.h"
 #include "gl_app_fixture.h"
-#include "gl_pick_support.h"
 #include "gl_test_support.h"
 #include "model/variable.h"
 #include "screen/screen_layout.h"
 #include "screen/tool_panel_background.h"
+#include "screen/tool_panel_frame.h"
 
 namespace {
 
-std::vector<Button *> chainWidgets(const Screen &Widgets) {
-  std::vector<Button *> Chain;
-  for (Button *W = Widgets.toolChain(); W; W = W->next())
-    Chain.push_back(W);
-  return Chain;
+/// Every icon of the layout: the chain's Buttons, then the pen menu's.
+std::vector<PickName> layoutIcons() {
+  std::vector<PickName> Icons;
+  for (const ToolWidgetPlace &Place : toolChainPlaces())
+    if (!Place.isLabel())
+      Icons.push_back(Place.Pick);
+  Icons.insert(Icons.end(), PenMenuOrder.begin(), PenMenuOrder.end());
+  return Icons;
 }
 
-/// The name the tool panel's picker would report at (X, Y): the later-drawn
-/// of two hits wins.
-int pickToolPanelAt(const Screen &Widgets, int X, int Y) {
-  auto Names = pickNamesAt(256, 768, X, Y, [&] {
-    for (Button *W = Widgets.toolChain(); W; W = W->next()) {
-      glLoadName(static_cast<GLuint>(W->pickName()));
-      W->draw(GL_SELECT);
-    }
-  });
-  if (Names.empty())
-    return -1;
-  return static_cast<int>(Names.size() >= 2 ? Names[1] : Names[0]);
+/// The tool panel as a frame shows it, at 1024 x 768.
+void drawToolPanel(GlApp &App) {
+  startPanelPicture(256, 768);
+  DrawList Panel;
+  DrawListBuilder Builder(Panel);
+  appendToolPanel(Builder, App.E);
+  App.Widgets->renderer().draw(Panel, App.S.drawing(), App.E.Screen);
 }
 
 std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
@@ -66,50 +64,23 @@ std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
   return Pixels;
 }
 
-/// The tool-chain widget of the value Label picked as \p Pick.
-const Label *labelWidget(const Screen &Widgets, PickName Pick) {
-  return dynamic_cast<const Label *>(Widgets.findToolWidget(pickValue(Pick)));
-}
-
-/// Places the pen menu around the pen, as opening it does.
-void placePenMenu(GlApp &App) {
-  App.E.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
-  ++App.E.PenMenu.Revision;
-  App.Widgets->sync(App.E, App.S.drawing());
-}
-
 } // namespace
 
-// The widgets are built from the layout, in its order; each has a display
-// list of its own. Where a click lands is the pickers' business (the
-// differential picking test); here the widgets' own selection areas still
-// cover what they show.
-TEST(ScreenLayout, ChainHoldsEveryWidgetOfTheLayoutInDrawingOrder) {
+TEST(ScreenLayout, EveryIconOfTheLayoutHasATextureOfItsOwn) {
   GlApp App;
-  const Screen &Shown = *App.Widgets;
-  auto Widgets = chainWidgets(Shown);
-  ASSERT_EQ(Widgets.size(), toolChainPlaces().size());
-  for (size_t I = 0; I < Widgets.size(); ++I) {
-    const ToolWidgetPlace &Place = toolChainPlaces()[I];
-    SCOPED_TRACE("chain row " + std::to_string(I + 1));
-    EXPECT_EQ(Widgets[I]->pickName(), pickValue(Place.Pick));
-    EXPECT_EQ(Widgets[I]->x(), Place.Place.X);
-    EXPECT_EQ(Widgets[I]->y(), Place.Place.Y);
-    for (size_t J = 0; J < I; ++J)
-      EXPECT_NE(Widgets[I]->listId(), Widgets[J]->listId());
+  std::set<GLuint> Textures;
+  for (PickName Icon : layoutIcons()) {
+    SCOPED_TRACE(pickValue(Icon));
+    EXPECT_TRUE(glIsTexture(App.Widgets->iconTexture(Icon)));
+    Textures.insert(App.Widgets->iconTexture(Icon));
   }
-  EXPECT_TRUE(glIsTexture(Shown.alphabetTexture()));
-  // A later widget on top of an earlier one wins.
-  EXPECT_EQ(pickToolPanelAt(Shown, 140, 350), 34); // c on the repeat control
-  EXPECT_EQ(pickToolPanelAt(Shown, 170, 380), 14);
-  EXPECT_EQ(pickToolPanelAt(Shown, 20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(Shown, 240, 750), 28);
-  EXPECT_EQ(pickToolPanelAt(Shown, 240, 300), -1);
+  EXPECT_EQ(Textures.size(), layoutIcons().size());
+  EXPECT_TRUE(glIsTexture(App.Widgets->alphabetTexture()));
+  EXPECT_EQ(App.Widgets->iconTexture(PickName::FieldX), 0u) << "a Label has no icon";
 }
 
 TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   GlApp App;
-  const Screen &Shown = *App.Widgets;
   const VariableSet &Vars = App.S.variables();
   const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldW,
                              PickName::FieldH,  PickName::FieldV, PickName::FieldHorizontal,
@@ -125,39 +96,35 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
                                  &Vars.v(), &Vars.d(), &Vars.n(),  &Vars.max(), &Vars.min()};
   for (int Row = 0; Row < 10; ++Row) {
     SCOPED_TRACE(Texts[Row]);
-    const Label *Field = labelWidget(Shown, Rows[Row]);
+    const ValueLabel *Field = App.E.Labels.byPick(pickValue(Rows[Row]));
     ASSERT_NE(Field, nullptr);
-    EXPECT_EQ(Field->model().text(), Texts[Row]);
-    EXPECT_EQ(Field->description(), Descriptions[Row]);
-    EXPECT_EQ(Field->model().target(), Targets[Row]);
-    EXPECT_EQ(Field->charWidth(), 16);
+    EXPECT_EQ(Field->text(), Texts[Row]);
+    EXPECT_STREQ(findToolPlace(Rows[Row])->Description, Descriptions[Row]);
+    EXPECT_EQ(Field->target(), Targets[Row]);
     // Constant operands: their name is their value.
-    const Variable *Operand = Field->model().operand();
+    const Variable *Operand = Field->operand();
     EXPECT_EQ(Operand->name(), std::to_string(Operand->value()));
   }
-  const Label *Count = labelWidget(Shown, PickName::Count);
-  const Label *RandomTarget = labelWidget(Shown, PickName::RandomTarget);
-  const Label *Upper = labelWidget(Shown, PickName::Upper);
-  const Label *Lower = labelWidget(Shown, PickName::Lower);
+  const ValueLabel *Count = App.E.Labels.byPick(pickValue(PickName::Count));
+  const ValueLabel *RandomTarget = App.E.Labels.byPick(pickValue(PickName::RandomTarget));
+  const ValueLabel *Upper = App.E.Labels.byPick(pickValue(PickName::Upper));
+  const ValueLabel *Lower = App.E.Labels.byPick(pickValue(PickName::Lower));
   ASSERT_TRUE(Count && RandomTarget && Upper && Lower);
-  EXPECT_EQ(Count->model().text(), "10");
-  EXPECT_EQ(Count->model().target(), &Vars.count());
-  EXPECT_EQ(RandomTarget->model().text(), "x");
-  EXPECT_EQ(RandomTarget->model().operand(), &Vars.x());
-  EXPECT_EQ(RandomTarget->model().target(), &Vars.randomTarget());
-  EXPECT_EQ(RandomTarget->charWidth(), 20);
-  EXPECT_EQ(Upper->model().text(), "max");
-  EXPECT_EQ(Upper->model().operand(), &Vars.max());
-  EXPECT_EQ(Lower->model().text(), "min");
-  EXPECT_EQ(Lower->model().target(), &Vars.min());
-  EXPECT_FALSE(Count->hasDescription());
+  EXPECT_EQ(Count->text(), "10");
+  EXPECT_EQ(Count->target(), &Vars.count());
+  EXPECT_EQ(RandomTarget->text(), "x");
+  EXPECT_EQ(RandomTarget->operand(), &Vars.x());
+  EXPECT_EQ(RandomTarget->target(), &Vars.randomTarget());
+  EXPECT_EQ(Upper->text(), "max");
+  EXPECT_EQ(Upper->operand(), &Vars.max());
+  EXPECT_EQ(Lower->text(), "min");
+  EXPECT_EQ(Lower->target(), &Vars.min());
+  EXPECT_EQ(findToolPlace(PickName::Count)->Description, nullptr);
 
   // The editor's refresh shows the values of the ten field Labels, and the
-  // next frame's sync compiles them: "x=18" covers more of its row than "x=0".
+  // next frame shows them: "x=18" covers more of its row than "x=0".
   auto InkOfRowX = [&] {
-    startPanelPicture(256, 768);
-    glColor4f(1, 1, 1, 1);
-    labelWidget(Shown, PickName::FieldX)->draw(GL_RENDER);
+    drawToolPanel(App);
     return darkPixelsIn(145, 425, 256, 437);
   };
   const int Before = InkOfRowX();
@@ -165,31 +132,10 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   Vars.min().setValue(-4);
   App.Ed.refreshFieldValues();
   EXPECT_GT(App.Win.Redisplays, 0);
-  EXPECT_EQ(labelWidget(Shown, PickName::FieldX)->model().text(), "x=18");
-  EXPECT_EQ(labelWidget(Shown, PickName::FieldMin)->model().text(), "min=-4");
-  EXPECT_EQ(Count->model().text(), "10");
-  App.Widgets->sync(App.E, App.S.drawing());
+  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldX))->text(), "x=18");
+  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldMin))->text(), "min=-4");
+  EXPECT_EQ(Count->text(), "10");
   EXPECT_GT(InkOfRowX(), Before);
-}
-
-// The pen-menu Buttons are no part of the chain and move to where the
-// editor placed the menu.
-TEST(ScreenLayout, PenMenuButtonsFollowThePlacedMenu) {
-  GlApp App;
-  const Screen &Shown = *App.Widgets;
-  for (size_t I = 0; I < PenMenuSize; ++I) {
-    EXPECT_EQ(Shown.penMenu()[I]->pickName(), pickValue(PenMenuOrder[I]));
-    EXPECT_EQ(Shown.penMenu()[I]->width(), PenMenuButtonSide);
-    for (Button *W = Shown.toolChain(); W; W = W->next())
-      EXPECT_NE(W, Shown.penMenu()[I]);
-  }
-  App.S.variables().x().setValue(10);
-  App.S.variables().y().setValue(12);
-  placePenMenu(App);
-  for (size_t I = 0; I < PenMenuSize; ++I) {
-    EXPECT_EQ(Shown.penMenu()[I]->x(), App.E.PenMenu.Corners[I].X);
-    EXPECT_EQ(Shown.penMenu()[I]->y(), App.E.PenMenu.Corners[I].Y);
-  }
 }
 
 TEST(ScreenLayout, BackgroundIsTheSameAtEveryStart) {
@@ -225,7 +171,6 @@ TEST(ScreenLayout, MissingIconIsReportedOnceAndTheLayoutStays) {
 
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find("vorpData/square.png"), std::string::npos);
-  EXPECT_EQ(chainWidgets(*App->Widgets).size(), toolChainPlaces().size());
-  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 80, 165), 2);
+  EXPECT_EQ(App->Widgets->iconTexture(PickName::Square), 0u) << "an untextured square";
+  EXPECT_TRUE(glIsTexture(App->Widgets->iconTexture(PickName::Circle)));
 }

@@ -4,28 +4,28 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include "app/gl_frame_renderer.h"
+#include "exec/drawing.h"
 #include "gfx/png_texture.h"
-#include "gfx/text_renderer.h"
 #include "gl_test_support.h"
+#include "screen/atlas_text.h"
 
 namespace {
 
 void drawText(GLuint Atlas, const char *Text, float X, float Y) {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, Atlas);
-  glColor4f(1, 1, 1, 1);
-  glLoadIdentity();
-  glTranslatef(X, Y, 0);
-  TextRenderer::emitText(Text, 0, 0, 51);
-  glDisable(GL_TEXTURE_2D);
+  DrawList Frame;
+  DrawListBuilder Builder(Frame);
+  appendAtlasText(Builder, Text, X, Y, 1, 0, 0, 51);
+  GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
+      .draw(Frame, Drawing(), ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
   glLoadIdentity();
 }
 
 } // namespace
 
-TEST(TextRenderer, GlyphsShowDarkInsideTheirAdvanceAndLinesRestartAtZero) {
+TEST(AtlasText, GlyphsShowDarkInsideTheirAdvanceAndLinesRestartAtZero) {
   testing::internal::CaptureStderr();
   const GLuint Atlas = loadPngTexture("alphabetTextures/alphabet_trans_gray.png").name();
   ASSERT_TRUE(testing::internal::GetCapturedStderr().empty()) << "atlas missing";
