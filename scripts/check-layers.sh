@@ -21,7 +21,7 @@ exec|model|GL/ png.h
 files|model exec|GL/
 editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
-gfx|screen|GL/glut.h GL/freeglut
+gfx||GL/glut.h GL/freeglut
 app|model exec files editor screen gfx|
 webgl|model exec files editor screen|GL/ png.h
 web|model exec files editor screen webgl|GL/ png.h
