@@ -20,8 +20,10 @@ exec|model|GL/ png.h
 files|model exec|GL/
 editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
+svg|model exec files screen|GL/ png.h
+render|model exec files screen svg|GL/ png.h
 gfx|screen|GL/glut.h GL/freeglut
-app|model exec files editor screen gfx|
+app|model exec files editor screen svg render gfx|
 TABLE
 
 status=0

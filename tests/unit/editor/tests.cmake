@@ -9,4 +9,5 @@ list(APPEND UNIT_TEST_SOURCES
   editor/random_input_test.cpp
   editor/saved_work_test.cpp
   editor/tool_panel_input_test.cpp
+  editor/vector_picture_save_test.cpp
 )
