@@ -31,7 +31,7 @@ const char PageStart[] =
     ".card h2 { font-size: 1em; margin: 0 0 0.2em 0; overflow-wrap: anywhere; }\n"
     ".card .facts { font-size: 0.85em; color: #333; margin: 0 0 0.5em 0; }\n"
     ".listing { list-style: none; margin: 0; padding: 0; font-size: 0.85em; }\n"
-    ".listing li { padding-left: calc(var(--level, 0) * 1.2em); }\n"
+    ".listing li { padding-left: calc(var(--level, 0) * 1.2em + 1em); text-indent: -1em; }\n"
     "@page { size: A4 portrait; margin: 12mm; }\n"
     "@media print {\n"
     "  body { margin: 0; font-size: 9pt; }\n"

@@ -79,12 +79,16 @@ void renderFile(RenderedFile &File, const std::string &Folder, const RenderMessa
 // its picture name and seed.
 std::vector<RenderedFile> plannedFiles(const RenderRequest &Request) {
   std::vector<RenderedFile> Files;
-  for (const std::string &Path : Request.Files)
-    Files.push_back({Path, fileNameOf(Path), "", 1, RenderOutcome::Rendered, 0, {}});
+  for (const std::string &Path : Request.Files) {
+    RenderedFile File;
+    File.Path = Path;
+    File.FileName = fileNameOf(Path);
+    Files.push_back(std::move(File));
+  }
   std::sort(Files.begin(), Files.end(), [](const RenderedFile &A, const RenderedFile &B) {
     return A.FileName != B.FileName ? A.FileName < B.FileName : A.Path < B.Path;
   });
-  std::set<std::string> Taken{"index.html"};
+  std::set<std::string> Taken;
   for (RenderedFile &File : Files) {
     File.PictureName = pictureNameFor(File.FileName, Taken);
     File.Seed = seedFromFileName(File.FileName).value_or(Request.Seed.value_or(1));
