@@ -26,7 +26,8 @@ std::optional<int32_t> seedNumber(const char *Text) {
 
 /// What the options of --render say, before the files are known.
 struct RenderOptions {
-  bool Asked = false;
+  bool Asked = false;       ///< --render itself
+  bool ValuesGiven = false; ///< --out or --seed, which mean nothing without it
   bool Valid = true;
   std::vector<std::string> Positional;
 };
@@ -38,7 +39,7 @@ bool takeRenderValue(int &I, int ArgCount, char **Args, RenderOptions &Options,
   const bool Out = std::strcmp(Args[I], "--out") == 0;
   if (!Out && std::strcmp(Args[I], "--seed") != 0)
     return false;
-  Options.Asked = true;
+  Options.ValuesGiven = true;
   if (I + 1 >= ArgCount) {
     Options.Valid = false;
     return true;
@@ -53,10 +54,12 @@ bool takeRenderValue(int &I, int ArgCount, char **Args, RenderOptions &Options,
   return true;
 }
 
-/// Render, or RenderUsage when files, folder or a valid seed are missing.
+/// Render, or RenderUsage when --render, files, folder or a valid seed are
+/// missing.
 StartMode renderMode(RenderOptions &Options, RenderRequest &Request) {
   Request.Files = std::move(Options.Positional);
-  const bool Complete = Options.Valid && !Request.Files.empty() && !Request.OutputFolder.empty();
+  const bool Complete =
+      Options.Asked && Options.Valid && !Request.Files.empty() && !Request.OutputFolder.empty();
   return Complete ? StartMode::Render : StartMode::RenderUsage;
 }
 
@@ -91,7 +94,7 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
     return Result;
   if (!Result.Unknown.empty())
     Result.Mode = StartMode::UnknownOption;
-  else if (Render.Asked)
+  else if (Render.Asked || Render.ValuesGiven)
     Result.Mode = renderMode(Render, Result.Render);
   else if (Window)
     Result.Mode = StartMode::Window;
