@@ -74,6 +74,8 @@ run_tier "GL tests" Xvfb "$gl_tests" "$QUOVADRIN_BUILD/tests/gl/gl_tests" -- "$g
 for test in "$QUOVADRIN_ROOT"/tests/e2e/*_test.sh; do
   needs=("${x_tools[@]}")
   [[ "$test" == */package_test.sh ]] && needs+=(cpack dpkg-deb dpkg-shlibdeps desktop-file-validate lintian appstreamcli man)
+  [[ "$test" == */vector_picture_test.sh || "$test" == */render_test.sh ]] &&
+    needs+=(xmllint rsvg-convert)
   run_tier "end-to-end: $(basename "$test" .sh)" "${needs[@]}" -- bash "$test"
 done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"

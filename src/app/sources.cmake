@@ -17,4 +17,5 @@ add_library(quovadrin_app STATIC
   app/shape_renderer.cpp
 )
 target_link_libraries(quovadrin_app PUBLIC quovadrin_model quovadrin_exec quovadrin_files
-                      quovadrin_editor quovadrin_screen quovadrin_gfx GLUT::GLUT)
+                      quovadrin_editor quovadrin_screen quovadrin_svg quovadrin_render
+                      quovadrin_gfx GLUT::GLUT)

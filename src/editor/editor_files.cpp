@@ -10,29 +10,7 @@
 #include "exec/session.h"
 #include "files/alg_reader.h"
 #include "files/alg_writer.h"
-
-namespace {
-
-// The reader keeps its Variables in the order of the file format; the
-// Session's follow the run snapshot.
-UserVariables takeReaderVariables(AlgorithmFileReader &Reader) {
-  auto Read = Reader.releaseVariables();
-  const struct {
-    AlgorithmFileReader::Slot From;
-    UserVariable To;
-  } Moves[] = {
-      {AlgorithmFileReader::X, UserVariable::X},     {AlgorithmFileReader::Y, UserVariable::Y},
-      {AlgorithmFileReader::Dx, UserVariable::Dx},   {AlgorithmFileReader::Dy, UserVariable::Dy},
-      {AlgorithmFileReader::H, UserVariable::H},     {AlgorithmFileReader::V, UserVariable::V},
-      {AlgorithmFileReader::D, UserVariable::D},     {AlgorithmFileReader::N, UserVariable::N},
-      {AlgorithmFileReader::Max, UserVariable::Max}, {AlgorithmFileReader::Min, UserVariable::Min}};
-  UserVariables Taken;
-  for (const auto &Move : Moves)
-    Taken[VariableSet::index(Move.To)] = std::move(Read[Move.From]);
-  return Taken;
-}
-
-} // namespace
+#include "files/reader_variables.h"
 
 int Editor::saveAlgorithmFiles() {
   const SaveOutcome Outcome = ::saveAlgorithmFiles(
@@ -40,7 +18,10 @@ int Editor::saveAlgorithmFiles() {
       [this](const std::string &Path, const FileFaultPlan &Faults) {
         return W.writeCanvasPicture(Path, Faults);
       },
-      SaveFaults);
+      SaveFaults,
+      [this](const std::string &Path, const FileFaultPlan &Faults) {
+        return W.writeVectorPicture(Path, Faults);
+      });
   showMessage(Outcome.Message);
   return Outcome.Result;
 }

@@ -10,12 +10,6 @@
 #include "exec/immediate_run.h"
 #include "exec/session.h"
 
-namespace {
-
-const char TooManyCommands[] = "Zuviele Befehle";
-
-} // namespace
-
 // Line k is the k-th command counted from the first.
 void Editor::selectLine(int Line) {
   Algorithm &A = S.algorithm();
@@ -122,7 +116,7 @@ void Editor::runToCommand(int Line) {
   selectLine(Line);
   const ImmediateRunResult Result = runUpToCommand(S, S.algorithm().currentNumber());
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
-    showMessage(TooManyCommands);
+    showMessage(ImmediateStepCapMessage);
   E.GridVisible = false;
   refreshFieldLabels();
 }
@@ -131,7 +125,7 @@ void Editor::runImmediately() {
   E.CommandEditing = false;
   const ImmediateRunResult Result = runWholeAlgorithm(S);
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
-    showMessage(TooManyCommands);
+    showMessage(ImmediateStepCapMessage);
   E.GridVisible = false;
   // Where the run ended, a repeat start or a random value shows its
   // parameters, and an arithmetic command the value it gives.

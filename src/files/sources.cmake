@@ -12,6 +12,7 @@ add_library(quovadrin_files STATIC
   files/alg_reader.cpp
   files/regular_file.cpp
   files/image_folder.cpp
+  files/reader_variables.cpp
 )
 target_link_libraries(quovadrin_files PUBLIC quovadrin_model quovadrin_exec)
 if(QUOVADRIN_WEB)

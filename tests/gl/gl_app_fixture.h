@@ -1,7 +1,8 @@
 // The program's parts for the GL tests: a Session, the editor's state, the
 // Screen built from it and an Editor whose Window records its requests and
-// photographs the canvas as the program's window does. Application's window
-// is GLUT's, so the tests put the same parts together here.
+// photographs the canvas and writes the vector picture as the program's
+// window does. Application's window is GLUT's, so the tests put the same
+// parts together here.
 #ifndef QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 #define QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 
@@ -19,6 +20,7 @@
 #include "exec/session.h"
 #include "gl_test_support.h"
 #include "screen/geometric_picker.h"
+#include "svg/svg_picture.h"
 
 class GlApp;
 
@@ -35,6 +37,7 @@ public:
   void setPassiveMotion(bool) override {}
   void setMotion(bool) override {}
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override { ExitStatus = Status; }
 
   int Redisplays = 0;
@@ -77,6 +80,11 @@ inline void RecordingWindow::drawNow() { App.frame(); }
 inline int RecordingWindow::writeCanvasPicture(const std::string &Path,
                                                const FileFaultPlan &Faults) {
   return ::writeCanvasPicture(App.S, App.E, *App.Widgets, Path, Faults);
+}
+
+inline bool RecordingWindow::writeVectorPicture(const std::string &Path,
+                                                const FileFaultPlan &Faults) {
+  return ::writeVectorPicture(App.S.drawing(), Path, Faults);
 }
 
 #endif

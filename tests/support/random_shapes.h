@@ -1,7 +1,7 @@
-// A Drawing of many random Shapes for the GL tests: a seeded program whose
+// A Drawing of many random Shapes for the tests: a seeded program whose
 // every pass draws each kind once at a random cell, size and rotation.
-#ifndef QUOVADRIN_TESTS_GL_RANDOM_SHAPES_H
-#define QUOVADRIN_TESTS_GL_RANDOM_SHAPES_H
+#ifndef QUOVADRIN_TESTS_RANDOM_SHAPES_H
+#define QUOVADRIN_TESTS_RANDOM_SHAPES_H
 
 #include "exec/immediate_run.h"
 #include "exec/session.h"
