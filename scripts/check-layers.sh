@@ -26,7 +26,7 @@ render|model exec files screen svg|GL/ png.h
 gfx||GL/glut.h GL/freeglut
 app|model exec files editor screen svg render gfx|
 webgl|model exec files editor screen|GL/ png.h
-web|model exec files editor screen webgl|GL/ png.h
+web|model exec files editor screen svg webgl|GL/ png.h
 TABLE
 
 status=0

@@ -7,4 +7,4 @@ add_library(quovadrin_web STATIC
   web/web_window.cpp
 )
 target_link_libraries(quovadrin_web PUBLIC quovadrin_model quovadrin_exec quovadrin_files
-                      quovadrin_editor quovadrin_screen quovadrin_webgl)
+                      quovadrin_editor quovadrin_screen quovadrin_svg quovadrin_webgl)

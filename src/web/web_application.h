@@ -28,6 +28,7 @@ public:
   bool ready() const { return Renderer.ready(); }
   Editor &editor() { return Ed; }
   const WebWindow &window() const { return Win; }
+  const Session &session() const { return S; }
 
   /// Brings the listing's scroll position up to date, so that a pick sees
   /// what the next frame shows.

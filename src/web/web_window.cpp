@@ -1,6 +1,7 @@
 // The editor's requests carried out in the browser.
 #include "web/web_window.h"
 
+#include "svg/svg_picture.h"
 #include "web/page.h"
 #include "web/web_application.h"
 #include "web/web_events.h"
@@ -11,6 +12,11 @@ void WebWindow::armTimer(int Milliseconds, unsigned Generation) {
 
 int WebWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
   return App.writeCanvasPicture(Path, Faults);
+}
+
+// The vector copy goes into the browser's storage with the other two files.
+bool WebWindow::writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) {
+  return ::writeVectorPicture(App.session().drawing(), Path, Faults);
 }
 
 // The page cannot close itself: the program stops its frames and events,

@@ -22,6 +22,7 @@ public:
   void setPassiveMotion(bool On) override { PassiveMotion = On; }
   void setMotion(bool On) override { Motion = On; }
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override;
 
   bool RedisplayPending = true;
