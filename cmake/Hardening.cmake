@@ -4,7 +4,9 @@
 # sanitizer build leaves them out: AddressSanitizer does the checking there,
 # and the C library's checked functions would hide calls from it. The checked
 # functions need an optimising build, so Debug builds leave that one out.
-if(NOT QUOVADRIN_SANITIZE)
+# WebAssembly has none of these: its memory is checked by the browser, and
+# its stack is not the process's.
+if(NOT QUOVADRIN_SANITIZE AND NOT EMSCRIPTEN)
   add_compile_options(-fstack-protector-strong -fstack-clash-protection
                       $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
   add_link_options(-Wl,-z,relro -Wl,-z,now)
