@@ -63,7 +63,7 @@ int GlPicker::pickToolPanel(int X, int Y) {
       glLoadName(static_cast<GLuint>(Widget->pickName()));
       Widget->draw(GL_SELECT);
     }
-    if (E.FileListVisible && Widgets.fileList())
+    if (E.Files.ListVisible && Widgets.fileList())
       Widgets.fileList()->draw(GL_SELECT);
   });
   if (Hits >= 2)
@@ -81,7 +81,7 @@ int GlPicker::pickCanvas(int X, int Y) {
       return;
     }
     glLoadName(static_cast<GLuint>(pickValue(PickName::PenMarker)));
-    drawPenMarker(GL_SELECT, S.variables(), S.templates(), E.SelectedTool);
+    drawPenMarker(GL_SELECT, S.variables(), S.templates(), E.Tools.SelectedTool);
   });
   return Hits >= 1 ? recordName(0) : -1;
 }
@@ -100,11 +100,11 @@ int GlPicker::pickListing(int X, int Y) {
     glLoadName(static_cast<GLuint>(pickValue(PickName::DownStrip)));
     pickRectangle(2, H - 2, W - 2, H - 23);
     const Command *C = A.head();
-    for (int Position = 1; C && Position < E.ListingTop; ++Position)
+    for (int Position = 1; C && Position < E.Listing.Top; ++Position)
       C = C->next();
     for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
       const float Top = ListingLineTop + ListingLinePitch * static_cast<float>(Line);
-      glLoadName(static_cast<GLuint>(E.ListingTop + Line));
+      glLoadName(static_cast<GLuint>(E.Listing.Top + Line));
       pickRectangle(0, Top, W, Top + ListingLinePitch);
     }
   });

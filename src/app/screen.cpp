@@ -81,15 +81,15 @@ void Screen::sync(const EditorState &E, const Drawing &Picture) {
 void Screen::syncWidgets(const EditorState &E) {
   for (Label *Widget : Labels)
     Widget->sync();
-  if (PenMenuRevision != E.PenMenu.Revision) {
-    PenMenuRevision = E.PenMenu.Revision;
+  if (PenMenuRevision != E.Canvas.PenMenu.Revision) {
+    PenMenuRevision = E.Canvas.PenMenu.Revision;
     for (size_t I = 0; I < PenMenu.size(); ++I) {
-      PenMenu[I]->setPosition(E.PenMenu.Corners[I].X, E.PenMenu.Corners[I].Y);
+      PenMenu[I]->setPosition(E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y);
       PenMenu[I]->rebuild();
     }
   }
-  if (FileListRevision != E.FileList.Revision) {
-    FileListRevision = E.FileList.Revision;
-    Files = std::make_unique<FileList>(AlphabetTexture, E.FileList.Files);
+  if (FileListRevision != E.Files.List.Revision) {
+    FileListRevision = E.Files.List.Revision;
+    Files = std::make_unique<FileList>(AlphabetTexture, E.Files.List.Files);
   }
 }

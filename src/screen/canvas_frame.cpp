@@ -37,7 +37,7 @@ void appendPenMarker(DrawListBuilder &Out, const Session &S, const EditorState &
   Out.setColour(0, 0, 0, 1);
   Out.setTransform(transformOf(penPlacement(S.variables())));
   FrameFigureSink Sink(Out);
-  emitPenMarker(Sink, S.variables(), S.templates(), E.SelectedTool);
+  emitPenMarker(Sink, S.variables(), S.templates(), E.Tools.SelectedTool);
   Out.resetTransform();
 }
 
@@ -62,7 +62,7 @@ void appendCellMarker(DrawListBuilder &Out, const VariableSet &Vars) {
 void appendPenMenu(DrawListBuilder &Out, const EditorState &E) {
   Out.setColour(1, 1, 1, 1);
   for (size_t I = 0; I < PenMenuSize; ++I)
-    appendIcon(Out, PenMenuOrder[I], E.PenMenu.Corners[I].X, E.PenMenu.Corners[I].Y,
+    appendIcon(Out, PenMenuOrder[I], E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y,
                PenMenuButtonSide, PenMenuButtonSide);
 }
 
@@ -113,7 +113,7 @@ void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorSta
   if (GridVisible) {
     appendCanvasGrid(Out);
     appendPenMarker(Out, S, E);
-    Marker = penMarkerBounds(S.variables(), S.templates(), E.SelectedTool);
+    Marker = penMarkerBounds(S.variables(), S.templates(), E.Tools.SelectedTool);
   }
   Out.shapes(GridVisible, Marker);
 }

@@ -59,9 +59,14 @@ public:
   /// remembered for a save, then the whole display.
   void frame() {
     Widgets->sync(E, S.drawing());
-    keepCurrentVisible(E, S.algorithm());
+    keepCurrentVisible(E.Listing, S.algorithm());
     Widgets->LastFrameShowedGrid = E.GridVisible;
     display(S, E, *Widgets);
+  }
+  /// A message raised as the editor raises one.
+  void showMessage(const std::string &Text) {
+    E.Popup.replace(Text);
+    E.Popup.Visible = true;
   }
 
   Session S;

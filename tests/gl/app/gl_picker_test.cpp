@@ -88,8 +88,8 @@ TEST(GlPicker, LaterDrawnLabelAndFileEntryWinOverTheButtonBeneath) {
                                    Repeat.y() + Repeat.height() * 3 / 4),
             pickValue(PickName::Repeat));
 
-  App.E.FileList.Files.Shown = {"seed_1-a.alg", "seed_1-b.alg", "seed_1-c.alg"};
-  ++App.E.FileList.Revision;
+  App.E.Files.List.Files.Shown = {"seed_1-a.alg", "seed_1-b.alg", "seed_1-c.alg"};
+  ++App.E.Files.List.Revision;
   App.Widgets->sync(App.E, App.S.drawing());
   const FileList &Files = *App.Widgets->fileList();
   const Button &Go = *App.Widgets->findToolWidget(pickValue(PickName::Go));
@@ -99,9 +99,9 @@ TEST(GlPicker, LaterDrawnLabelAndFileEntryWinOverTheButtonBeneath) {
                               Files.y() + FileListRowHeight * Entry + FileListRowHeight / 2};
     ASSERT_TRUE(inside(Go, OnEntry));
     // Only a list on screen is picked.
-    App.E.FileListVisible = false;
+    App.E.Files.ListVisible = false;
     EXPECT_EQ(App.Pick.pickToolPanel(OnEntry.X, OnEntry.Y), pickValue(PickName::Go));
-    App.E.FileListVisible = true;
+    App.E.Files.ListVisible = true;
     EXPECT_EQ(App.Pick.pickToolPanel(OnEntry.X, OnEntry.Y),
               pickValue(PickName::FirstFileEntry) + Entry);
   }
@@ -128,7 +128,7 @@ TEST(GlPicker, ListingLinesAnswerWithTheirPositionAndNothingPastTheSixtiethLine)
   EXPECT_EQ(App.Pick.pickListing(listingLine(0).X, LayoutHeight - 12),
             pickValue(PickName::DownStrip));
 
-  App.E.ListingTop = 5;
+  App.E.Listing.Top = 5;
   EXPECT_EQ(App.Pick.pickListing(listingLine(0).X, listingLine(0).Y), 5);
   EXPECT_EQ(App.Pick.pickListing(listingLine(59).X, listingLine(59).Y), 64);
   EXPECT_EQ(App.Pick.pickListing(Past.X, Past.Y), -1);
@@ -160,7 +160,7 @@ TEST(GlPicker, CanvasOffersThePenMarkerOrTheOpenPenMenu) {
   Vars.y().setValue(0);
   const IntPoint Corner = {CanvasPixelX + Cell / 2, Cell / 2};
   EXPECT_EQ(App.Pick.pickCanvas(Corner.X, Corner.Y), pickValue(PickName::PenMarker));
-  App.Ed.openPenMenu();
+  App.Ed.canvas().openPenMenu();
   App.Widgets->sync(App.E, App.S.drawing());
   EXPECT_EQ(App.Pick.pickCanvas(Corner.X, Corner.Y), -1);
   for (const Button *Item : App.Widgets->penMenu()) {
@@ -178,9 +178,9 @@ TEST(GlPicker, MoreHitsThanTheBufferHoldsAreNoHit) {
   App.E.Mode = InteractionMode::PenMenuOpen;
   auto StackMenu = [&](int Stacked) {
     for (int I = 0; I < PenMenuSize; ++I)
-      App.E.PenMenu.Corners[static_cast<size_t>(I)] =
+      App.E.Canvas.PenMenu.Corners[static_cast<size_t>(I)] =
           I < Stacked ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * I};
-    ++App.E.PenMenu.Revision;
+    ++App.E.Canvas.PenMenu.Revision;
     App.Widgets->sync(App.E, App.S.drawing());
     return App.Pick.pickCanvas(CanvasPixelX + 120, 120);
   };

@@ -93,8 +93,8 @@ const Label *labelWidget(const Screen &Widgets, PickName Pick) {
 
 /// Places the pen menu around the pen, as opening it does.
 void placePenMenu(GlApp &App) {
-  App.E.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
-  ++App.E.PenMenu.Revision;
+  App.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
+  ++App.E.Canvas.PenMenu.Revision;
   App.Widgets->sync(App.E, App.S.drawing());
 }
 
@@ -180,7 +180,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   const int Before = InkOfRowX();
   Vars.x().setValue(18);
   Vars.min().setValue(-4);
-  App.Ed.refreshFieldValues();
+  App.Ed.labels().refreshValues();
   EXPECT_GT(App.Win.Redisplays, 0);
   EXPECT_EQ(labelWidget(Shown, PickName::FieldX)->model().text(), "x=18");
   EXPECT_EQ(labelWidget(Shown, PickName::FieldMin)->model().text(), "min=-4");

@@ -2,9 +2,10 @@
 // algorithm and Variables and puts the Labels on them; a file that has gone
 // or cannot be read since the list was made leaves the learner's work as it
 // was and says so on the canvas.
-#include "editor/editor.h"
+#include "editor/file_controller.h"
 
-#include "editor/editor_state.h"
+#include "editor/label_controller.h"
+#include "editor/listing_controller.h"
 #include "editor/window.h"
 #include "exec/run.h"
 #include "exec/session.h"
@@ -34,37 +35,55 @@ UserVariables takeReaderVariables(AlgorithmFileReader &Reader) {
 
 } // namespace
 
-int Editor::saveAlgorithmFiles() {
+FileController::FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
+                               ListingController &ListingPanel)
+    : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel) {}
+
+int FileController::saveAlgorithmFiles() {
+  Window &Host = Context.Host;
   const SaveOutcome Outcome = ::saveAlgorithmFiles(
-      S.algorithm(), S.seedText(), E.SaveLetter,
-      [this](const std::string &Path, const FileFaultPlan &Faults) {
-        return W.writeCanvasPicture(Path, Faults);
+      Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter,
+      [&Host](const std::string &Path, const FileFaultPlan &Faults) {
+        return Host.writeCanvasPicture(Path, Faults);
       },
       SaveFaults);
-  showMessage(Outcome.Message);
+  Context.showMessage(Outcome.Message);
   return Outcome.Result;
 }
 
-void Editor::loadAlgorithmFile(int Entry) {
-  const auto &Names = E.FileList.Files.Shown;
+void FileController::showFileList() {
+  Files.ListVisible = true;
+  Files.List.Files = newestThatFit(scanSavedAlgorithms(), MaxFileListRows);
+  ++Files.List.Revision;
+}
+
+bool FileController::openEntry(int Entry) {
+  if (!Files.ListVisible || Entry >= static_cast<int>(Files.List.Files.Shown.size()))
+    return false;
+  loadAlgorithmFile(Entry);
+  return true;
+}
+
+void FileController::loadAlgorithmFile(int Entry) {
+  const auto &Names = Files.List.Files.Shown;
   if (Entry < 0 || Entry >= static_cast<int>(Names.size()))
     return;
   AlgorithmFileReader Reader("vorpAlgorithms/" + Names[static_cast<size_t>(Entry)]);
-  E.FileListVisible = false;
+  Files.ListVisible = false;
   if (!Reader.opened()) {
     // The reader has told the console; the learner's work stays.
-    showMessage("Datei konnte nicht geoeffnet werden");
-    W.drawNow();
+    Context.showMessage("Datei konnte nicht geoeffnet werden");
+    Context.Host.drawNow();
     return;
   }
-  S.adopt(Reader.releaseAlgorithm(), takeReaderVariables(Reader));
+  Session &Work = Context.Work;
+  Work.adopt(Reader.releaseAlgorithm(), takeReaderVariables(Reader));
   // The open line and the last pressed one belonged to the old algorithm.
-  E.CommandEditing = false;
-  E.LastListingClick = 0;
-  E.Labels.rebind(S.variables());
+  Listing.forgetClicks();
+  Labels.labels().rebind(Work.variables());
   // The snapshot of a run's start without the run: the next mouse button
   // event puts the cursor and the values back as after an aborted run.
-  takeRunSnapshot(S);
-  resetVariables();
-  W.drawNow();
+  takeRunSnapshot(Work);
+  Labels.resetVariables();
+  Context.Host.drawNow();
 }

@@ -1,0 +1,57 @@
+// The animated run's start, steps and abort.
+#include "editor/run_controller.h"
+
+#include "editor/label_controller.h"
+#include "editor/window.h"
+#include "exec/run.h"
+#include "exec/session.h"
+
+namespace {
+
+void busyWaitFor(int Length) { busyWait(Length); }
+
+} // namespace
+
+RunController::RunController(EditorContext Shared, LabelController &FieldValues)
+    : Context(Shared), Labels(FieldValues), Wait(busyWaitFor) {}
+
+void RunController::setStepWait(StepWait NewWait) {
+  Wait = NewWait ? std::move(NewWait) : busyWaitFor;
+}
+
+void RunController::startRun() {
+  if (!::startRun(Context.Work))
+    return;
+  Context.Mode = InteractionMode::Idle;
+  Context.Host.setIdleStepping(true);
+}
+
+void RunController::idleStep() {
+  Session &Work = Context.Work;
+  if (!Work.run().active()) {
+    // Only a run installs the idle step; a stray call removes it again.
+    Context.Host.setIdleStepping(false);
+    return;
+  }
+  const StepOutcome Result = stepRun(Work);
+  if (!Result.goesOn()) {
+    // The finished picture shows without grid.
+    Context.GridVisible = false;
+    Context.Host.setIdleStepping(false);
+    Context.Host.postRedisplay();
+    return;
+  }
+  Labels.refreshValues();
+  Context.Host.drawNow();
+  updateStepDelay(Work, Result);
+  Wait(Work.run().StepDelay);
+  Context.Host.postRedisplay();
+}
+
+void RunController::abortRun() {
+  if (!::abortRun(Context.Work))
+    return;
+  Context.Host.setIdleStepping(false);
+  Labels.refreshValues();
+  Context.Host.postRedisplay();
+}
