@@ -39,11 +39,6 @@ int32_t wrapDifference(int32_t A, int32_t B) {
 
 } // namespace
 
-CanvasController::CanvasController(EditorContext Shared, CanvasEditState &Edit,
-                                   LabelController &FieldValues, const ToolSelection &Selection,
-                                   PickActions &PickHandler)
-    : Context(Shared), Canvas(Edit), Labels(FieldValues), Tools(Selection), Actions(PickHandler) {}
-
 void CanvasController::onMouse(const MouseEvent &Event) {
   if (Event.Button == MouseButton::Middle)
     return;

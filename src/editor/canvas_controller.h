@@ -31,8 +31,10 @@ struct CanvasEditState {
 
 class CanvasController {
 public:
-  CanvasController(EditorContext Context, CanvasEditState &Canvas, LabelController &Labels,
-                   const ToolSelection &Tools, PickActions &Actions);
+  CanvasController(EditorContext Shared, CanvasEditState &Edit, LabelController &FieldValues,
+                   const ToolSelection &Selection, PickActions &PickHandler)
+      : Context(Shared), Canvas(Edit), Labels(FieldValues), Tools(Selection), Actions(PickHandler) {
+  }
 
   /// A button pressed or released over the canvas.
   void onMouse(const MouseEvent &Event);

@@ -44,14 +44,12 @@ void CanvasController::followPointer(InteractionMode Mode) {
   const double Px = Context.Pointer.X, Py = Context.Pointer.Y;
   const double Cw = CellWidth, Ch = CellHeight;
   VariableSet &V = Context.Work.variables();
-  switch (Mode) {
-  case InteractionMode::MoveXyAbsolute:
-  case InteractionMode::MoveXyRelative:
+  switch (penEditOf(Mode)) {
+  case PenEdit::Move:
     V.x().setValue(truncateToInt((Px - CanvasLeft) / Cw));
     V.y().setValue(truncateToInt(Py / Ch));
     break;
-  case InteractionMode::OffsetAbsolute:
-  case InteractionMode::OffsetRelative:
+  case PenEdit::Offset:
     V.h().setValue(std::clamp(
         truncateToInt((Px - CanvasLeft - Cw / 2) - V.x().value() * Cw + Canvas.DragOffsetX),
         -OffsetLimit, OffsetLimit));
@@ -59,23 +57,17 @@ void CanvasController::followPointer(InteractionMode Mode) {
         std::clamp(truncateToInt((Py - Ch / 2) - V.y().value() * Ch + Canvas.DragOffsetY),
                    -OffsetLimit, OffsetLimit));
     break;
-  case InteractionMode::SizeAbsolute:
-  case InteractionMode::SizeRelative:
+  case PenEdit::Size:
     V.dx().setValue(truncateToInt(
         ((Px - CanvasLeft) - (V.h().value() + V.x().value() * Cw - Canvas.DragOffsetX)) / Cw * 2));
     V.dy().setValue(
         truncateToInt((Py - (V.v().value() + V.y().value() * Ch - Canvas.DragOffsetY)) / Ch * 2));
     break;
-  case InteractionMode::RotateAbsolute:
-  case InteractionMode::RotateRelative:
+  case PenEdit::Rotate:
     V.d().setValue(truncateToInt(
         2.0 * truncateToInt((Px - CanvasLeft) - V.x().value() * Cw + Canvas.DragOffsetX)));
     break;
-  case InteractionMode::Idle:
-  case InteractionMode::LeftHeld:
-  case InteractionMode::RightHeld:
-  case InteractionMode::ListingLineHeld:
-  case InteractionMode::PenMenuOpen:
+  case PenEdit::None:
     break;
   }
 }

@@ -9,33 +9,42 @@
 #include "editor/interaction_mode.h"
 #include "exec/variable_set.h"
 
+/// What the pen does in an edit mode, whether absolute or relative.
+enum class PenEdit { None, Move, Offset, Size, Rotate };
+
+inline PenEdit penEditOf(InteractionMode Mode) {
+  using M = InteractionMode;
+  if (Mode == M::MoveXyAbsolute || Mode == M::MoveXyRelative)
+    return PenEdit::Move;
+  if (Mode == M::OffsetAbsolute || Mode == M::OffsetRelative)
+    return PenEdit::Offset;
+  if (Mode == M::SizeAbsolute || Mode == M::SizeRelative)
+    return PenEdit::Size;
+  if (Mode == M::RotateAbsolute || Mode == M::RotateRelative)
+    return PenEdit::Rotate;
+  return PenEdit::None;
+}
+
 struct MovedVariables {
   UserVariable Which[2];
   size_t Count;
 };
 
 inline MovedVariables movedVariables(InteractionMode Mode) {
-  switch (Mode) {
-  case InteractionMode::MoveXyAbsolute:
-  case InteractionMode::MoveXyRelative:
-    return {{UserVariable::X, UserVariable::Y}, 2};
-  case InteractionMode::OffsetAbsolute:
-  case InteractionMode::OffsetRelative:
-    return {{UserVariable::H, UserVariable::V}, 2};
-  case InteractionMode::SizeAbsolute:
-  case InteractionMode::SizeRelative:
-    return {{UserVariable::Dx, UserVariable::Dy}, 2};
-  case InteractionMode::RotateAbsolute:
-  case InteractionMode::RotateRelative:
-    return {{UserVariable::D, UserVariable::D}, 1};
-  case InteractionMode::Idle:
-  case InteractionMode::LeftHeld:
-  case InteractionMode::RightHeld:
-  case InteractionMode::ListingLineHeld:
-  case InteractionMode::PenMenuOpen:
+  using V = UserVariable;
+  switch (penEditOf(Mode)) {
+  case PenEdit::Move:
+    return {{V::X, V::Y}, 2};
+  case PenEdit::Offset:
+    return {{V::H, V::V}, 2};
+  case PenEdit::Size:
+    return {{V::Dx, V::Dy}, 2};
+  case PenEdit::Rotate:
+    return {{V::D, V::D}, 1};
+  case PenEdit::None:
     break;
   }
-  return {{UserVariable::X, UserVariable::X}, 0};
+  return {{V::X, V::X}, 0};
 }
 
 inline bool isAbsoluteEdit(InteractionMode Mode) {

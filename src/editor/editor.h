@@ -15,6 +15,7 @@
 #include "editor/listing_controller.h"
 #include "editor/mouse_event.h"
 #include "editor/pick_actions.h"
+#include "editor/pick_role.h"
 #include "editor/run_controller.h"
 #include "editor/tool_actions.h"
 
@@ -55,6 +56,8 @@ public:
 
 private:
   bool ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const;
+  void toolPanelAction(PickRole Role, int Pick, bool Left);
+  void buttonAction(PickRole Role);
 
   EditorContext Context;
   LabelController Labels;

@@ -35,10 +35,6 @@ UserVariables takeReaderVariables(AlgorithmFileReader &Reader) {
 
 } // namespace
 
-FileController::FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
-                               ListingController &ListingPanel)
-    : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel) {}
-
 int FileController::saveAlgorithmFiles() {
   Window &Host = Context.Host;
   const SaveOutcome Outcome = ::saveAlgorithmFiles(

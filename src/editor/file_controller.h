@@ -35,16 +35,17 @@ struct FileState {
 
 class FileController {
 public:
-  FileController(EditorContext Context, FileState &Files, LabelController &Labels,
-                 ListingController &Listing);
+  FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
+                 ListingController &ListingPanel)
+      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel) {}
 
+  bool fileListVisible() const { return Files.ListVisible; }
   /// Saves the algorithm and the canvas picture and tells the learner how
   /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
   int saveAlgorithmFiles();
   /// The list of saved files opens, read anew from the folder.
   void showFileList();
   void hideFileList() { Files.ListVisible = false; }
-  bool fileListVisible() const { return Files.ListVisible; }
   /// The left button on entry \p Entry of the list: only an entry of the
   /// list on screen loads. Returns whether it did; a load draws its frame.
   bool openEntry(int Entry);

@@ -18,10 +18,6 @@ int acceleratedDelay(int Delay) { return static_cast<int>(Delay / 1.75); }
 
 } // namespace
 
-HoldController::HoldController(EditorContext Shared, HoldState &Held, ListingState &ListingView,
-                               PickActions &PickHandler)
-    : Context(Shared), Hold(Held), Listing(ListingView), Actions(PickHandler) {}
-
 // No repetition or scroll goes on by itself after a release, no timer armed
 // before it acts, and no dragged line stays held.
 void HoldController::endHolds() {

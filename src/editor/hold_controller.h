@@ -18,19 +18,20 @@ enum class ListingScroll { None, Up, Down };
 constexpr int InitialRepeatDelay = 500;
 
 struct HoldState {
+  ListingScroll Scroll = ListingScroll::None;
   /// Pick name (19 to 37) of the field under a held button; -1 none.
   int HeldPick = -1;
-  /// Auto-repeat interval in milliseconds.
+  /// The auto-repeat's interval in milliseconds, and the generation of its
+  /// timers: those armed for an earlier press carry an older one.
   int RepeatDelay = InitialRepeatDelay;
-  /// Timers armed for an earlier press carry an older generation.
   unsigned TimerGeneration = 0;
-  ListingScroll Scroll = ListingScroll::None;
 };
 
 class HoldController {
 public:
-  HoldController(EditorContext Context, HoldState &Hold, ListingState &Listing,
-                 PickActions &Actions);
+  HoldController(EditorContext Shared, HoldState &Held, ListingState &ListingView,
+                 PickActions &PickHandler)
+      : Context(Shared), Hold(Held), Listing(ListingView), Actions(PickHandler) {}
 
   /// A button pressed or released over the tool panel.
   void onToolPanelMouse(const MouseEvent &Event);

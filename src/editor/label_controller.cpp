@@ -75,9 +75,6 @@ void stepLabel(ValueLabel &Label, const VariableSet &Vars, bool Up) {
 
 } // namespace
 
-LabelController::LabelController(EditorContext Shared, FieldLabels &Values, ToolSelection &Chosen)
-    : Context(Shared), Labels(Values), Tools(Chosen) {}
-
 void LabelController::increment(ValueLabel &Label) {
   stepLabel(Label, Context.Work.variables(), true);
 }

@@ -13,7 +13,8 @@ struct ToolSelection;
 class LabelController {
 public:
   /// \p Tools is where loading a draw command chooses its tool.
-  LabelController(EditorContext Context, FieldLabels &Labels, ToolSelection &Tools);
+  LabelController(EditorContext Shared, FieldLabels &Values, ToolSelection &Chosen)
+      : Context(Shared), Labels(Values), Tools(Chosen) {}
 
   FieldLabels &labels() { return Labels; }
 

@@ -16,10 +16,6 @@ const char TooManyCommands[] = "Zuviele Befehle";
 
 } // namespace
 
-ListingController::ListingController(EditorContext Shared, ListingState &View,
-                                     LabelController &FieldValues, HoldController &HoldRules)
-    : Context(Shared), Listing(View), Labels(FieldValues), Holds(HoldRules) {}
-
 void ListingController::settle() { keepCurrentVisible(Listing, Context.Work.algorithm()); }
 
 void ListingController::onMouse(const MouseEvent &Event) {

@@ -22,9 +22,13 @@ struct ListingState {
 
 class ListingController {
 public:
-  ListingController(EditorContext Context, ListingState &Listing, LabelController &Labels,
-                    HoldController &Holds);
+  ListingController(EditorContext Shared, ListingState &View, LabelController &FieldValues,
+                    HoldController &HoldRules)
+      : Context(Shared), Listing(View), Labels(FieldValues), Holds(HoldRules) {}
 
+  /// The listing's top moves so that the current command is in view; after
+  /// every event.
+  void settle();
   /// A button pressed or released over the listing.
   void onMouse(const MouseEvent &Event);
   /// The pointer moved with the left button held on a line.
@@ -42,8 +46,6 @@ public:
   /// The open line closes.
   void closeEditing() { Listing.CommandEditing = false; }
   bool editing() const { return Listing.CommandEditing; }
-  /// The current command in view.
-  void settle();
 
 private:
   void onLeftPress(int Pick);

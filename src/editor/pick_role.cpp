@@ -1,78 +1,53 @@
-// The roles of the pick names.
+// The roles of the pick names: the drawing tools, the parameter rows and the
+// pen menu are known by their own lists; the rest name themselves.
 #include "editor/pick_role.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "editor/field_labels.h"
+#include "editor/pen_menu.h"
 #include "editor/pick_name.h"
+
+namespace {
+
+constexpr PickName ControlLabelNames[] = {PickName::Count, PickName::RandomTarget, PickName::Upper,
+                                          PickName::Lower};
+constexpr PickName ValueButtonNames[] = {PickName::Abs, PickName::Rel, PickName::Mul,
+                                         PickName::Div};
+
+/// The Buttons that are alone in their role.
+constexpr struct {
+  PickName Name;
+  PickRole Role;
+} SingleButtons[] = {{PickName::Dice, PickRole::Dice},   {PickName::Repeat, PickRole::Repeat},
+                     {PickName::Undo, PickRole::Undo},   {PickName::Go, PickRole::Go},
+                     {PickName::Save, PickRole::Save},   {PickName::Load, PickRole::Load},
+                     {PickName::Print, PickRole::Print}, {PickName::Restart, PickRole::Restart},
+                     {PickName::Quit, PickRole::Quit}};
+
+template <typename Names> bool among(PickName Name, const Names &List) {
+  return std::find(std::begin(List), std::end(List), Name) != std::end(List);
+}
+
+} // namespace
 
 PickRole roleOf(int Pick) {
   if (Pick >= pickValue(PickName::FirstFileEntry) && Pick < pickValue(PickName::Quit))
     return PickRole::FileEntry;
-  switch (static_cast<PickName>(Pick)) {
-  case PickName::Square:
-  case PickName::Circle:
-  case PickName::Blob:
-  case PickName::RasterLine:
-  case PickName::FreeLine:
-  case PickName::SoftLine:
-  case PickName::RasterPolyline:
-  case PickName::FreePolyline:
-  case PickName::SoftPolyline:
+  if (isToolPick(Pick))
     return PickRole::Tool;
-  case PickName::Dice:
-    return PickRole::Dice;
-  case PickName::Repeat:
-    return PickRole::Repeat;
-  case PickName::Undo:
-    return PickRole::Undo;
-  case PickName::Go:
-    return PickRole::Go;
-  case PickName::Save:
-    return PickRole::Save;
-  case PickName::Load:
-    return PickRole::Load;
-  case PickName::FieldX:
-  case PickName::FieldY:
-  case PickName::FieldW:
-  case PickName::FieldH:
-  case PickName::FieldV:
-  case PickName::FieldHorizontal:
-  case PickName::FieldD:
-  case PickName::FieldN:
-  case PickName::FieldMax:
-  case PickName::FieldMin:
+  if (FieldLabels::rowOfPick(Pick) != 0)
     return PickRole::Field;
-  case PickName::Print:
-    return PickRole::Print;
-  case PickName::XyAbs:
-  case PickName::HvAbs:
-  case PickName::DAbs:
-  case PickName::WhAbs:
-  case PickName::XyRel:
-  case PickName::HvRel:
-  case PickName::DRel:
-  case PickName::WhRel:
-  case PickName::Stamp:
+  const auto Name = static_cast<PickName>(Pick);
+  if (among(Name, PenMenuOrder))
     return PickRole::PenMenu;
-  case PickName::Count:
-  case PickName::RandomTarget:
-  case PickName::Upper:
-  case PickName::Lower:
+  if (among(Name, ControlLabelNames))
     return PickRole::ControlLabel;
-  case PickName::Abs:
-  case PickName::Rel:
-  case PickName::Mul:
-  case PickName::Div:
+  if (among(Name, ValueButtonNames))
     return PickRole::ValueButton;
-  case PickName::Restart:
-    return PickRole::Restart;
-  case PickName::Quit:
-    return PickRole::Quit;
-  case PickName::UpStrip:
-  case PickName::DownStrip:
-  case PickName::Nothing:
-  case PickName::Title:
-  case PickName::PenMarker:
-  case PickName::FirstFileEntry:
-    break;
-  }
+  for (const auto &Single : SingleButtons)
+    if (Single.Name == Name)
+      return Single.Role;
   return PickRole::None;
 }

@@ -6,18 +6,7 @@
 #include "exec/run.h"
 #include "exec/session.h"
 
-namespace {
-
-void busyWaitFor(int Length) { busyWait(Length); }
-
-} // namespace
-
-RunController::RunController(EditorContext Shared, LabelController &FieldValues)
-    : Context(Shared), Labels(FieldValues), Wait(busyWaitFor) {}
-
-void RunController::setStepWait(StepWait NewWait) {
-  Wait = NewWait ? std::move(NewWait) : busyWaitFor;
-}
+void RunController::setStepWait(StepWait NewWait) { Wait = std::move(NewWait); }
 
 void RunController::startRun() {
   if (!::startRun(Context.Work))
@@ -44,7 +33,10 @@ void RunController::idleStep() {
   Labels.refreshValues();
   Context.Host.drawNow();
   updateStepDelay(Work, Result);
-  Wait(Work.run().StepDelay);
+  if (Wait)
+    Wait(Work.run().StepDelay);
+  else
+    busyWait(Work.run().StepDelay);
   Context.Host.postRedisplay();
 }
 

@@ -12,7 +12,8 @@ class LabelController;
 
 class RunController {
 public:
-  RunController(EditorContext Context, LabelController &Labels);
+  RunController(EditorContext Shared, LabelController &FieldValues)
+      : Context(Shared), Labels(FieldValues) {}
 
   /// Begins an animated run unless one is active: the idle step is
   /// installed and the editor goes idle.
@@ -30,6 +31,7 @@ public:
 private:
   EditorContext Context;
   LabelController &Labels;
+  /// Empty for the busy-wait.
   StepWait Wait;
 };
 

@@ -17,10 +17,6 @@ const char PrintMessage[] = "Drucken ohne kelbrano nicht m\xF6glich";
 
 } // namespace
 
-ToolActions::ToolActions(EditorContext Shared, ToolSelection &Selection,
-                         LabelController &FieldValues, ListingController &ListingPanel)
-    : Context(Shared), Tools(Selection), Labels(FieldValues), Listing(ListingPanel) {}
-
 void ToolActions::toolAction(int Tool) {
   Algorithm &A = Context.Work.algorithm();
   if (Tools.SelectedTool == Tool) {

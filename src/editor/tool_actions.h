@@ -25,8 +25,9 @@ struct ToolSelection {
 
 class ToolActions {
 public:
-  ToolActions(EditorContext Context, ToolSelection &Tools, LabelController &Labels,
-              ListingController &Listing);
+  ToolActions(EditorContext Shared, ToolSelection &Selection, LabelController &FieldValues,
+              ListingController &ListingPanel)
+      : Context(Shared), Tools(Selection), Labels(FieldValues), Listing(ListingPanel) {}
 
   /// A drawing tool: the first click chooses it, the next draws with it.
   void toolAction(int Tool);
