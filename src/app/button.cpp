@@ -1,17 +1,19 @@
 // The Button's textured rectangle.
 #include "app/button.h"
 
-Button::Button(const std::string &IconPath, GLuint ListId, int PickName, int X, int Y, int Width,
-               int Height)
-    : Button(loadPngTexture(IconPath).name(), ListId, PickName, X, Y, Width, Height) {
+Button::Button(const std::string &IconPath, GLuint GivenListId, int GivenPickName, int GivenX,
+               int GivenY, int GivenWidth, int GivenHeight)
+    : Button(loadPngTexture(IconPath).name(), GivenListId, GivenPickName, GivenX, GivenY,
+             GivenWidth, GivenHeight) {
   // Only here: a Label, made through the protected constructor, compiles its
   // own text instead.
   rebuild();
 }
 
-Button::Button(GLuint Texture, GLuint ListId, int PickName, int X, int Y, int Width, int Height)
-    : PickName(PickName), ListId(ListId), X(X), Y(Y), Width(Width), Height(Height),
-      Texture(Texture) {}
+Button::Button(GLuint GivenTexture, GLuint GivenListId, int GivenPickName, int GivenX, int GivenY,
+               int GivenWidth, int GivenHeight)
+    : PickName(GivenPickName), ListId(GivenListId), X(GivenX), Y(GivenY), Width(GivenWidth),
+      Height(GivenHeight), Texture(GivenTexture) {}
 
 // Widgets live as long as the program; their lists and textures stay with the GL.
 Button::~Button() = default;

@@ -24,8 +24,8 @@ class GlPicker final : public Picker {
 public:
   /// Picks among the widgets of \p Widgets as \p E and \p S place them; the
   /// widgets must be in step with the state (Screen::sync).
-  GlPicker(const Session &S, const EditorState &E, const Screen &Widgets)
-      : S(S), E(E), Widgets(Widgets) {}
+  GlPicker(const Session &GivenS, const EditorState &GivenE, const Screen &GivenWidgets)
+      : S(GivenS), E(GivenE), Widgets(GivenWidgets) {}
 
   int pickToolPanel(int X, int Y) override;
   int pickCanvas(int X, int Y) override;

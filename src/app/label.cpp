@@ -16,10 +16,11 @@ void emitScaledText(const std::string &Text, float X, float Y, float PenX, GLuin
 
 } // namespace
 
-Label::Label(const ValueLabel &Model, int CharWidth, GLuint AtlasTexture, GLuint ListId, int X,
-             int Y, int Width, int Height)
-    : Button(AtlasTexture, ListId, pickValue(Model.pick()), X, Y, Width, Height), Model(Model),
-      CharWidth(CharWidth) {
+Label::Label(const ValueLabel &GivenModel, int GivenCharWidth, GLuint AtlasTexture,
+             GLuint GivenListId, int GivenX, int GivenY, int GivenWidth, int GivenHeight)
+    : Button(AtlasTexture, GivenListId, pickValue(GivenModel.pick()), GivenX, GivenY, GivenWidth,
+             GivenHeight),
+      Model(GivenModel), CharWidth(GivenCharWidth) {
   rebuild();
 }
 

@@ -13,7 +13,7 @@ namespace {
 /// and under the current matrix.
 class FrameFigureSink final : public FigureSink {
 public:
-  explicit FrameFigureSink(DrawListBuilder &Out) : Out(Out) {}
+  explicit FrameFigureSink(DrawListBuilder &GivenOut) : Out(GivenOut) {}
   void begin(Primitive Kind) override { Out.begin(Kind); }
   void vertex(float X, float Y) override { Out.vertex(X, Y); }
   void end() override { Out.end(); }

@@ -26,7 +26,7 @@ class GlApp;
 /// are drawn for real.
 class RecordingWindow final : public Window {
 public:
-  explicit RecordingWindow(GlApp &App) : App(App) {}
+  explicit RecordingWindow(GlApp &GivenApp) : App(GivenApp) {}
 
   void postRedisplay() override { ++Redisplays; }
   void drawNow() override;

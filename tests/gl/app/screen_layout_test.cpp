@@ -47,10 +47,10 @@ const Place Chain[] = {
 };
 
 std::vector<Button *> chainWidgets(const Screen &Widgets) {
-  std::vector<Button *> Chain;
+  std::vector<Button *> Linked;
   for (Button *W = Widgets.toolChain(); W; W = W->next())
-    Chain.push_back(W);
-  return Chain;
+    Linked.push_back(W);
+  return Linked;
 }
 
 /// The name the tool panel's picker would report at (X, Y): the later-drawn

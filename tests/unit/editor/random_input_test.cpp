@@ -64,7 +64,7 @@ const PickName ToolPanelNames[] = {PickName::Title,
 
 class RandomLearner {
 public:
-  RandomLearner(uint32_t Seed, EditorFixture &F) : Random(Seed), F(F) {}
+  RandomLearner(uint32_t Seed, EditorFixture &Fixture) : Random(Seed), F(Fixture) {}
 
   /// One random event; returns what it was, for the failure report.
   std::string step() {
