@@ -58,7 +58,7 @@ struct Program {
   std::unique_ptr<Screen> Widgets;
   explicit Program(bool CacheShapes) {
     E.Screen = {1280, 1024};
-    Widgets = std::make_unique<Screen>(E, "", CacheShapes);
+    Widgets = std::make_unique<Screen>("", CacheShapes);
   }
   /// A frame as the program draws it: the widgets, the shape layer and the
   /// listing's scroll position are brought up to date first.

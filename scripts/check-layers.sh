@@ -9,7 +9,8 @@ src=${1:-"$(cd "$(dirname "$0")/../src" && pwd)"}
 
 # layer: the project folders it may include (its own is always allowed) |
 # the system headers it may not: the window system and OpenGL stay out of
-# the layers below the window, libpng out of those that need no PNG.
+# the layers below the window, libpng out of those that need no PNG. The web
+# page's back end (webgl) and platform (web) use WebGL's own headers.
 declare -A uses forbids
 while IFS='|' read -r layer used banned; do
   uses[$layer]=$used
@@ -20,8 +21,12 @@ exec|model|GL/ png.h
 files|model exec|GL/
 editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
-gfx|screen|GL/glut.h GL/freeglut
-app|model exec files editor screen gfx|
+svg|model exec files screen|GL/ png.h
+render|model exec files screen svg|GL/ png.h
+gfx||GL/glut.h GL/freeglut
+app|model exec files editor screen svg render gfx|
+webgl|model exec files editor screen|GL/ png.h
+web|model exec files editor screen svg webgl|GL/ png.h
 TABLE
 
 status=0

@@ -3,13 +3,15 @@
 # unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, the GL
 # tests under Xvfb, the end-to-end tests against the real program under
 # Xorg's dummy driver (among them the Debian package, built and started), and
-# a short fuzzing run of the algorithm file reader. A tier that cannot run
+# a short fuzzing run of the algorithm file reader, and the web page's stories
+# in headless Chromium. A tier that cannot run
 # here is named as not run, and the run fails: a green run has run them all.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 set -e
 ensure_packages "$QUOVADRIN_ROOT/scripts/packages-build.txt" "$QUOVADRIN_ROOT/scripts/packages-test.txt" \
-  "$QUOVADRIN_ROOT/scripts/packages-package.txt"
+  "$QUOVADRIN_ROOT/scripts/packages-package.txt" "$QUOVADRIN_ROOT/scripts/packages-web.txt"
+command -v npm >/dev/null || ensure_packages "$QUOVADRIN_ROOT/scripts/packages-npm.txt"
 
 echo "== Building (sanitizers: unit tests, the program for the random-input test)"
 build_tree "$QUOVADRIN_ROOT/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DQUOVADRIN_SANITIZE=ON \
@@ -72,10 +74,14 @@ run_tier "GL tests" Xvfb "$gl_tests" "$QUOVADRIN_BUILD/tests/gl/gl_tests" -- "$g
 for test in "$QUOVADRIN_ROOT"/tests/e2e/*_test.sh; do
   needs=("${x_tools[@]}")
   [[ "$test" == */package_test.sh ]] && needs+=(cpack dpkg-deb dpkg-shlibdeps desktop-file-validate lintian appstreamcli man)
+  [[ "$test" == */vector_picture_test.sh || "$test" == */render_test.sh ]] &&
+    needs+=(xmllint rsvg-convert)
   run_tier "end-to-end: $(basename "$test" .sh)" "${needs[@]}" -- bash "$test"
 done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"
 run_tier "fuzzing" clang++ "$fuzz" -- "$fuzz"
+web_tests="$QUOVADRIN_ROOT/tests/web/run_web_tests.sh"
+run_tier "browser" emcc chromium node npm "$QUOVADRIN_BUILD/tools/quovadrin_alg_check" -- "$web_tests"
 
 echo "steps: $passed passed, ${#failures[@]} failed, ${#not_run[@]} skipped"
 status=0

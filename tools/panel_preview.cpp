@@ -111,7 +111,7 @@ int main(int argc, char **argv) {
   glutInitWindowSize(P.Width, P.Height);
   glutCreateWindow("Quovadrin panel preview");
   P.State.Screen = {P.Width, P.Height};
-  P.Widgets = std::make_unique<Screen>(P.State);
+  P.Widgets = std::make_unique<Screen>();
   Shown = &P;
   glutDisplayFunc(display);
   glutMainLoop();

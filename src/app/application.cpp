@@ -13,8 +13,8 @@
 
 Application::Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
                          ScreenSize Size)
-    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E, ImageFolder)), Win(*this),
-      Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
+    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(ImageFolder)), Win(*this),
+      Pick(S, E), Ed(S, E, Win, Pick) {
   (void)ArgCount;
   (void)Args;
   initGraphicsState();

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "app/gl_picker.h"
 #include "app/gl_window.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
+#include "screen/geometric_picker.h"
 
 class Screen;
 
@@ -50,7 +50,7 @@ private:
   EditorState E;
   std::unique_ptr<Screen> Widgets;
   GlWindow Win;
-  GlPicker Pick;
+  GeometricPicker Pick;
   Editor Ed;
 };
 

@@ -1,7 +1,10 @@
-// Reading --window and --help, and the German texts that explain the options.
+// Reading --window, --help and the options of --render, and the German texts
+// that explain the options.
 #include "app/command_line.h"
 
+#include <charconv>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -11,15 +14,66 @@ bool isHelp(const char *Arg) {
 
 bool isOwnOption(const char *Arg) { return std::strncmp(Arg, "--", 2) == 0 || isHelp(Arg); }
 
+/// A seed for --seed: a whole decimal number within 32 bits, nothing after it.
+std::optional<int32_t> seedNumber(const char *Text) {
+  int32_t Value = 0;
+  const char *End = Text + std::strlen(Text);
+  const auto Parsed = std::from_chars(Text, End, Value);
+  if (Parsed.ec != std::errc() || Parsed.ptr != End || Parsed.ptr == Text)
+    return std::nullopt;
+  return Value;
+}
+
+/// What the options of --render say, before the files are known.
+struct RenderOptions {
+  bool Asked = false;       ///< --render itself
+  bool ValuesGiven = false; ///< --out or --seed, which mean nothing without it
+  bool Valid = true;
+  std::vector<std::string> Positional;
+};
+
+/// --out and --seed with the value that follows (at \p I, which moves on to
+/// it). False for any other argument.
+bool takeRenderValue(int &I, int ArgCount, char **Args, RenderOptions &Options,
+                     RenderRequest &Request) {
+  const bool Out = std::strcmp(Args[I], "--out") == 0;
+  if (!Out && std::strcmp(Args[I], "--seed") != 0)
+    return false;
+  Options.ValuesGiven = true;
+  if (I + 1 >= ArgCount) {
+    Options.Valid = false;
+    return true;
+  }
+  const char *Value = Args[++I];
+  if (Out) {
+    Request.OutputFolder = Value;
+    return true;
+  }
+  Request.Seed = seedNumber(Value);
+  Options.Valid = Options.Valid && Request.Seed.has_value();
+  return true;
+}
+
+/// Render, or RenderUsage when --render, files, folder or a valid seed are
+/// missing.
+StartMode renderMode(RenderOptions &Options, RenderRequest &Request) {
+  Request.Files = std::move(Options.Positional);
+  const bool Complete =
+      Options.Asked && Options.Valid && !Request.Files.empty() && !Request.OutputFolder.empty();
+  return Complete ? StartMode::Render : StartMode::RenderUsage;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(int &ArgCount, char **Args) {
   CommandLine Result;
   bool Window = false;
+  RenderOptions Render;
   int Kept = ArgCount > 0 ? 1 : 0;
   for (int I = 1; I < ArgCount; ++I) {
     const char *Arg = Args[I];
     if (!isOwnOption(Arg)) {
+      Render.Positional.push_back(Arg);
       Args[Kept++] = Args[I];
       continue;
     }
@@ -27,6 +81,10 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
       Result.Mode = StartMode::Help;
     else if (std::strcmp(Arg, "--window") == 0)
       Window = true;
+    else if (std::strcmp(Arg, "--render") == 0)
+      Render.Asked = true;
+    else if (takeRenderValue(I, ArgCount, Args, Render, Result.Render))
+      continue;
     else if (Result.Unknown.empty())
       Result.Unknown = Arg;
   }
@@ -36,6 +94,8 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
     return Result;
   if (!Result.Unknown.empty())
     Result.Mode = StartMode::UnknownOption;
+  else if (Render.Asked || Render.ValuesGiven)
+    Result.Mode = renderMode(Render, Result.Render);
   else if (Window)
     Result.Mode = StartMode::Window;
   return Result;
@@ -72,6 +132,10 @@ const char *helpText() {
          "arbeitet in ${XDG_DATA_HOME:-~/.local/share}/quovadrin. Die Bilder (vorpData/,\n"
          "alphabetTextures/) werden zuerst im Arbeitsverzeichnis gesucht, dann im\n"
          "installierten Datenordner share/quovadrin.\n";
+}
+
+const char *renderUsageText() {
+  return "Aufruf: quovadrin --render DATEI.alg... --out ORDNER [--seed N]\n";
 }
 
 std::string unknownOptionText(const std::string &Option) {

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "app/glut_adapter.h"
+#include "svg/svg_picture.h"
 
 void GlWindow::postRedisplay() { glutPostRedisplay(); }
 
@@ -24,6 +25,10 @@ void GlWindow::setMotion(bool On) { installMotionCallback(On); }
 
 int GlWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
   return App.writeCanvasPicture(Path, Faults);
+}
+
+bool GlWindow::writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) {
+  return ::writeVectorPicture(App.session().drawing(), Path, Faults);
 }
 
 void GlWindow::exit(int Status) {

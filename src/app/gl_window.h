@@ -1,5 +1,5 @@
 // The editor's window, carried out with GLUT: frames, the idle step, timers,
-// the pointer callbacks, the canvas picture and the end of the program.
+// the pointer callbacks, the canvas pictures and the end of the program.
 #ifndef QUOVADRIN_APP_GL_WINDOW_H
 #define QUOVADRIN_APP_GL_WINDOW_H
 
@@ -18,6 +18,7 @@ public:
   void setPassiveMotion(bool On) override;
   void setMotion(bool On) override;
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override;
 
 private:

@@ -1,6 +1,8 @@
-// Entry point: read the options, find the images, then either choose the
-// largest full-screen mode the graphics system offers, report it and enter
-// game mode, or open a window; then hand over to the GLUT main loop.
+// Entry point: read the options; --render draws algorithm files into
+// pictures and ends, before anything asks for a display or the images.
+// Otherwise find the images, then either choose the largest full-screen mode
+// the graphics system offers, report it and enter game mode, or open a
+// window; then hand over to the GLUT main loop.
 #include <GL/freeglut.h>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +16,7 @@
 #include "app/command_line.h"
 #include "app/glut_adapter.h"
 #include "files/image_folder.h"
+#include "render/render_command.h"
 
 namespace {
 
@@ -80,6 +83,11 @@ int main(int argc, char **argv) {
     return 0;
   case StartMode::UnknownOption:
     std::fputs(unknownOptionText(Options.Unknown).c_str(), stdout);
+    return 2;
+  case StartMode::Render:
+    return runRenderCommand(Options.Render, stdout, stderr);
+  case StartMode::RenderUsage:
+    std::fputs(renderUsageText(), stderr);
     return 2;
   case StartMode::FullScreen:
   case StartMode::Window:

@@ -50,16 +50,3 @@ void drawShape(const Shape &S) {
   emitShapeFigure(S, Out);
   glPopMatrix();
 }
-
-void drawPenMarker(GLenum Mode, const VariableSet &Vars, const PenTemplates &Templates,
-                   int SelectedTool) {
-  glPushMatrix();
-  glColor4f(0, 0, 0, 1);
-  applyPlacement(penPlacement(Vars));
-  ImmediateSink Out;
-  if (Mode == GL_SELECT)
-    emitPenMarkerArea(Out);
-  else
-    emitPenMarker(Out, Vars, Templates, SelectedTool);
-  glPopMatrix();
-}

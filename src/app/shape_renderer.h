@@ -15,10 +15,5 @@ GLenum glPrimitive(Primitive Kind);
 void applyPlacement(const UnitBoxPlacement &Placement);
 /// Draws \p S in the current colour, placed on the canvas grid.
 void drawShape(const Shape &S);
-/// GL_RENDER: the marker's frame and the figure of tool \p SelectedTool from
-/// the templates, in black, at the pen of \p Vars. GL_SELECT: only the
-/// filled box.
-void drawPenMarker(GLenum Mode, const VariableSet &Vars, const PenTemplates &Templates,
-                   int SelectedTool);
 
 #endif

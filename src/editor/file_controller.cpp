@@ -11,29 +11,7 @@
 #include "exec/session.h"
 #include "files/alg_reader.h"
 #include "files/alg_writer.h"
-
-namespace {
-
-// The reader keeps its Variables in the order of the file format; the
-// Session's follow the run snapshot.
-UserVariables takeReaderVariables(AlgorithmFileReader &Reader) {
-  auto Read = Reader.releaseVariables();
-  const struct {
-    AlgorithmFileReader::Slot From;
-    UserVariable To;
-  } Moves[] = {
-      {AlgorithmFileReader::X, UserVariable::X},     {AlgorithmFileReader::Y, UserVariable::Y},
-      {AlgorithmFileReader::Dx, UserVariable::Dx},   {AlgorithmFileReader::Dy, UserVariable::Dy},
-      {AlgorithmFileReader::H, UserVariable::H},     {AlgorithmFileReader::V, UserVariable::V},
-      {AlgorithmFileReader::D, UserVariable::D},     {AlgorithmFileReader::N, UserVariable::N},
-      {AlgorithmFileReader::Max, UserVariable::Max}, {AlgorithmFileReader::Min, UserVariable::Min}};
-  UserVariables Taken;
-  for (const auto &Move : Moves)
-    Taken[VariableSet::index(Move.To)] = std::move(Read[Move.From]);
-  return Taken;
-}
-
-} // namespace
+#include "files/reader_variables.h"
 
 int FileController::saveAlgorithmFiles() {
   Window &Host = Context.Host;
@@ -42,7 +20,10 @@ int FileController::saveAlgorithmFiles() {
       [&Host](const std::string &Path, const FileFaultPlan &Faults) {
         return Host.writeCanvasPicture(Path, Faults);
       },
-      SaveFaults);
+      SaveFaults,
+      [&Host](const std::string &Path, const FileFaultPlan &Faults) {
+        return Host.writeVectorPicture(Path, Faults);
+      });
   Context.showMessage(Outcome.Message);
   return Outcome.Result;
 }

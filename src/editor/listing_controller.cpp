@@ -10,12 +10,6 @@
 #include "exec/immediate_run.h"
 #include "exec/session.h"
 
-namespace {
-
-const char TooManyCommands[] = "Zuviele Befehle";
-
-} // namespace
-
 void ListingController::settle() { keepCurrentVisible(Listing, Context.Work.algorithm()); }
 
 void ListingController::onMouse(const MouseEvent &Event) {
@@ -120,7 +114,7 @@ void ListingController::runToCommand(int Line) {
   selectLine(Work.algorithm(), Line);
   const ImmediateRunResult Result = runUpToCommand(Work, Work.algorithm().currentNumber());
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
-    Context.showMessage(TooManyCommands);
+    Context.showMessage(ImmediateStepCapMessage);
   Context.GridVisible = false;
   Labels.restoreSnapshotValues();
 }
@@ -129,7 +123,7 @@ void ListingController::runImmediately() {
   Listing.CommandEditing = false;
   const ImmediateRunResult Result = runWholeAlgorithm(Context.Work);
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
-    Context.showMessage(TooManyCommands);
+    Context.showMessage(ImmediateStepCapMessage);
   Context.GridVisible = false;
   // Where the run ended, a repeat start or a random value shows its
   // parameters, and an arithmetic command the value it gives.

@@ -29,6 +29,10 @@ public:
   /// 0 on success, -1 when the file cannot be written, 2, 3 or 4 when libpng
   /// fails.
   virtual int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) = 0;
+  /// Writes the Shapes of the Drawing to \p Path as a vector picture for
+  /// printing: true when it was written.
+  [[nodiscard]] virtual bool writeVectorPicture(const std::string &Path,
+                                                const FileFaultPlan &Faults) = 0;
   /// Ends the program with \p Status. The editor does nothing after asking.
   virtual void exit(int Status) = 0;
 };

@@ -12,6 +12,9 @@ class Session;
 
 /// The most steps an immediate run makes before it gives up.
 constexpr int ImmediateStepCap = 100001;
+/// What the learner (or the batch rendering's console) is told when the cap
+/// stopped a run.
+constexpr char ImmediateStepCapMessage[] = "Zuviele Befehle";
 
 enum class ImmediateRunOutcome {
   /// The run came to its end (or to the chosen Command).

@@ -1,4 +1,4 @@
-// The save action. The message is chosen only after both writes, so the
+// The save action. The message is chosen only after the writes, so the
 // learner is never told "gespeichert" about a save that failed.
 #include "files/alg_writer.h"
 
@@ -28,7 +28,8 @@ bool nextFreeNames(const std::string &SeedText, int &SaveLetter, SaveNames &Name
     if ((SaveLetter & 0xFF) == '/')
       continue;
     Names = saveNames(SeedText, saveLetterText(SaveLetter));
-    if (!exists(Names.AlgorithmPath) && !exists(Names.PicturePath))
+    if (!exists(Names.AlgorithmPath) && !exists(Names.PicturePath) &&
+        !exists(Names.VectorPicturePath))
       return true;
   }
   return false;
@@ -47,7 +48,10 @@ SaveNames saveNames(const std::string &SeedText, const std::string &Letter) {
   SaveNames Names;
   Names.AlgorithmPath = formatText("vorpAlgorithms/seed_%s-%s.alg", Seed, L);
   Names.PicturePath = formatText("vorpImages/seed_%s-%s.png", Seed, L);
+  Names.VectorPicturePath = formatText("vorpImages/seed_%s-%s.svg", Seed, L);
   Names.Confirmation = formatText("seed_%s-%s gespeichert", Seed, L);
+  Names.ConfirmationWithoutVector =
+      formatText("seed_%s-%s gespeichert (SVG nicht gespeichert)", Seed, L);
   Names.Failure = formatText("seed_%s-%s nicht gespeichert", Seed, L);
   return Names;
 }
@@ -64,7 +68,8 @@ int writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPla
 }
 
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
-                               const PictureWriter &WritePicture, const FileFaultPlan &Faults) {
+                               const PictureWriter &WritePicture, const FileFaultPlan &Faults,
+                               const VectorPictureWriter &WriteVectorPicture) {
   ensureFolder(AlgorithmFolder);
   ensureFolder(PictureFolder);
   SaveNames Names;
@@ -78,6 +83,15 @@ SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &S
   Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : -1;
   if (Outcome.Result == 0)
     Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Faults);
-  Outcome.Message = Outcome.Result == 0 ? Names.Confirmation : Names.Failure;
+  if (Outcome.Result != 0) {
+    Outcome.Message = Names.Failure;
+    return Outcome;
+  }
+  Outcome.Message = Names.Confirmation;
+  if (!WriteVectorPicture)
+    return Outcome;
+  Outcome.VectorPictureWritten = WriteVectorPicture(Names.VectorPicturePath, Faults);
+  if (!Outcome.VectorPictureWritten)
+    Outcome.Message = Names.ConfirmationWithoutVector;
   return Outcome;
 }

@@ -1,6 +1,7 @@
-// Saving the learner's work: the algorithm as vorpAlgorithms/seed_<seed>-<letter>.alg
-// and the canvas as vorpImages/seed_<seed>-<letter>.png, and the message that
-// tells whether both were written.
+// Saving the learner's work: the algorithm as vorpAlgorithms/seed_<seed>-<letter>.alg,
+// the canvas as vorpImages/seed_<seed>-<letter>.png and, for printing, as
+// vorpImages/seed_<seed>-<letter>.svg, and the message that tells what was
+// written.
 #ifndef QUOVADRIN_FILES_ALG_WRITER_H
 #define QUOVADRIN_FILES_ALG_WRITER_H
 
@@ -15,8 +16,11 @@ class Algorithm;
 struct SaveNames {
   std::string AlgorithmPath;
   std::string PicturePath;
+  std::string VectorPicturePath;
   std::string Confirmation; ///< "seed_<seed>-<letter> gespeichert"
-  std::string Failure;      ///< "seed_<seed>-<letter> nicht gespeichert"
+  /// The confirmation when only the vector picture failed.
+  std::string ConfirmationWithoutVector;
+  std::string Failure; ///< "seed_<seed>-<letter> nicht gespeichert"
 };
 
 /// The letter of a save counter: its low byte as a one-character string,
@@ -35,10 +39,17 @@ int writeAlgorithmFile(Algorithm &A, const std::string &Path,
 /// it; the fault plan is passed on to the PNG writer.
 using PictureWriter = std::function<int(const std::string &Path, const FileFaultPlan &Faults)>;
 
+/// Writes the Drawing as a vector picture to the path given: true when it
+/// was written. The window supplies it; the fault plan is passed on.
+using VectorPictureWriter =
+    std::function<bool(const std::string &Path, const FileFaultPlan &Faults)>;
+
 struct SaveOutcome {
   /// 0 when both files were written, -1 when a file could not be written, or
   /// the picture writer's code (2, 3, 4).
   int Result = 0;
+  /// Whether the vector picture was written too (never when Result is not 0).
+  bool VectorPictureWritten = false;
   /// What the learner is told: the confirmation, or that nothing was saved.
   std::string Message;
 };
@@ -46,9 +57,12 @@ struct SaveOutcome {
 /// The save action: advances \p SaveLetter to the next letter whose names
 /// are free, writes the picture and then the .alg file of \p A, named after
 /// \p SeedText and the letter. No older file is ever written over. A
-/// picture that fails stops the save before the .alg file.
+/// picture that fails stops the save before the .alg file. The vector
+/// picture comes last, only after both, so its failure can harm neither; it
+/// adds a remark to the confirmation. Without a vector writer none is made.
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
                                const PictureWriter &WritePicture,
-                               const FileFaultPlan &Faults = FileFaultPlan());
+                               const FileFaultPlan &Faults = FileFaultPlan(),
+                               const VectorPictureWriter &WriteVectorPicture = nullptr);
 
 #endif

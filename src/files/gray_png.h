@@ -1,6 +1,7 @@
 // The grey PNG snapshot without the window: turning red intensities read back
-// from OpenGL (bottom row first) into grey bytes (top row first), and writing
-// such an 8-bit grey image as a PNG with libpng.
+// from the screen (bottom row first) into grey bytes (top row first), and
+// writing such an 8-bit grey image as a PNG with the build's encoder (libpng
+// on the desktop, stb_image_write in the web page).
 #ifndef QUOVADRIN_FILES_GRAY_PNG_H
 #define QUOVADRIN_FILES_GRAY_PNG_H
 

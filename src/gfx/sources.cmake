@@ -1,10 +1,9 @@
-# GL helpers: textures from PNG files, atlas text, read-back and offscreen
-# textures; OpenGL, GLU and libpng only.
+# GL helpers: textures from PNG files, read-back and offscreen textures;
+# OpenGL, GLU and libpng only.
 add_library(quovadrin_gfx STATIC
   gfx/offscreen_texture.cpp
   gfx/png_reader.cpp
   gfx/png_texture.cpp
-  gfx/text_renderer.cpp
   gfx/read_back.cpp
 )
-target_link_libraries(quovadrin_gfx PUBLIC quovadrin_screen OpenGL::GL OpenGL::GLU PNG::PNG)
+target_link_libraries(quovadrin_gfx PUBLIC OpenGL::GL OpenGL::GLU PNG::PNG)

@@ -33,14 +33,6 @@ DrawTransform transformOf(const UnitBoxPlacement &Placement) {
   return Matrix;
 }
 
-void appendPenMarker(DrawListBuilder &Out, const Session &S, const EditorState &E) {
-  Out.setColour(0, 0, 0, 1);
-  Out.setTransform(transformOf(penPlacement(S.variables())));
-  FrameFigureSink Sink(Out);
-  emitPenMarker(Sink, S.variables(), S.templates(), E.Tools.SelectedTool);
-  Out.resetTransform();
-}
-
 // The grid cell of x and y without the offsets, while h and v are changed.
 void appendCellMarker(DrawListBuilder &Out, const VariableSet &Vars) {
   DrawTransform Matrix;
@@ -88,6 +80,15 @@ void appendIcon(DrawListBuilder &Out, PickName Icon, int X, int Y, int Width, in
   Out.setTexture({});
 }
 
+void appendPenMarker(DrawListBuilder &Out, const VariableSet &Vars, const PenTemplates &Templates,
+                     int SelectedTool) {
+  Out.setColour(0, 0, 0, 1);
+  Out.setTransform(transformOf(penPlacement(Vars)));
+  FrameFigureSink Sink(Out);
+  emitPenMarker(Sink, Vars, Templates, SelectedTool);
+  Out.resetTransform();
+}
+
 void appendCanvasGrid(DrawListBuilder &Out) {
   Out.setColour(GridGrey, GridGrey, GridGrey, 1);
   const float Width = static_cast<float>(LayoutWidth / 2);
@@ -112,7 +113,7 @@ void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorSta
   CanvasBounds Marker;
   if (GridVisible) {
     appendCanvasGrid(Out);
-    appendPenMarker(Out, S, E);
+    appendPenMarker(Out, S.variables(), S.templates(), E.Tools.SelectedTool);
     Marker = penMarkerBounds(S.variables(), S.templates(), E.Tools.SelectedTool);
   }
   Out.shapes(GridVisible, Marker);

@@ -8,8 +8,14 @@
 #include "screen/draw_list.h"
 
 class Session;
+class VariableSet;
 struct EditorState;
+struct PenTemplates;
 
+/// The pen marker in black: its frame and the figure of tool \p SelectedTool
+/// (a shape kind) from the templates, at the pen of \p Vars.
+void appendPenMarker(DrawListBuilder &Out, const VariableSet &Vars, const PenTemplates &Templates,
+                     int SelectedTool);
 /// The grid lines in their grey.
 void appendCanvasGrid(DrawListBuilder &Out);
 /// The learner's picture: with \p GridVisible the grid, the pen marker of

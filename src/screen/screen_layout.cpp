@@ -95,6 +95,11 @@ LayoutRect fileListRect(int Rows) {
   return {FileListLeft, FileListBottom - Height, FileListWidth, Height};
 }
 
+LayoutRect fileListRow(int Rows, int Row) {
+  const LayoutRect List = fileListRect(Rows);
+  return {List.X, List.Y + FileListRowHeight * Row, List.Width, FileListRowHeight};
+}
+
 LayoutRect messageBoxRect(size_t TextLength) {
   const int Width = MessageCharWidth * static_cast<int>(TextLength);
   return {LayoutWidth / 4 - Width / 2, LayoutHeight / 2 - MessageBoxHeight / 2, Width,

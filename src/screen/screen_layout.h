@@ -98,6 +98,9 @@ constexpr int FileListWidth = 200;
 constexpr float FileListNamePenX = 5.0f;
 /// The list's rectangle for \p Rows rows.
 LayoutRect fileListRect(int Rows);
+/// Row \p Row (0 at the top) of a list of \p Rows rows: where its name is
+/// drawn and where a click loads it.
+LayoutRect fileListRow(int Rows, int Row);
 
 /// The message box: centred on the canvas, 7 units per character wide.
 constexpr int MessageCharWidth = 7;

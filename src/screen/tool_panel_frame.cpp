@@ -94,10 +94,11 @@ void appendChain(DrawListBuilder &Out, const EditorState &E) {
   }
 }
 
-void appendFileRow(DrawListBuilder &Out, const LayoutRect &List, int Row, const std::string &Name) {
-  // The names keep the pitch of the pick rows, so the name under the pointer
-  // is the one that loads, down to the last row.
-  const float PenY = static_cast<float>(FileListRowHeight * Row) / PanelTextScale;
+void appendFileRow(DrawListBuilder &Out, int Rows, int Row, const std::string &Name) {
+  // The names stand in the pick rows, so the name under the pointer is the
+  // one that loads, down to the last row.
+  const LayoutRect List = fileListRect(Rows);
+  const float PenY = static_cast<float>(fileListRow(Rows, Row).Y - List.Y) / PanelTextScale;
   appendAtlasText(Out, fittingFileName(Name).c_str(), static_cast<float>(List.X),
                   static_cast<float>(List.Y), PanelTextScale, FileListNamePenX, PenY,
                   static_cast<float>(GlyphQuadSize));
@@ -125,12 +126,13 @@ std::string fittingFileName(const std::string &Name) {
 void appendFileList(DrawListBuilder &Out, const SavedFileWindow &Files) {
   const bool HasHiddenRow = Files.Hidden > 0;
   const int Entries = static_cast<int>(Files.Shown.size());
-  const LayoutRect List = fileListRect(Entries + (HasHiddenRow ? 1 : 0));
+  const int Rows = Entries + (HasHiddenRow ? 1 : 0);
+  const LayoutRect List = fileListRect(Rows);
   appendOutlinedPanel(Out, List.X, List.Y, List.Width, List.Height);
   if (HasHiddenRow)
-    appendFileRow(Out, List, 0, hiddenFilesText(Files.Hidden));
+    appendFileRow(Out, Rows, 0, hiddenFilesText(Files.Hidden));
   for (int I = 0; I < Entries; ++I)
-    appendFileRow(Out, List, I + (HasHiddenRow ? 1 : 0), Files.Shown[static_cast<size_t>(I)]);
+    appendFileRow(Out, Rows, I + (HasHiddenRow ? 1 : 0), Files.Shown[static_cast<size_t>(I)]);
 }
 
 void appendToolPanel(DrawListBuilder &Out, const EditorState &E) {

@@ -1,7 +1,8 @@
 // The program's parts for the GL tests: a Session, the editor's state, the
 // Screen built from it and an Editor whose Window records its requests and
-// photographs the canvas as the program's window does. Application's window
-// is GLUT's, so the tests put the same parts together here.
+// photographs the canvas and writes the vector picture as the program's
+// window does. Application's window is GLUT's, so the tests put the same
+// parts together here.
 #ifndef QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 #define QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 
@@ -11,7 +12,6 @@
 
 #include "app/canvas_picture.h"
 #include "app/display.h"
-#include "app/gl_picker.h"
 #include "app/screen.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
@@ -19,6 +19,8 @@
 #include "editor/window.h"
 #include "exec/session.h"
 #include "gl_test_support.h"
+#include "screen/geometric_picker.h"
+#include "svg/svg_picture.h"
 
 class GlApp;
 
@@ -35,6 +37,7 @@ public:
   void setPassiveMotion(bool) override {}
   void setMotion(bool) override {}
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override { ExitStatus = Status; }
 
   int Redisplays = 0;
@@ -49,8 +52,8 @@ class GlApp {
 public:
   /// Everything at the test window's size; \p Seed names the saved files.
   explicit GlApp(int32_t Seed = 1)
-      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(E)), Win(*this),
-        Pick(S, E, *Widgets), Ed(S, E, Win, Pick) {
+      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>()), Win(*this), Pick(S, E),
+        Ed(S, E, Win, Pick) {
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }
 
@@ -73,7 +76,7 @@ public:
   EditorState E;
   std::unique_ptr<Screen> Widgets;
   RecordingWindow Win;
-  GlPicker Pick;
+  GeometricPicker Pick;
   Editor Ed;
 };
 
@@ -82,6 +85,11 @@ inline void RecordingWindow::drawNow() { App.frame(); }
 inline int RecordingWindow::writeCanvasPicture(const std::string &Path,
                                                const FileFaultPlan &Faults) {
   return ::writeCanvasPicture(App.S, App.E, *App.Widgets, Path, Faults);
+}
+
+inline bool RecordingWindow::writeVectorPicture(const std::string &Path,
+                                                const FileFaultPlan &Faults) {
+  return ::writeVectorPicture(App.S.drawing(), Path, Faults);
 }
 
 #endif

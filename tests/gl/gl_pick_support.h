@@ -10,6 +10,37 @@
 #include <functional>
 #include <vector>
 
+/// Starts selection mode into \p Buffer of \p Size entries, with one
+/// name on the stack for glLoadName to replace.
+inline void startSelection(GLuint *Buffer, int Size) {
+  glSelectBuffer(Size, Buffer);
+  glRenderMode(GL_SELECT);
+  glInitNames();
+  glPushName(0);
+}
+
+/// Pushes a projection that maps the pick region of Side x Side pixels
+/// around (X, Y) (from the viewport's bottom left) onto the view, with
+/// layout units from 0 to ViewWidth and ViewHeight to 0, and loads the
+/// identity into the modelview matrix.
+inline void pushPickProjection(double X, double Y, double Side, GLint *Viewport, double ViewWidth,
+                               double ViewHeight) {
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  gluPickMatrix(X, Y, Side, Side, Viewport);
+  gluOrtho2D(0, ViewWidth, ViewHeight, 0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+/// Pops the pick projection; back in the modelview matrix.
+inline void popPickProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+}
+
 /// Picks at pixel (X, Y) from the top left of a viewport of Width x Height
 /// pixels at the window's bottom-left corner, whose layout units equal its
 /// pixels. \p Draw loads the names and draws in GL_SELECT mode.
@@ -19,22 +50,11 @@ inline std::vector<GLuint> pickNamesAt(int Width, int Height, int X, int Y,
   glViewport(0, 0, Width, Height);
   GLint Viewport[4];
   glGetIntegerv(GL_VIEWPORT, Viewport);
-  glSelectBuffer(256, Buffer);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
+  startSelection(Buffer, 256);
   // Half a pixel wide, so that an edge on the pixel border is not a hit.
-  gluPickMatrix(X + 0.5, Height - (Y + 0.5), 0.5, 0.5, Viewport);
-  gluOrtho2D(0, Width, Height, 0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+  pushPickProjection(X + 0.5, Height - (Y + 0.5), 0.5, Viewport, Width, Height);
   Draw();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
+  popPickProjection();
   const GLint Hits = glRenderMode(GL_RENDER);
   std::vector<GLuint> Names;
   GLuint *Record = Buffer;

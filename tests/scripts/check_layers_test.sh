@@ -32,5 +32,12 @@ plant editor/editor.cpp 3 '#include <GL/gl.h>' "editor/editor.cpp:3: editor may 
 plant gfx/read_back.cpp 3 '#include "model/algorithm.h"' "gfx/read_back.cpp:3: gfx may not include"
 plant gfx/read_back.cpp 3 '#include <GL/freeglut.h>' "gfx may not include <GL/freeglut.h>"
 plant files/alg_writer.cpp 5 '#include "editor/editor.h"' "files/alg_writer.cpp:5: files may not include"
+plant svg/svg_picture.cpp 3 '#include "editor/editor.h"' "svg/svg_picture.cpp:3: svg may not include \"editor/editor.h\""
+plant render/render_batch.cpp 3 '#include <GL/gl.h>' "render/render_batch.cpp:3: render may not include <GL/gl.h>"
+# The web page's layers: nothing below uses them, and they keep to WebGL.
+plant screen/screen_frame.cpp 3 '#include "webgl/draw_program.h"' "screen/screen_frame.cpp:3: screen may not include"
+plant webgl/draw_program.cpp 3 '#include "web/page.h"' "webgl/draw_program.cpp:3: webgl may not include \"web/page.h\""
+plant webgl/draw_program.cpp 3 '#include "app/screen.h"' "webgl may not include \"app/screen.h\""
+plant web/page.cpp 3 '#include <GL/gl.h>' "web/page.cpp:3: web may not include <GL/gl.h>"
 
 exit $failed

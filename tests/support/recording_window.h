@@ -1,6 +1,7 @@
 // Test helper: a Window that draws nothing and records what the editor asks
-// of it (frames, the idle step, timers, pointer callbacks, exits and canvas
-// pictures), so editor tests can check the requests without a display.
+// of it (frames, the idle step, timers, pointer callbacks, exits, canvas
+// pictures and vector pictures), so editor tests can check the requests
+// without a display.
 #ifndef QUOVADRIN_TESTS_RECORDING_WINDOW_H
 #define QUOVADRIN_TESTS_RECORDING_WINDOW_H
 
@@ -47,6 +48,12 @@ public:
   /// When set, writes the picture instead, and its result is the answer.
   std::function<int(const std::string &Path, const FileFaultPlan &Faults)> PictureWriter;
 
+  std::vector<Picture> VectorPictures;
+  /// What writeVectorPicture answers.
+  bool VectorPictureResult = true;
+  /// When set, writes the vector picture instead, and its result is the answer.
+  std::function<bool(const std::string &Path, const FileFaultPlan &Faults)> VectorPictureWriter;
+
   void postRedisplay() override { ++Redisplays; }
 
   void drawNow() override {
@@ -70,6 +77,11 @@ public:
   int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override {
     Pictures.push_back({Path, Faults});
     return PictureWriter ? PictureWriter(Path, Faults) : PictureResult;
+  }
+
+  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override {
+    VectorPictures.push_back({Path, Faults});
+    return VectorPictureWriter ? VectorPictureWriter(Path, Faults) : VectorPictureResult;
   }
 
   void exit(int Status) override { Exits.push_back(Status); }

@@ -55,3 +55,28 @@ TEST(CommandLine, HelpWinsAndAnUnknownOptionIsNamed) {
   EXPECT_EQ(unknownOptionText(Read.Unknown),
             "Unbekannte Option --fullscreen. Hilfe: quovadrin --help\n");
 }
+
+TEST(CommandLine, RenderTakesEveryOtherWordAsAFileAndNeedsFilesAndAFolder) {
+  Args Render(
+      {"quovadrin", "a.alg", "--render", "b.alg", "--seed", "-12", "--out", "bilder", "c.alg"});
+  const CommandLine Read = Render.parse();
+  EXPECT_EQ(Read.Mode, StartMode::Render);
+  EXPECT_EQ(Read.Render.Files, (std::vector<std::string>{"a.alg", "b.alg", "c.alg"}));
+  EXPECT_EQ(Read.Render.OutputFolder, "bilder");
+  EXPECT_EQ(Read.Render.Seed, -12);
+  EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x"}).parse().Render.Seed,
+            std::nullopt);
+
+  for (const std::vector<std::string> &Incomplete :
+       {std::vector<std::string>{"quovadrin", "--render", "a.alg"},
+        {"quovadrin", "--render", "--out", "x"},
+        {"quovadrin", "--out", "x", "a.alg"},
+        {"quovadrin", "--render", "a.alg", "--out"},
+        {"quovadrin", "--render", "a.alg", "--out", "x", "--seed", "12abc"},
+        {"quovadrin", "--render", "a.alg", "--out", "x", "--seed", "99999999999"}})
+    EXPECT_EQ(Args(Incomplete).parse().Mode, StartMode::RenderUsage) << Incomplete.back();
+  EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x", "--help"}).parse().Mode,
+            StartMode::Help);
+  EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x", "--verbose"}).parse().Mode,
+            StartMode::UnknownOption);
+}

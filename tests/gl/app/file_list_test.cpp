@@ -1,6 +1,7 @@
 // The saved-file list in a real context: its panel over the tool panel, the
 // names drawn in their rows, the pick names of the rows, and a folder with
-// more files than rows fit on the screen.
+// more files than rows fit on the screen. The list is drawn from a frame's
+// description and picked as the program picks.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -8,17 +9,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <string>
 
-#include "app/file_list.h"
+#include "app/gl_frame_renderer.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
+#include "exec/session.h"
 #include "files/saved_files.h"
 #include "gfx/png_texture.h"
-#include "gl_pick_support.h"
 #include "gl_test_support.h"
 #include "model/text_format.h"
+#include "screen/screen_layout.h"
+#include "screen/tool_panel_frame.h"
 
 namespace {
 
@@ -62,19 +66,64 @@ private:
   std::string Root;
 };
 
-std::vector<GLuint> pickList(const FileList &List, int X, int Y) {
-  return pickNamesAt(PanelWidth, PanelHeight, X, Y, [&] { List.draw(GL_SELECT); });
-}
+/// The list the load Button shows for some files: its place from the layout,
+/// its rows as the frame draws them and as the program picks them.
+class FileList {
+public:
+  FileList(GLuint GivenAtlas, SavedFileWindow Files) : Atlas(GivenAtlas) {
+    State.Files.List.Files = std::move(Files);
+    State.Files.ListVisible = true;
+  }
+  int entryCount() const { return static_cast<int>(files().Shown.size()); }
+  int hiddenCount() const { return files().Hidden; }
+  int rowCount() const { return entryCount() + (hiddenCount() > 0 ? 1 : 0); }
+  std::string entryName(int Index) const {
+    return Index >= 0 && Index < entryCount() ? files().Shown[static_cast<size_t>(Index)] : "";
+  }
+  int x() const { return fileListRect(rowCount()).X; }
+  int y() const { return fileListRect(rowCount()).Y; }
+  int width() const { return fileListRect(rowCount()).Width; }
+  int height() const { return fileListRect(rowCount()).Height; }
+
+  /// The file entries whose pick rows hold the centre of pixel (X, Y) (one
+  /// layout unit here), in drawing order.
+  std::vector<int> pick(int X, int Y) const {
+    const int FirstEntryRow = rowCount() - entryCount();
+    std::vector<int> Names;
+    for (int Entry = 0; Entry < entryCount(); ++Entry) {
+      const LayoutRect Row = fileListRow(rowCount(), Entry + FirstEntryRow);
+      if (X >= Row.X && X < Row.X + Row.Width && Y >= Row.Y && Y < Row.Y + Row.Height)
+        Names.push_back(pickValue(PickName::FirstFileEntry) + Entry);
+    }
+    return Names;
+  }
+  void draw() const {
+    DrawList Frame;
+    DrawListBuilder Builder(Frame);
+    appendFileList(Builder, files());
+    GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
+        .draw(Frame, Program.drawing(), State.Screen);
+  }
+
+private:
+  const SavedFileWindow &files() const { return State.Files.List.Files; }
+
+  GLuint Atlas;
+  Session Program{1};
+  EditorState State{Program.variables()};
+};
+
+std::vector<int> pickList(const FileList &List, int X, int Y) { return List.pick(X, Y); }
 
 /// The single pick name at (X, Y), or -1 when nothing or more than one is hit.
 int pickedName(const FileList &List, int X, int Y) {
   auto Names = pickList(List, X, Y);
-  return Names.size() == 1 ? static_cast<int>(Names[0]) : -1;
+  return Names.size() == 1 ? Names[0] : -1;
 }
 
 void drawInPanel(const FileList &List) {
   startPanelPicture(PanelWidth, PanelHeight);
-  List.draw(GL_RENDER);
+  List.draw();
 }
 
 } // namespace
@@ -98,10 +147,6 @@ TEST(FileList, ThreeFilesGrowUpFromTheBottomInNameOrder) {
   EXPECT_EQ(List.width(), 200);
   EXPECT_EQ(List.y(), 694);
   EXPECT_EQ(List.height(), 36);
-  EXPECT_EQ(List.entryForPickName(70), 0);
-  EXPECT_EQ(List.entryForPickName(72), 2);
-  EXPECT_EQ(List.entryForPickName(73), -1);
-  EXPECT_EQ(List.entryForPickName(69), -1);
 
   // Rows of 12 units: entry 0 at the top, entry 2 at the bottom.
   EXPECT_EQ(pickedName(List, 20, 694), 70);
@@ -142,8 +187,6 @@ TEST(FileList, EmptyOrMissingFolderGivesAnEmptyList) {
     EXPECT_EQ(List->height(), 0);
     EXPECT_EQ(List->y(), 730);
     EXPECT_EQ(List->entryName(0), "");
-    EXPECT_EQ(List->entryForPickName(70), -1);
-    EXPECT_TRUE(glIsList(List->listId()));
     EXPECT_TRUE(pickList(*List, 100, 729).empty());
     EXPECT_TRUE(pickList(*List, 100, 730).empty());
   }
@@ -174,7 +217,7 @@ TEST(FileList, ManyFilesShowTheNewestUnderARowCountingTheOthers) {
   // No row anywhere carries a pick name past the last entry (666 would quit).
   std::set<GLuint> Seen;
   for (int Y = 0; Y < PanelHeight; ++Y)
-    for (GLuint Name : pickList(List, 100, Y))
+    for (int Name : pickList(List, 100, Y))
       Seen.insert(Name);
   ASSERT_FALSE(Seen.empty());
   EXPECT_EQ(*Seen.begin(), 70u);
@@ -221,7 +264,7 @@ TEST(FileList, SixtyFilesFitAndSixtyOneDoNot) {
 TEST(FileList, ANewScanShowsANewlySavedFile) {
   SavedFolder Folder;
   Folder.addNumbered(3);
-  auto *Before = new FileList(atlas(), Folder.shown());
+  auto Before = std::make_unique<FileList>(atlas(), Folder.shown());
   EXPECT_EQ(Before->entryCount(), 3);
   Folder.add(SavedFolder::numbered(3));
   // The list shows the folder as it was when it was made.
@@ -231,11 +274,6 @@ TEST(FileList, ANewScanShowsANewlySavedFile) {
   EXPECT_EQ(After.y(), 682);
   EXPECT_EQ(After.entryName(3), SavedFolder::numbered(3));
   EXPECT_EQ(pickedName(After, 100, 725), 73);
-  // A replaced list frees its display list.
-  const GLuint Old = Before->listId();
-  delete Before;
-  EXPECT_FALSE(glIsList(Old));
-  EXPECT_TRUE(glIsList(After.listId()));
 }
 
 TEST(FileList, NamesStayInsideThePanelAndOnTheirRow) {

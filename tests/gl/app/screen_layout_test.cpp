@@ -1,70 +1,48 @@
-// The Screen in a real context: the chain order, pick names and places, the
-// Labels with their targets, operands and descriptions, the pen menu and its
-// placement, the unchanging background, and a start with an icon missing.
+// The Screen in a real context: a texture for every icon of the layout, the
+// Labels with their targets, operands and descriptions as the tool panel
+// shows them, the unchanging background, and a start with an icon missing.
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "app/button.h"
 #include "app/gl_frame_renderer.h"
-#include "app/label.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
 #include "editor/pen_menu.h"
 #include "editor/value_label.h"
 #include "gl_app_fixture.h"
-#include "gl_pick_support.h"
 #include "gl_test_support.h"
 #include "model/variable.h"
+#include "screen/screen_layout.h"
 #include "screen/tool_panel_background.h"
+#include "screen/tool_panel_frame.h"
 
 namespace {
 
-struct Place {
-  int PickName, X, Y, Width, Height;
-};
-
-// The whole tool chain, title to print.
-const Place Chain[] = {
-    {0, 15, 90, 150, 20},   {1, 15, 140, 50, 50},   {2, 70, 140, 50, 50},
-    {3, 125, 140, 50, 50},  {7, 15, 195, 50, 50},   {8, 70, 195, 50, 50},
-    {9, 125, 195, 50, 50},  {10, 15, 250, 50, 50},  {11, 70, 250, 50, 50},
-    {12, 125, 250, 50, 50}, {13, 15, 315, 75, 75},  {14, 105, 315, 75, 75},
-    {15, 10, 580, 75, 20},  {65, 10, 600, 60, 20},  {16, 10, 630, 175, 100},
-    {38, 10, 550, 20, 20},  {39, 40, 550, 20, 20},  {40, 70, 550, 20, 20},
-    {41, 100, 550, 20, 20}, {19, 145, 425, 16, 16}, {20, 145, 435, 16, 16},
-    {21, 145, 445, 16, 16}, {22, 145, 455, 16, 16}, {23, 145, 465, 16, 16},
-    {24, 145, 475, 16, 16}, {25, 145, 485, 16, 16}, {27, 145, 495, 16, 16},
-    {34, 135, 345, 7, 10},  {35, 92, 348, 7, 10},   {36, 145, 505, 16, 16},
-    {37, 145, 515, 16, 16}, {58, 15, 305, 7, 10},   {59, 15, 390, 7, 10},
-    {17, 10, 740, 60, 20},  {18, 70, 740, 60, 20},  {666, 130, 740, 60, 20},
-    {28, 200, 743, 60, 20},
-};
-
-std::vector<Button *> chainWidgets(const Screen &Widgets) {
-  std::vector<Button *> Linked;
-  for (Button *W = Widgets.toolChain(); W; W = W->next())
-    Linked.push_back(W);
-  return Linked;
+/// Every icon of the layout: the chain's Buttons, then the pen menu's.
+std::vector<PickName> layoutIcons() {
+  std::vector<PickName> Icons;
+  for (const ToolWidgetPlace &Place : toolChainPlaces())
+    if (!Place.isLabel())
+      Icons.push_back(Place.Pick);
+  Icons.insert(Icons.end(), PenMenuOrder.begin(), PenMenuOrder.end());
+  return Icons;
 }
 
-/// The name the tool panel's picker would report at (X, Y): the later-drawn
-/// of two hits wins.
-int pickToolPanelAt(const Screen &Widgets, int X, int Y) {
-  auto Names = pickNamesAt(256, 768, X, Y, [&] {
-    for (Button *W = Widgets.toolChain(); W; W = W->next()) {
-      glLoadName(static_cast<GLuint>(W->pickName()));
-      W->draw(GL_SELECT);
-    }
-  });
-  if (Names.empty())
-    return -1;
-  return static_cast<int>(Names.size() >= 2 ? Names[1] : Names[0]);
+/// The tool panel as a frame shows it, at 1024 x 768.
+void drawToolPanel(GlApp &App) {
+  startPanelPicture(256, 768);
+  DrawList Panel;
+  DrawListBuilder Builder(Panel);
+  appendToolPanel(Builder, App.E);
+  App.Widgets->renderer().draw(Panel, App.S.drawing(), App.E.Screen);
 }
 
 std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
@@ -86,47 +64,23 @@ std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
   return Pixels;
 }
 
-/// The tool-chain widget of the value Label picked as \p Pick.
-const Label *labelWidget(const Screen &Widgets, PickName Pick) {
-  return dynamic_cast<const Label *>(Widgets.findToolWidget(pickValue(Pick)));
-}
-
-/// Places the pen menu around the pen, as opening it does.
-void placePenMenu(GlApp &App) {
-  App.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(App.S.variables()));
-  ++App.E.Canvas.PenMenu.Revision;
-  App.Widgets->sync(App.E, App.S.drawing());
-}
-
 } // namespace
 
-TEST(ScreenLayout, ChainHoldsEveryWidgetInDrawingOrderWithItsPlace) {
+TEST(ScreenLayout, EveryIconOfTheLayoutHasATextureOfItsOwn) {
   GlApp App;
-  const Screen &Shown = *App.Widgets;
-  auto Widgets = chainWidgets(Shown);
-  ASSERT_EQ(Widgets.size(), std::size(Chain));
-  for (size_t I = 0; I < Widgets.size(); ++I) {
-    SCOPED_TRACE("chain row " + std::to_string(I + 1));
-    EXPECT_EQ(Widgets[I]->pickName(), Chain[I].PickName);
-    EXPECT_EQ(Widgets[I]->x(), Chain[I].X);
-    EXPECT_EQ(Widgets[I]->y(), Chain[I].Y);
-    EXPECT_EQ(Widgets[I]->width(), Chain[I].Width);
-    EXPECT_EQ(Widgets[I]->height(), Chain[I].Height);
-    for (size_t J = 0; J < I; ++J)
-      EXPECT_NE(Widgets[I]->listId(), Widgets[J]->listId());
+  std::set<GLuint> Textures;
+  for (PickName Icon : layoutIcons()) {
+    SCOPED_TRACE(pickValue(Icon));
+    EXPECT_TRUE(glIsTexture(App.Widgets->iconTexture(Icon)));
+    Textures.insert(App.Widgets->iconTexture(Icon));
   }
-  EXPECT_TRUE(glIsTexture(Shown.alphabetTexture()));
-  // Picking: a later widget on top of an earlier one wins.
-  EXPECT_EQ(pickToolPanelAt(Shown, 140, 350), 34); // c on the repeat control
-  EXPECT_EQ(pickToolPanelAt(Shown, 170, 380), 14);
-  EXPECT_EQ(pickToolPanelAt(Shown, 20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(Shown, 240, 750), 28);
-  EXPECT_EQ(pickToolPanelAt(Shown, 240, 300), -1);
+  EXPECT_EQ(Textures.size(), layoutIcons().size());
+  EXPECT_TRUE(glIsTexture(App.Widgets->alphabetTexture()));
+  EXPECT_EQ(App.Widgets->iconTexture(PickName::FieldX), 0u) << "a Label has no icon";
 }
 
 TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   GlApp App;
-  const Screen &Shown = *App.Widgets;
   const VariableSet &Vars = App.S.variables();
   const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldW,
                              PickName::FieldH,  PickName::FieldV, PickName::FieldHorizontal,
@@ -142,39 +96,35 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
                                  &Vars.v(), &Vars.d(), &Vars.n(),  &Vars.max(), &Vars.min()};
   for (int Row = 0; Row < 10; ++Row) {
     SCOPED_TRACE(Texts[Row]);
-    const Label *Field = labelWidget(Shown, Rows[Row]);
+    const ValueLabel *Field = App.E.Labels.byPick(pickValue(Rows[Row]));
     ASSERT_NE(Field, nullptr);
-    EXPECT_EQ(Field->model().text(), Texts[Row]);
-    EXPECT_EQ(Field->description(), Descriptions[Row]);
-    EXPECT_EQ(Field->model().target(), Targets[Row]);
-    EXPECT_EQ(Field->charWidth(), 16);
+    EXPECT_EQ(Field->text(), Texts[Row]);
+    EXPECT_STREQ(findToolPlace(Rows[Row])->Description, Descriptions[Row]);
+    EXPECT_EQ(Field->target(), Targets[Row]);
     // Constant operands: their name is their value.
-    const Variable *Operand = Field->model().operand();
+    const Variable *Operand = Field->operand();
     EXPECT_EQ(Operand->name(), std::to_string(Operand->value()));
   }
-  const Label *Count = labelWidget(Shown, PickName::Count);
-  const Label *RandomTarget = labelWidget(Shown, PickName::RandomTarget);
-  const Label *Upper = labelWidget(Shown, PickName::Upper);
-  const Label *Lower = labelWidget(Shown, PickName::Lower);
+  const ValueLabel *Count = App.E.Labels.byPick(pickValue(PickName::Count));
+  const ValueLabel *RandomTarget = App.E.Labels.byPick(pickValue(PickName::RandomTarget));
+  const ValueLabel *Upper = App.E.Labels.byPick(pickValue(PickName::Upper));
+  const ValueLabel *Lower = App.E.Labels.byPick(pickValue(PickName::Lower));
   ASSERT_TRUE(Count && RandomTarget && Upper && Lower);
-  EXPECT_EQ(Count->model().text(), "10");
-  EXPECT_EQ(Count->model().target(), &Vars.count());
-  EXPECT_EQ(RandomTarget->model().text(), "x");
-  EXPECT_EQ(RandomTarget->model().operand(), &Vars.x());
-  EXPECT_EQ(RandomTarget->model().target(), &Vars.randomTarget());
-  EXPECT_EQ(RandomTarget->charWidth(), 20);
-  EXPECT_EQ(Upper->model().text(), "max");
-  EXPECT_EQ(Upper->model().operand(), &Vars.max());
-  EXPECT_EQ(Lower->model().text(), "min");
-  EXPECT_EQ(Lower->model().target(), &Vars.min());
-  EXPECT_FALSE(Count->hasDescription());
+  EXPECT_EQ(Count->text(), "10");
+  EXPECT_EQ(Count->target(), &Vars.count());
+  EXPECT_EQ(RandomTarget->text(), "x");
+  EXPECT_EQ(RandomTarget->operand(), &Vars.x());
+  EXPECT_EQ(RandomTarget->target(), &Vars.randomTarget());
+  EXPECT_EQ(Upper->text(), "max");
+  EXPECT_EQ(Upper->operand(), &Vars.max());
+  EXPECT_EQ(Lower->text(), "min");
+  EXPECT_EQ(Lower->target(), &Vars.min());
+  EXPECT_EQ(findToolPlace(PickName::Count)->Description, nullptr);
 
   // The editor's refresh shows the values of the ten field Labels, and the
-  // next frame's sync compiles them: "x=18" covers more of its row than "x=0".
+  // next frame shows them: "x=18" covers more of its row than "x=0".
   auto InkOfRowX = [&] {
-    startPanelPicture(256, 768);
-    glColor4f(1, 1, 1, 1);
-    labelWidget(Shown, PickName::FieldX)->draw(GL_RENDER);
+    drawToolPanel(App);
     return darkPixelsIn(145, 425, 256, 437);
   };
   const int Before = InkOfRowX();
@@ -182,45 +132,10 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   Vars.min().setValue(-4);
   App.Ed.labels().refreshValues();
   EXPECT_GT(App.Win.Redisplays, 0);
-  EXPECT_EQ(labelWidget(Shown, PickName::FieldX)->model().text(), "x=18");
-  EXPECT_EQ(labelWidget(Shown, PickName::FieldMin)->model().text(), "min=-4");
-  EXPECT_EQ(Count->model().text(), "10");
-  App.Widgets->sync(App.E, App.S.drawing());
+  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldX))->text(), "x=18");
+  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldMin))->text(), "min=-4");
+  EXPECT_EQ(Count->text(), "10");
   EXPECT_GT(InkOfRowX(), Before);
-}
-
-TEST(ScreenLayout, PenMenuSurroundsThePenOnTheCanvas) {
-  GlApp App;
-  const Screen &Shown = *App.Widgets;
-  const int Names[9] = {29, 30, 31, 32, 64, 60, 61, 62, 63};
-  for (size_t I = 0; I < 9; ++I) {
-    EXPECT_EQ(Shown.penMenu()[I]->pickName(), Names[I]);
-    EXPECT_EQ(Shown.penMenu()[I]->width(), 40);
-    for (Button *W = Shown.toolChain(); W; W = W->next())
-      EXPECT_NE(W, Shown.penMenu()[I]);
-  }
-  placePenMenu(App); // pen in the top-left cell: centre clamped to (80, 80)
-  auto PickCanvas = [&](int X, int Y) {
-    auto Hit = pickNamesAt(512, 768, X, Y, [&] {
-      for (const Button *Item : Shown.penMenu()) {
-        glLoadName(static_cast<GLuint>(Item->pickName()));
-        Item->draw(GL_SELECT);
-      }
-    });
-    return Hit.empty() ? -1 : static_cast<int>(Hit[0]);
-  };
-  EXPECT_EQ(PickCanvas(80, 80), 64);
-  EXPECT_EQ(PickCanvas(35, 5), 29);   // xyAbs at (30, 0)
-  EXPECT_EQ(PickCanvas(139, 81), 62); // dRel at (120, 80)
-  EXPECT_EQ(PickCanvas(139, 79), 31); // dAbs at (120, 40)
-  EXPECT_EQ(PickCanvas(10, 10), -1);
-  App.S.variables().x().setValue(10);
-  App.S.variables().y().setValue(12);
-  placePenMenu(App); // centre (210, 250) of the canvas
-  EXPECT_EQ(Shown.penMenu()[4]->x(), 190);
-  EXPECT_EQ(Shown.penMenu()[4]->y(), 230);
-  EXPECT_EQ(PickCanvas(210, 250), 64);
-  EXPECT_EQ(PickCanvas(80, 80), -1);
 }
 
 TEST(ScreenLayout, BackgroundIsTheSameAtEveryStart) {
@@ -256,7 +171,6 @@ TEST(ScreenLayout, MissingIconIsReportedOnceAndTheLayoutStays) {
 
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find("vorpData/square.png"), std::string::npos);
-  EXPECT_EQ(chainWidgets(*App->Widgets).size(), std::size(Chain));
-  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 20, 165), 1);
-  EXPECT_EQ(pickToolPanelAt(*App->Widgets, 80, 165), 2);
+  EXPECT_EQ(App->Widgets->iconTexture(PickName::Square), 0u) << "an untextured square";
+  EXPECT_TRUE(glIsTexture(App->Widgets->iconTexture(PickName::Circle)));
 }

@@ -6,11 +6,9 @@ list(APPEND GL_TEST_SOURCES
   app/shape_layer_test.cpp
   app/display_test.cpp
   app/saved_picture_test.cpp
-  app/widget_test.cpp
   app/screen_layout_test.cpp
   app/tool_panel_view_test.cpp
   app/file_list_test.cpp
   app/message_box_test.cpp
-  app/gl_picker_test.cpp
   app/command_line_test.cpp
 )

@@ -2,5 +2,4 @@ list(APPEND GL_TEST_SOURCES
   gfx/read_back_test.cpp
   gfx/offscreen_texture_test.cpp
   gfx/png_texture_test.cpp
-  gfx/text_renderer_test.cpp
 )

@@ -1,0 +1,91 @@
+// How long quovadrin --render takes for a class's worth of work and more:
+// 100 saved algorithm files of 500 Shapes each (every kind, random places
+// and rotations, polylines of 27 points), each read, run and written as an
+// SVG, and the overview page. Prints the median of five rounds as
+//   render: 100 files, N shapes: T ms
+// The files and pictures live in a temporary folder, removed afterwards.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <stdlib.h>
+#include <string>
+#include <vector>
+
+#include "exec/session.h"
+#include "files/alg_writer.h"
+#include "model/algorithm.h"
+#include "model/variable.h"
+#include "render/render_batch.h"
+
+namespace {
+
+constexpr int FileCount = 100;
+constexpr int Passes = 50;
+/// Ten Shapes a pass: every kind, and a second circle.
+constexpr int PassKinds[] = {1, 2, 3, 7, 8, 9, 10, 11, 12, 2};
+
+// A saved file as the program writes it: each pass of the loop puts the pen
+// at a random cell with a random rotation and draws ten Shapes there.
+bool writeProgram(const std::string &Path) {
+  Session S(1);
+  VariableSet &Vars = S.variables();
+  Algorithm &A = S.algorithm();
+  A.appendArithmetic(&Vars.min(), ArithmeticOp::Give, 0);
+  A.appendArithmetic(&Vars.max(), ArithmeticOp::Give, 24);
+  A.appendRepeatStart(Passes);
+  for (Variable *Target : {&Vars.x(), &Vars.y(), &Vars.d()})
+    A.appendRandom(Target, &Vars.max(), &Vars.min());
+  for (int Kind : PassKinds)
+    A.appendDraw(Kind);
+  A.appendRepeatEnd();
+  return writeAlgorithmFile(A, Path) == 0;
+}
+
+/// One round: its time, and the Shapes it drew (counted from the report, so
+/// the line states what was really rendered).
+struct Round {
+  double Milliseconds = 0;
+  long Shapes = 0;
+};
+
+Round renderRound(const RenderRequest &Request) {
+  const auto Start = std::chrono::steady_clock::now();
+  const RenderReport Report = renderAlgorithmFiles(
+      Request, [](const std::string &Line) { std::fprintf(stderr, "%s\n", Line.c_str()); });
+  const auto Stop = std::chrono::steady_clock::now();
+  if (!Report.complete())
+    std::fprintf(stderr, "render: not every picture was written\n");
+  Round Result{std::chrono::duration<double, std::milli>(Stop - Start).count(), 0};
+  for (const RenderedFile &File : Report.Files)
+    Result.Shapes += File.ShapeCount;
+  return Result;
+}
+
+} // namespace
+
+int main() {
+  char Template[] = "/tmp/quovadrin-render-bench-XXXXXX";
+  if (!mkdtemp(Template))
+    return 1;
+  const std::filesystem::path Folder = Template;
+  RenderRequest Request;
+  Request.OutputFolder = (Folder / "out").string();
+  for (int I = 1; I <= FileCount; ++I) {
+    const std::string Path = (Folder / ("seed_" + std::to_string(I) + "-a.alg")).string();
+    if (!writeProgram(Path))
+      return 1;
+    Request.Files.push_back(Path);
+  }
+  std::vector<Round> Rounds;
+  for (int I = 0; I < 5; ++I)
+    Rounds.push_back(renderRound(Request));
+  std::sort(Rounds.begin(), Rounds.end(),
+            [](const Round &A, const Round &B) { return A.Milliseconds < B.Milliseconds; });
+  const Round &Median = Rounds[Rounds.size() / 2];
+  std::printf("render: %d files, %ld shapes: %.0f ms\n", FileCount, Median.Shapes,
+              Median.Milliseconds);
+  std::error_code Ignored;
+  std::filesystem::remove_all(Folder, Ignored);
+  return 0;
+}

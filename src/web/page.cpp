@@ -1,0 +1,39 @@
+// Calls into the page's script. Each hook is optional, so the program also
+// runs in a bare page (the hooks are defined by web/page.js).
+#include "web/page.h"
+
+#include <emscripten.h>
+
+namespace {
+
+EM_JS(void, callFilesSaved, (const char *AlgorithmPath, const char *PicturePath), {
+  if (Module.onFilesSaved)
+    Module.onFilesSaved(UTF8ToString(AlgorithmPath), UTF8ToString(PicturePath));
+});
+
+EM_JS(void, callFrameDrawn, (), {
+  if (Module.onFrameDrawn)
+    Module.onFrameDrawn();
+});
+
+EM_JS(void, callProgramEnded, (int Status), {
+  if (Module.onProgramEnded)
+    Module.onProgramEnded(Status);
+});
+
+EM_JS(int, canvasCssWidth, (), { return Math.max(1, Math.floor(Module.canvas.clientWidth)); });
+EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.clientHeight)); });
+
+} // namespace
+
+void pageFilesSaved(const std::string &AlgorithmPath, const std::string &PicturePath) {
+  callFilesSaved(AlgorithmPath.c_str(), PicturePath.c_str());
+}
+
+void pageFrameDrawn() { callFrameDrawn(); }
+
+void pageProgramEnded(int Status) { callProgramEnded(Status); }
+
+int pageCanvasWidth() { return canvasCssWidth(); }
+
+int pageCanvasHeight() { return canvasCssHeight(); }

@@ -1,0 +1,148 @@
+// Drawing a frame's description with WebGL: every vertex of the frame goes
+// up in one buffer, and each command draws its range with its own state.
+#include "webgl/frame_renderer.h"
+
+#include "editor/pen_menu.h"
+#include "exec/drawing.h"
+#include "files/gray_png.h"
+#include "files/image_folder.h"
+#include "screen/panel_rect.h"
+#include "screen/screen_layout.h"
+#include "screen/separate_primitives.h"
+#include "webgl/image_texture.h"
+
+FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
+  glGenBuffers(1, &Buffer);
+  AtlasTexture = loadImageTexture(ImageFolder + AlphabetAtlasPath);
+  for (const ToolWidgetPlace &Place : toolChainPlaces())
+    if (!Place.isLabel())
+      Icons[Place.Pick] = loadImageTexture(ImageFolder + IconFolder + Place.Icon);
+  for (size_t I = 0; I < PenMenuSize; ++I)
+    Icons[PenMenuOrder[I]] = loadImageTexture(ImageFolder + IconFolder + penMenuIcons()[I]);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glClearColor(1, 1, 1, 1);
+  glActiveTexture(GL_TEXTURE0);
+}
+
+FrameRenderer::~FrameRenderer() { glDeleteBuffers(1, &Buffer); }
+
+GLuint FrameRenderer::iconTexture(PickName Icon) const {
+  const auto Found = Icons.find(Icon);
+  return Found == Icons.end() ? 0 : Found->second;
+}
+
+void FrameRenderer::syncShapes(const Drawing &Picture, const ScreenSize &Screen) {
+  Shapes.sync(Picture, Screen);
+}
+
+void FrameRenderer::upload(const DrawList &Frame) {
+  Uploaded.clear();
+  Batches.clear();
+  for (const DrawCommand &Command : Frame.Commands) {
+    if (Command.Kind == DrawCommandKind::Primitives) {
+      appendPrimitives(Frame, Command);
+      continue;
+    }
+    Batch Step;
+    Step.Kind = Command.Kind;
+    Step.Source = &Command;
+    Batches.push_back(Step);
+  }
+  glBindBuffer(GL_ARRAY_BUFFER, Buffer);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(Uploaded.size() * sizeof(DrawVertex)),
+               Uploaded.data(), GL_STREAM_DRAW);
+  Program.bindVertexLayout();
+}
+
+void FrameRenderer::appendPrimitives(const DrawList &Frame, const DrawCommand &Command) {
+  if (Command.VertexCount == 0)
+    return;
+  const bool Lines = isLineKind(Command.Shape);
+  Batch *Run = Batches.empty() ? nullptr : &Batches.back();
+  if (!Run || Run->Kind != DrawCommandKind::Primitives || Run->Lines != Lines ||
+      !(Run->Texture == Command.Texture) || Run->LineWidth != Command.LineWidth) {
+    Batch Fresh;
+    Fresh.Lines = Lines;
+    Fresh.Texture = Command.Texture;
+    Fresh.LineWidth = Command.LineWidth;
+    Fresh.First = static_cast<uint32_t>(Uploaded.size());
+    Batches.push_back(Fresh);
+    Run = &Batches.back();
+  }
+  const size_t Before = Uploaded.size();
+  appendAsSeparate(Frame.verticesOf(Command), Command.VertexCount, Command.Shape,
+                   placementOf(Command.Matrix), Uploaded);
+  Run->Count += static_cast<uint32_t>(Uploaded.size() - Before);
+}
+
+void FrameRenderer::setTexture(const TextureRef &Texture) {
+  Program.setTextured(Texture.Kind != TextureKind::None);
+  if (Texture.Kind == TextureKind::None)
+    return;
+  // An icon that could not be loaded samples texture 0, which WebGL reads
+  // as black: its rectangle shows the vertex colour's shade of it.
+  glBindTexture(GL_TEXTURE_2D,
+                Texture.Kind == TextureKind::Atlas ? AtlasTexture : iconTexture(Texture.Icon));
+}
+
+void FrameRenderer::drawBatch(const Batch &Run) {
+  if (Run.Count == 0)
+    return;
+  setTexture(Run.Texture);
+  glLineWidth(Run.LineWidth);
+  glDrawArrays(Run.Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(Run.First),
+               static_cast<GLsizei>(Run.Count));
+}
+
+void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
+  if (!ready())
+    return;
+  Program.use();
+  upload(Frame);
+  for (const Batch &Run : Batches) {
+    switch (Run.Kind) {
+    case DrawCommandKind::Clear:
+      // The whole drawing buffer, whatever the viewport.
+      glClear(GL_COLOR_BUFFER_BIT);
+      break;
+    case DrawCommandKind::PanelView: {
+      const PanelRect R = panelRect(Run.Source->View, Screen);
+      glViewport(R.X, R.Y, R.Width, R.Height);
+      Program.setMatrix(panelMatrix(R.LayoutWidth, DrawTransform()));
+      PanelLayoutWidth = R.LayoutWidth;
+      break;
+    }
+    case DrawCommandKind::Shapes:
+      Shapes.draw(Run.Source->OnGrid);
+      // The shape texture used a buffer and a matrix of its own.
+      glBindBuffer(GL_ARRAY_BUFFER, Buffer);
+      Program.bindVertexLayout();
+      Program.setMatrix(panelMatrix(PanelLayoutWidth, DrawTransform()));
+      break;
+    case DrawCommandKind::Primitives:
+      drawBatch(Run);
+      break;
+    }
+  }
+  glLineWidth(1);
+}
+
+std::vector<unsigned char> readCanvasGray(const ScreenSize &Screen) {
+  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  if (Canvas.Width <= 0 || Canvas.Height <= 0)
+    return {};
+  const size_t Pixels = static_cast<size_t>(Canvas.Width) * static_cast<size_t>(Canvas.Height);
+  std::vector<unsigned char> Rgba(Pixels * 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(Canvas.X, Canvas.Y, Canvas.Width, Canvas.Height, GL_RGBA, GL_UNSIGNED_BYTE,
+               Rgba.data());
+  // The red intensity the desktop reads back, so that the grey follows the
+  // one rule of grayRowsFromRed.
+  std::vector<float> Red(Pixels);
+  for (size_t I = 0; I < Pixels; ++I)
+    Red[I] = static_cast<float>(Rgba[I * 4]) / 255.0f;
+  return grayRowsFromRed(Red.data(), Canvas.Width, Canvas.Height);
+}

@@ -1,0 +1,98 @@
+// The vector picture of a save: written after the .alg file and the PNG,
+// from the Drawing on the canvas; when it fails, the two others are what any
+// save writes, and the message says what is missing. When all three are
+// written the message is the plain confirmation.
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+#include "files/gray_png.h"
+#include "scratch_dir.h"
+#include "svg/svg_picture.h"
+
+namespace {
+
+const char Seed[] = "1234567890";
+
+std::string savedPath(const char *Folder, char Letter, const char *Extension) {
+  return std::string(Folder) + "/seed_" + Seed + "-" + Letter + Extension;
+}
+
+/// A window whose pictures are real files, written with the save's faults;
+/// the vector picture also notes whether the two other files were complete
+/// when it began.
+struct WritingWindow {
+  EditorFixture F{1234567890};
+  bool OthersWereThere = false;
+
+  WritingWindow() {
+    F.W.PictureWriter = [](const std::string &Path, const FileFaultPlan &Faults) {
+      std::vector<unsigned char> Pixels(64 * 48, 200);
+      return writeGrayPngBytes(Path, Pixels.data(), 64, 48, Faults);
+    };
+    F.W.VectorPictureWriter = [this](const std::string &Path, const FileFaultPlan &Faults) {
+      const std::string Letter(1, Path[Path.size() - 5]);
+      OthersWereThere = fileContent(savedPath("vorpImages", Letter[0], ".png")) != "<missing>" &&
+                        fileContent(savedPath("vorpAlgorithms", Letter[0], ".alg")) != "<missing>";
+      return writeVectorPicture(F.S.drawing(), Path, Faults);
+    };
+    // Circles and blobs drawn by a whole preview, as the learner sees them.
+    F.toolClick(PickName::Circle);
+    F.toolClick(PickName::Circle);
+    F.toolClick(PickName::Blob);
+    F.toolClick(PickName::Blob);
+    F.Ed.listing().runImmediately();
+  }
+};
+
+} // namespace
+
+TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
+  ScratchDir Dir;
+  WritingWindow Save;
+  ASSERT_EQ(Save.F.S.drawing().count(), 2);
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
+  ASSERT_EQ(Save.F.W.VectorPictures.size(), 1u);
+  EXPECT_EQ(Save.F.W.VectorPictures[0].Path, savedPath("vorpImages", 'a', ".svg"));
+  EXPECT_TRUE(Save.OthersWereThere) << "the PNG and the .alg file come first";
+  EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), drawingSvg(Save.F.S.drawing()));
+}
+
+TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
+  ScratchDir Dir;
+  WritingWindow Save;
+  ASSERT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  const std::string Algorithm = fileContent(savedPath("vorpAlgorithms", 'a', ".alg"));
+  const std::string Picture = fileContent(savedPath("vorpImages", 'a', ".png"));
+  const char Letters[] = "bcd";
+  for (int Fault = 0; Fault < 3; ++Fault) {
+    const char Letter = Letters[Fault];
+    FileFaultPlan Plan;
+    Plan.Path = savedPath("vorpImages", Letter, ".svg");
+    Plan.FailWrite = Fault == 0 ? 1 : 0;
+    Plan.FailClose = Fault == 1;
+    Plan.FailRename = Fault == 2;
+    Save.F.Ed.files().setSaveFaults(Plan);
+    EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0) << "the algorithm and its PNG are saved";
+    EXPECT_EQ(Save.F.E.Popup.text(),
+              std::string("seed_1234567890-") + Letter + " gespeichert (SVG nicht gespeichert)");
+    EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", Letter, ".alg")), Algorithm);
+    EXPECT_EQ(fileContent(savedPath("vorpImages", Letter, ".png")), Picture);
+    EXPECT_EQ(fileContent(savedPath("vorpImages", Letter, ".svg")), "<missing>");
+  }
+  EXPECT_EQ(directoryEntries("vorpImages").size(), 5u) << "four PNGs, one SVG, no temporary file";
+  // The next save that succeeds says so plainly again.
+  Save.F.Ed.files().setSaveFaults(FileFaultPlan());
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
+}
+
+TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
+  ScratchDir Dir;
+  WritingWindow Save;
+  Save.F.W.PictureWriter = nullptr;
+  Save.F.W.PictureResult = -1;
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), -1);
+  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
+  EXPECT_TRUE(Save.F.W.VectorPictures.empty()) << "a picture without its algorithm is no save";
+}

@@ -1,0 +1,4 @@
+list(APPEND UNIT_TEST_SOURCES
+  render/seed_from_name_test.cpp
+  render/render_batch_test.cpp
+)

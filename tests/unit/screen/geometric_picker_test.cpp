@@ -1,0 +1,223 @@
+// Picking by geometry without a display, as a learner meets it: every widget
+// answers where one aims at it, small Labels and the file list win over the
+// Buttons beneath, listing lines answer by position, the pen marker where it
+// lies (turned or not) and the pen menu once open, an edge on the pick
+// box's border counts, and a crowded pick box answers nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "editor/editor_state.h"
+#include "editor/listing_scroll.h"
+#include "exec/session.h"
+#include "files/saved_files.h"
+#include "screen/geometric_picker.h"
+#include "screen/screen_layout.h"
+
+namespace {
+
+// At 1024 x 768 pixels a layout unit is one pixel: the tool panel starts at
+// pixel 0, the canvas at 256, the listing at 768.
+constexpr int CanvasPixelX = LayoutWidth / 4;
+constexpr int ListingPixelX = LayoutWidth * 3 / 4;
+
+struct PickingFixture {
+  Session S{1};
+  EditorState E{S.variables()};
+  GeometricPicker Pick{S, E};
+};
+
+/// Where a learner aims at a widget: the middle of a Button, the middle of
+/// a Label's line of text (a parameter row is 10 units tall).
+IntPoint aimAt(const ToolWidgetPlace &Widget) {
+  const LayoutRect &P = Widget.Place;
+  const int Height = Widget.isLabel() ? std::min(P.Height, 10) : P.Height;
+  return {P.X + P.Width / 2, P.Y + Height / 2};
+}
+
+/// The middle of listing line \p Line (0 to 59) in window pixels.
+IntPoint listingLine(int Line) {
+  return {ListingPixelX + LayoutWidth / 8, static_cast<int>(listingRowTop(Line)) + 5};
+}
+
+std::vector<std::string> savedNames(int Count) {
+  std::vector<std::string> Names;
+  for (int I = 0; I < Count; ++I)
+    Names.push_back("seed_" + std::to_string(I) + "-a.alg");
+  return Names;
+}
+
+} // namespace
+
+TEST(GeometricPicker, EveryToolPanelWidgetAnswersWhereALearnerAimsAtIt) {
+  PickingFixture F;
+  for (const ToolWidgetPlace &Widget : toolChainPlaces()) {
+    // The count Label lies on the middle of the repeat Button; see below.
+    if (Widget.Pick == PickName::Repeat)
+      continue;
+    const IntPoint At = aimAt(Widget);
+    EXPECT_EQ(F.Pick.pickToolPanel(At.X, At.Y), pickValue(Widget.Pick))
+        << "pick name " << pickValue(Widget.Pick);
+  }
+  // Empty panel right of the tools is no hit.
+  EXPECT_EQ(F.Pick.pickToolPanel(240, 300), -1);
+}
+
+TEST(GeometricPicker, LaterLabelsAndFileEntriesWinOverTheButtonBeneath) {
+  PickingFixture F;
+  const IntPoint OnCount = aimAt(*findToolPlace(PickName::Count));
+  EXPECT_EQ(F.Pick.pickToolPanel(OnCount.X, OnCount.Y), pickValue(PickName::Count));
+  EXPECT_EQ(F.Pick.pickToolPanel(170, 380), pickValue(PickName::Repeat)); // beside the Label
+
+  // A Label's area covers its description at the panel's left edge, and
+  // grows with its text.
+  EXPECT_EQ(F.Pick.pickToolPanel(20, 429), pickValue(PickName::FieldX));
+  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), -1);
+  F.S.variables().x().setValue(1234);
+  F.E.Labels.row(1).showValue(); // "x=1234" reaches 96 units right of the text
+  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), pickValue(PickName::FieldX));
+
+  // Three saved files over the go Button, newest at the bottom.
+  F.E.Files.List.Files = newestThatFit(savedNames(3), MaxFileListRows);
+  const LayoutRect List = fileListRect(3);
+  const IntPoint OnGo = aimAt(*findToolPlace(PickName::Go));
+  for (int Entry = 0; Entry < 3; ++Entry) {
+    const int Y = List.Y + FileListRowHeight * Entry + FileListRowHeight / 2;
+    F.E.Files.ListVisible = false; // only a list on screen is picked
+    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::Go));
+    F.E.Files.ListVisible = true;
+    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::FirstFileEntry) + Entry);
+  }
+}
+
+TEST(GeometricPicker, TheRowTellingOfOlderFilesLoadsNothing) {
+  PickingFixture F;
+  F.E.Files.List.Files = newestThatFit(savedNames(70), MaxFileListRows);
+  F.E.Files.ListVisible = true;
+  ASSERT_GT(F.E.Files.List.Files.Hidden, 0);
+  const LayoutRect List = fileListRect(MaxFileListRows);
+  const int TopRowMiddle = List.Y + FileListRowHeight / 2;
+  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle + FileListRowHeight),
+            pickValue(PickName::FirstFileEntry));
+}
+
+TEST(GeometricPicker, ListingLinesAnswerWithTheirPositionAndNothingPastTheSixtiethLine) {
+  PickingFixture F;
+  Algorithm &A = F.S.algorithm();
+  // An empty listing offers nothing, not even its strips.
+  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, 12), -1);
+  for (int I = 0; I < 70; ++I)
+    A.appendDraw(pickValue(PickName::Square));
+  for (int Line = 0; Line < ListingVisibleLines; ++Line)
+    ASSERT_EQ(F.Pick.pickListing(listingLine(Line).X, listingLine(Line).Y), Line + 1);
+  const IntPoint Past = listingLine(ListingVisibleLines);
+  EXPECT_EQ(F.Pick.pickListing(Past.X, Past.Y), -1); // command 61 exists, unshown
+  EXPECT_EQ(F.Pick.pickListing(Past.X, 12), pickValue(PickName::UpStrip));
+  EXPECT_EQ(F.Pick.pickListing(Past.X, LayoutHeight - 12), pickValue(PickName::DownStrip));
+  // Of two lines under the box, the upper one.
+  EXPECT_EQ(F.Pick.pickListing(Past.X, static_cast<int>(listingRowTop(1))), 1);
+
+  F.E.Listing.Top = 5;
+  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, listingLine(0).Y), 5);
+  EXPECT_EQ(F.Pick.pickListing(listingLine(59).X, listingLine(59).Y), 64);
+  F.E.Listing.Top = 68; // three lines left
+  EXPECT_EQ(F.Pick.pickListing(listingLine(2).X, listingLine(2).Y), 70);
+  EXPECT_EQ(F.Pick.pickListing(listingLine(3).X, listingLine(3).Y), -1);
+}
+
+TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
+  PickingFixture F;
+  VariableSet &Vars = F.S.variables();
+  Vars.x().setValue(7);
+  Vars.y().setValue(3);
+  const int Cell = static_cast<int>(CellWidth);
+  const IntPoint Pen = {CanvasPixelX + 7 * Cell + Cell / 2, 3 * Cell + Cell / 2};
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y), pickValue(PickName::PenMarker));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + Cell, Pen.Y), -1);
+
+  // Turned by 45 degrees the marker is a diamond: its corner reaches 14
+  // units from the centre, its sides no longer reach the old corners.
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), pickValue(PickName::PenMarker));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), -1);
+  Vars.d().setValue(45);
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), -1);
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), pickValue(PickName::PenMarker));
+
+  // In the top-left cell the menu is pushed inward and leaves the marker
+  // free: there a press hits nothing while the menu is open.
+  Vars.x().setValue(0);
+  Vars.y().setValue(0);
+  F.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(Vars));
+  F.E.Mode = InteractionMode::PenMenuOpen;
+  EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2), -1);
+  for (size_t I = 0; I < PenMenuSize; ++I) {
+    const IntPoint Corner = F.E.Canvas.PenMenu.Corners[I];
+    EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Corner.X + 20, Corner.Y + 20),
+              pickValue(PenMenuOrder[I]));
+  }
+}
+
+// The pick box reaches 2.5 pixels from the pointer. At 1280 x 1024 a layout
+// unit is 1.25 pixels wide, so the go Button's left edge (10 units) lies on
+// pixel 12.5: exactly on the border of the box of a press at pixel 10.
+TEST(GeometricPicker, AnEdgeOnTheBordersOfThePickBoxCounts) {
+  PickingFixture F;
+  F.E.Screen = {1280, 1024};
+  const int OnGoRow = 906; // 680 units down, in the middle of the Button
+  EXPECT_EQ(F.Pick.pickToolPanel(10, OnGoRow), pickValue(PickName::Go));
+  EXPECT_EQ(F.Pick.pickToolPanel(9, OnGoRow), -1);
+  // The listing's strips start 2 units in: 2.5 pixels at this width.
+  F.S.algorithm().appendDraw(pickValue(PickName::Square));
+  EXPECT_EQ(F.Pick.pickListing(960, 10), pickValue(PickName::UpStrip));
+  EXPECT_EQ(F.Pick.pickListing(959, 10), -1);
+}
+
+// The selection buffer held five records of one name each; a sixth hit
+// overflowed it and the pick counted as no hit.
+TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
+  PickingFixture F;
+  F.E.Mode = InteractionMode::PenMenuOpen;
+  auto StackMenu = [&](int Stacked) {
+    for (int I = 0; I < PenMenuSize; ++I)
+      F.E.Canvas.PenMenu.Corners[static_cast<size_t>(I)] =
+          I < Stacked ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * I};
+    return F.Pick.pickCanvas(CanvasPixelX + 120, 120);
+  };
+  EXPECT_EQ(StackMenu(5), pickValue(PenMenuOrder[0]));
+  EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), 5);
+  EXPECT_EQ(StackMenu(6), -1);
+  EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), -1);
+
+  // On a coarse screen one 5 x 5 pixel box covers many parameter rows, or
+  // many listing lines, at once.
+  for (int I = 0; I < 30; ++I)
+    F.S.algorithm().appendDraw(pickValue(PickName::Square));
+  const IntPoint Rows = aimAt(*findToolPlace(PickName::FieldH));
+  const IntPoint Lines = listingLine(20);
+  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X, Rows.Y), pickValue(PickName::FieldH));
+  EXPECT_EQ(F.Pick.pickListing(Lines.X, Lines.Y), 21);
+  const int Coarse = 16; // layout units per pixel
+  F.E.Screen = {LayoutWidth / Coarse, LayoutHeight / Coarse};
+  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X / Coarse, Rows.Y / Coarse), -1);
+  EXPECT_EQ(F.Pick.pickListing(Lines.X / Coarse, Lines.Y / Coarse), -1);
+}
+
+// A Label whose text is empty and that has no description is a line of no
+// width; the pick box still meets it where the line lies, here just right
+// of the dice Button's edge.
+TEST(GeometricPicker, ALabelWithoutTextIsALine) {
+  PickingFixture F;
+  F.E.Labels.randomTarget().setOperand(&F.S.variables().count()); // its name is ""
+  F.E.Labels.randomTarget().showOperand();
+  ASSERT_EQ(F.E.Labels.randomTarget().text(), "");
+  const LayoutRect Place = findToolPlace(PickName::RandomTarget)->Place;
+  const PickHits OnLine = F.Pick.toolPanelHits(Place.X - 2, Place.Y + 5);
+  ASSERT_EQ(OnLine.hitCount(), 2);
+  EXPECT_EQ(OnLine.name(0), pickValue(PickName::Dice));
+  EXPECT_EQ(OnLine.name(1), pickValue(PickName::RandomTarget));
+  EXPECT_EQ(F.Pick.pickToolPanel(Place.X - 3, Place.Y + 5), pickValue(PickName::Dice));
+  EXPECT_EQ(F.Pick.pickToolPanel(Place.X + 3, Place.Y + 5), -1);
+}
