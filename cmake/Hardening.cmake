@@ -4,7 +4,8 @@
 # sanitizer build leaves them out: AddressSanitizer does the checking there,
 # and the C library's checked functions would hide calls from it. The checked
 # functions need an optimising build, so Debug builds leave that one out.
-if(NOT QUOVADRIN_SANITIZE)
+# WebAssembly has no native stack or relocations to protect.
+if(NOT QUOVADRIN_SANITIZE AND NOT EMSCRIPTEN)
   add_compile_options(-fstack-protector-strong -fstack-clash-protection
                       $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
   add_link_options(-Wl,-z,relro -Wl,-z,now)
