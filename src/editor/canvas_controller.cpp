@@ -96,7 +96,7 @@ void CanvasController::penMenuAction(PickName Name) {
     return;
   }
   Session &Work = Context.Work;
-  Work.algorithm().insertDraw(Tools.SelectedTool);
+  Work.algorithm().insertDraw(static_cast<int32_t>(Tools.SelectedTool));
   createShapeForCurrent(Work);
   Context.Mode = InteractionMode::Idle;
 }

@@ -3,15 +3,12 @@
 
 #include "editor/listing_scroll.h"
 #include "editor/pick_actions.h"
+#include "editor/pick_name.h"
 #include "editor/picker.h"
 #include "editor/window.h"
 #include "exec/session.h"
 
 namespace {
-
-/// Names 19 to 37 (the value Labels among them) act on press and repeat
-/// while held; every other Button acts once, on release.
-bool repeatsWhileHeld(int Pick) { return Pick >= 19 && Pick <= 37; }
 
 /// Each repetition comes sooner than the one before.
 int acceleratedDelay(int Delay) { return static_cast<int>(Delay / 1.75); }

@@ -144,7 +144,7 @@ void LabelController::loadCommand() {
   case CommandKind::Draw:
     // The filled kinds that only files name have no tool to choose.
     if (isToolPick(Current->value()))
-      Tools.SelectedTool = Current->value();
+      Tools.SelectedTool = static_cast<ShapeKind>(Current->value());
     return;
   case CommandKind::RepeatEnd:
     return;

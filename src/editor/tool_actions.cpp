@@ -19,17 +19,18 @@ const char PrintMessage[] = "Drucken ohne kelbrano nicht m\xF6glich";
 
 void ToolActions::toolAction(int Tool) {
   Algorithm &A = Context.Work.algorithm();
-  if (Tools.SelectedTool == Tool) {
+  const auto Kind = static_cast<ShapeKind>(Tool);
+  if (Tools.SelectedTool == Kind) {
     A.insertDraw(Tool);
   } else {
-    Tools.SelectedTool = Tool;
+    Tools.SelectedTool = Kind;
     const Command *Current = A.current();
     if (Listing.editing() && Current && Current->kind() == CommandKind::Draw)
       A.setCurrentValue(Tool);
   }
   Context.Mode = InteractionMode::Idle;
   // The pen marker previews a fresh figure of the tool at every click.
-  fillToolTemplate(Context.Work, static_cast<ShapeKind>(Tool));
+  fillToolTemplate(Context.Work, Kind);
 }
 
 void ToolActions::diceAction() {

@@ -15,8 +15,8 @@ class ValueLabel;
 
 /// What the tool panel highlights.
 struct ToolSelection {
-  /// The drawing tool (a pick name 1, 2, 3, 7 to 12, equal to its shape kind).
-  int SelectedTool = pickValue(PickName::Square);
+  /// The drawing tool: the shape kind its pick name equals.
+  ShapeKind SelectedTool = ShapeKind::Square;
   /// The highlighted parameter row, 1 to 10.
   int SelectedFieldRow = 1;
   /// The highlighted control of the random/repeat area.

@@ -113,8 +113,8 @@ void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorSta
   CanvasBounds Marker;
   if (GridVisible) {
     appendCanvasGrid(Out);
-    appendPenMarker(Out, S.variables(), S.templates(), E.Tools.SelectedTool);
-    Marker = penMarkerBounds(S.variables(), S.templates(), E.Tools.SelectedTool);
+    appendPenMarker(Out, S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
+    Marker = penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
   }
   Out.shapes(GridVisible, Marker);
 }

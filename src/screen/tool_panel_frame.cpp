@@ -25,7 +25,7 @@ void appendShadedRectangle(DrawListBuilder &Out, float X0, float Y0, float X1, f
 }
 
 void appendToolHighlight(DrawListBuilder &Out, const EditorState &E) {
-  if (!isToolPick(E.Tools.SelectedTool))
+  if (!isToolPick(static_cast<int>(E.Tools.SelectedTool)))
     return;
   const ToolWidgetPlace *Tool = findToolPlace(static_cast<PickName>(E.Tools.SelectedTool));
   if (!Tool)

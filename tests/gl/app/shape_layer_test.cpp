@@ -64,8 +64,9 @@ Strays strays(const Session &S, const EditorState &E, const ShapeLayer &Layer, b
   const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
   PixelRect Marker;
   if (GridVisible)
-    Marker = pixelsCovering(penMarkerBounds(S.variables(), S.templates(), E.Tools.SelectedTool),
-                            Canvas, 1);
+    Marker = pixelsCovering(
+        penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool)),
+        Canvas, 1);
   Strays Found;
   for (size_t I = 0; I < Direct.size(); ++I) {
     const int X = static_cast<int>(I / 3) % Canvas.Width;
@@ -273,7 +274,7 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
     V.h().setValue(Pen.Right);
     V.v().setValue(Pen.Down);
     V.d().setValue(Pen.Rotation);
-    E.Tools.SelectedTool = Pen.Tool;
+    E.Tools.SelectedTool = static_cast<ShapeKind>(Pen.Tool);
     expectSameCanvas(S, E, Layer, true,
                      "pen at " + std::to_string(Pen.X) + ", " + std::to_string(Pen.Y) + " turned " +
                          std::to_string(Pen.Rotation));

@@ -40,7 +40,7 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   // The title is drawn over all of it.
   EXPECT_GT(darkPixelsIn(15, 100, 165, 101), 10);
 
-  App.E.Tools.SelectedTool = pickValue(PickName::SoftPolyline);
+  App.E.Tools.SelectedTool = ShapeKind::SoftPolyline;
   App.E.Tools.SelectedFieldRow = 10;
   App.E.Tools.SelectedControl = PickName::Repeat;
   drawPanel(App);

@@ -108,7 +108,7 @@ TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
   F.canvasClick(-1);
   EXPECT_EQ(F.algorithm().commandCount(), 0) << "nothing is inserted";
 
-  F.E.Tools.SelectedTool = pickValue(PickName::Circle);
+  F.E.Tools.SelectedTool = ShapeKind::Circle;
   chooseFromPenMenu(F, PickName::Stamp, cellX(4), cellY(6));
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
   ASSERT_EQ(F.S.drawing().count(), 1);

@@ -47,11 +47,11 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.algorithm().appendDraw(static_cast<int>(ShapeKind::FilledSquare));
   F.listingClick(2);
   F.listingClick(2);
-  EXPECT_EQ(F.E.Tools.SelectedTool, pickValue(PickName::Circle));
+  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
   F.listingClick(3);
   F.listingClick(3);
   EXPECT_TRUE(F.E.Listing.CommandEditing);
-  EXPECT_EQ(F.E.Tools.SelectedTool, pickValue(PickName::Circle));
+  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
 }
 
 TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {

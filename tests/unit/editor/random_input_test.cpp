@@ -271,8 +271,8 @@ std::string brokenInvariant(EditorFixture &F) {
     return "the current command is missing or not in the list";
   if (F.E.Listing.Top < 1 || F.E.Listing.Top > std::max(1, Count))
     return "listingTop " + std::to_string(F.E.Listing.Top) + " outside 1.." + std::to_string(Count);
-  if (!isToolPick(F.E.Tools.SelectedTool))
-    return "selected tool " + std::to_string(F.E.Tools.SelectedTool);
+  if (!isToolPick(static_cast<int>(F.E.Tools.SelectedTool)))
+    return "selected tool " + std::to_string(static_cast<int>(F.E.Tools.SelectedTool));
   if (F.E.Tools.SelectedFieldRow < 1 || F.E.Tools.SelectedFieldRow > FieldRowCount)
     return "selected row " + std::to_string(F.E.Tools.SelectedFieldRow);
   const std::set<PickName> Controls = {PickName::Dice,         PickName::Repeat, PickName::Count,

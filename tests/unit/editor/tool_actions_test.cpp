@@ -21,7 +21,7 @@ TEST(ToolPanelInput, SquareInsertsAtOnceOtherToolsSelectFirst) {
   F.toolClick(PickName::Square);
   EXPECT_EQ(F.sentences(), "Zeichne Quadrat\n");
   F.toolClick(PickName::Circle);
-  EXPECT_EQ(F.E.Tools.SelectedTool, pickValue(PickName::Circle));
+  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
   EXPECT_EQ(F.sentences(), "Zeichne Quadrat\n") << "the first click only selects";
   F.toolClick(PickName::Circle);
   EXPECT_EQ(F.sentences(), "Zeichne Quadrat\nZeichne Kreis\n");
