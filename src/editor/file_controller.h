@@ -42,13 +42,13 @@ public:
   bool fileListVisible() const { return Files.ListVisible; }
   /// Saves the algorithm and the canvas picture and tells the learner how
   /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
-  int saveAlgorithmFiles();
+  [[nodiscard]] int saveAlgorithmFiles();
   /// The list of saved files opens, read anew from the folder.
   void showFileList();
   void hideFileList() { Files.ListVisible = false; }
   /// The left button on entry \p Entry of the list: only an entry of the
   /// list on screen loads. Returns whether it did; a load draws its frame.
-  bool openEntry(int Entry);
+  [[nodiscard]] bool openEntry(int Entry);
   /// Loads entry \p Entry of the saved-file list in place of the algorithm.
   void loadAlgorithmFile(int Entry);
   /// Failures to simulate in the files a save writes.
