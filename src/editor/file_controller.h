@@ -9,9 +9,6 @@
 #include "files/atomic_file.h"
 #include "files/saved_files.h"
 
-class LabelController;
-class ListingController;
-
 /// The value a save counter starts at: the first save uses the letter "a".
 constexpr int InitialSaveLetter = 96;
 
@@ -32,6 +29,9 @@ struct FileState {
   bool ListVisible = false;
   SavedFileList List;
 };
+
+class LabelController;
+class ListingController;
 
 class FileController {
 public:
