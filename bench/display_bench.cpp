@@ -64,7 +64,7 @@ struct Program {
   /// listing's scroll position are brought up to date first.
   void frame() {
     Widgets->sync(E, S.drawing());
-    keepCurrentVisible(E, S.algorithm());
+    keepCurrentVisible(E.Listing, S.algorithm());
     display(S, E, *Widgets);
     glFinish();
   }

@@ -58,8 +58,8 @@ void appendListingSample(DrawListBuilder &Out) {
 void appendPenMenuSample(DrawListBuilder &Out, Preview &P) {
   P.Program.variables().x().setValue(8);
   P.Program.variables().y().setValue(10);
-  P.State.PenMenu.Corners = penMenuCorners(penCentre(P.Program.variables()));
-  ++P.State.PenMenu.Revision;
+  P.State.Canvas.PenMenu.Corners = penMenuCorners(penCentre(P.Program.variables()));
+  ++P.State.Canvas.PenMenu.Revision;
   P.State.Mode = InteractionMode::PenMenuOpen;
   Out.panel(Panel::Canvas);
   appendCanvasOverlays(Out, P.Program, P.State);

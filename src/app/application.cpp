@@ -48,7 +48,7 @@ void initGraphicsState() {
 
 void Application::prepareFrame() {
   Widgets->sync(E, S.drawing());
-  keepCurrentVisible(E, S.algorithm());
+  keepCurrentVisible(E.Listing, S.algorithm());
 }
 
 void Application::drawFrame() {

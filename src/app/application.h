@@ -24,7 +24,7 @@ public:
   /// saved files; \p Size is the pixel size of the game mode or the window.
   Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
               ScreenSize Size);
-  virtual ~Application();
+  ~Application();
   Application(const Application &) = delete;
   Application &operator=(const Application &) = delete;
 

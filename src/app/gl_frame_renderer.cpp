@@ -11,7 +11,8 @@ namespace {
 
 class GlState {
 public:
-  GlState(const IconTextureLookup *Icons, GLuint Atlas) : Icons(Icons), Atlas(Atlas) {}
+  GlState(const IconTextureLookup *GivenIcons, GLuint GivenAtlas)
+      : Icons(GivenIcons), Atlas(GivenAtlas) {}
 
   void primitives(const DrawList &Frame, const DrawCommand &Command);
   /// Forgets what was set: a panel change or the shape layer may have

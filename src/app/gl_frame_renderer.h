@@ -19,8 +19,9 @@ using IconTextureLookup = std::function<GLuint(PickName)>;
 
 class GlFrameRenderer {
 public:
-  GlFrameRenderer(IconTextureLookup Icons, GLuint AtlasTexture, const ShapeLayer *Shapes)
-      : Icons(std::move(Icons)), AtlasTexture(AtlasTexture), Shapes(Shapes) {}
+  GlFrameRenderer(IconTextureLookup GivenIcons, GLuint GivenAtlasTexture,
+                  const ShapeLayer *GivenShapes)
+      : Icons(std::move(GivenIcons)), AtlasTexture(GivenAtlasTexture), Shapes(GivenShapes) {}
 
   /// Draws \p Frame on a screen of \p Screen; Shapes commands draw \p Picture.
   void draw(const DrawList &Frame, const Drawing &Picture, const ScreenSize &Screen) const;

@@ -9,7 +9,7 @@ class Application;
 
 class GlWindow final : public Window {
 public:
-  explicit GlWindow(Application &App) : App(App) {}
+  explicit GlWindow(Application &GivenApp) : App(GivenApp) {}
 
   void postRedisplay() override;
   void drawNow() override;

@@ -1,10 +1,12 @@
-// The editor's runs, keys and messages.
+// The editor's events: the steps every mouse button event shares, the
+// dispatch to the panel under the pointer, the timers, the motions and the
+// keys.
 #include "editor/editor.h"
 
 #include "editor/editor_state.h"
-#include "editor/listing_scroll.h"
+#include "editor/pick_name.h"
+#include "editor/picker.h"
 #include "editor/window.h"
-#include "exec/run.h"
 #include "exec/session.h"
 
 namespace {
@@ -13,71 +15,89 @@ constexpr unsigned char EscapeKey = 27;
 constexpr unsigned char SpaceKey = 32;
 constexpr unsigned char RedrawKey = 'p';
 
-void busyWaitFor(int Length) { busyWait(Length); }
-
 } // namespace
 
-Editor::Editor(Session &S, EditorState &E, Window &W, Picker &P)
-    : S(S), E(E), W(W), P(P), Wait(busyWaitFor) {}
+Editor::Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks)
+    : Context{Work,       Host,          Picks,       State.Screen,
+              State.Mode, State.Pointer, State.Popup, State.GridVisible},
+      Labels(Context, State.Labels, State.Tools), Runs(Context, Labels),
+      Holds(Context, State.Hold, State.Listing, *this),
+      Listing(Context, State.Listing, Labels, Holds), Files(Context, State.Files, Labels, Listing),
+      Canvas(Context, State.Canvas, Labels, State.Tools, *this),
+      Tools(Context, State.Tools, Labels, Listing) {}
 
-void Editor::setStepWait(StepWait NewWait) { Wait = NewWait ? std::move(NewWait) : busyWaitFor; }
-
-void Editor::startRun() {
-  if (!::startRun(S))
-    return;
-  E.Mode = InteractionMode::Idle;
-  W.setIdleStepping(true);
-}
-
-void Editor::idleStep() {
-  if (!S.run().active()) {
-    // Only a run installs the idle step; a stray call removes it again.
-    W.setIdleStepping(false);
+void Editor::onMouse(const MouseEvent &Event) {
+  // Any button event shows the grid and hides the message; the frame that
+  // shows it must come even when the action itself draws nothing.
+  if (!Context.GridVisible || Context.Popup.Visible)
+    Context.Host.postRedisplay();
+  Context.GridVisible = true;
+  Context.Popup.Visible = false;
+  if (Event.isDown() && Files.fileListVisible() &&
+      Context.Picks.pickToolPanel(Event.X, Event.Y) < pickValue(PickName::FirstFileEntry))
+    Files.hideFileList();
+  Context.updatePointer(Event.X, Event.Y);
+  if (Context.Work.run().active())
+    Runs.abortRun();
+  const Panel Under = panelAt(Context.Screen, Event.X);
+  if (ignoredDuringLineDrag(Event, Under)) {
+    if (!Event.isDown())
+      Holds.endRepetition();
+    Listing.settle();
     return;
   }
-  const StepOutcome Result = stepRun(S);
-  if (!Result.goesOn()) {
-    // The finished picture shows without grid.
-    E.GridVisible = false;
-    W.setIdleStepping(false);
-    W.postRedisplay();
-    return;
+  switch (Under) {
+  case Panel::Tool:
+    Holds.onToolPanelMouse(Event);
+    break;
+  case Panel::Listing:
+    Files.hideFileList();
+    Listing.onMouse(Event);
+    break;
+  case Panel::Canvas:
+    Canvas.onMouse(Event);
+    break;
   }
-  refreshFieldValues();
-  W.drawNow();
-  updateStepDelay(S, Result);
-  Wait(S.run().StepDelay);
-  W.postRedisplay();
+  if (!Event.isDown())
+    Holds.endHolds();
+  Listing.settle();
 }
 
-void Editor::abortRun() {
-  if (!::abortRun(S))
-    return;
-  W.setIdleStepping(false);
-  refreshFieldValues();
-  W.postRedisplay();
+// While a listing line is dragged, only the left button's release ends the
+// drag. The right button's preview over the listing would make the previewed
+// line current, and the next motion would then move that line instead of the
+// held one; so the right and middle buttons over the listing and the canvas
+// do nothing until the drag ends. A press in the tool panel still replaces
+// the drag with its own hold.
+bool Editor::ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const {
+  return Context.Mode == InteractionMode::ListingLineHeld && !Event.isLeft() &&
+         Under != Panel::Tool;
 }
+
+void Editor::onListingDrag(int X, int Y) { Listing.onDrag(X, Y); }
+
+void Editor::onPassiveMotion(int X, int Y) { Canvas.onPassiveMotion(X, Y); }
+
+void Editor::onTimer(unsigned Generation) {
+  Holds.onTimer(Generation);
+  Listing.settle();
+}
+
+void Editor::idleStep() { Runs.idleStep(); }
 
 // Every key makes the same message current; only the space bar shows it at
 // once, and a message already on screen changes its text with the next frame.
 void Editor::onKeyboard(unsigned char Key) {
-  E.Popup.replace("Teste Dich doch selber!");
+  Context.Popup.replace("Teste Dich doch selber!");
   if (Key == EscapeKey) {
-    W.exit(0);
+    Context.Host.exit(0);
     return;
   }
   if (Key == SpaceKey) {
-    E.Popup.Visible = true;
-    W.drawNow();
+    Context.Popup.Visible = true;
+    Context.Host.drawNow();
     return;
   }
   if (Key == RedrawKey)
-    W.drawNow();
-}
-
-void Editor::settleListing() { keepCurrentVisible(E, S.algorithm()); }
-
-void Editor::showMessage(const std::string &Text) {
-  E.Popup.replace(Text);
-  E.Popup.Visible = true;
+    Context.Host.drawNow();
 }

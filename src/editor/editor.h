@@ -1,31 +1,29 @@
 // The editor: what the learner's input and the passing of time do to the
-// program. Events arrive here from the window; they change the Session and
-// the EditorState and leave as requests to the Window (a frame, a timer, the
-// idle step, the end). Nothing here draws, so every action can be driven in
-// a test without a window. The members are spread over editor_*.cpp files,
-// one part of the editor's work each.
+// program. Events arrive here from the window and go to the controller of
+// the panel or the concern they belong to; each controller keeps its own
+// part of the EditorState and leaves as requests to the Window (a frame, a
+// timer, the idle step, the end). Nothing here draws, so every action can
+// be driven in a test without a window.
 #ifndef QUOVADRIN_EDITOR_EDITOR_H
 #define QUOVADRIN_EDITOR_EDITOR_H
 
-#include <cstdint>
-#include <functional>
-#include <string>
-
-#include "editor/interaction_mode.h"
+#include "editor/canvas_controller.h"
+#include "editor/editor_context.h"
+#include "editor/file_controller.h"
+#include "editor/hold_controller.h"
+#include "editor/label_controller.h"
+#include "editor/listing_controller.h"
 #include "editor/mouse_event.h"
-#include "editor/pick_name.h"
-#include "files/atomic_file.h"
+#include "editor/pick_actions.h"
+#include "editor/pick_role.h"
+#include "editor/run_controller.h"
+#include "editor/tool_actions.h"
 
-class Picker;
-class Session;
-class ValueLabel;
-class Variable;
-class Window;
 struct EditorState;
 
-class Editor {
+class Editor final : public PickActions {
 public:
-  Editor(Session &S, EditorState &E, Window &W, Picker &P);
+  Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks);
   Editor(const Editor &) = delete;
   Editor &operator=(const Editor &) = delete;
 
@@ -43,99 +41,32 @@ public:
   /// One animation step; the window's idle callback while a run is active.
   void idleStep();
 
-  // Actions by pick name.
-  /// The left button's action on \p Pick (tool panel, pen menu, file list).
-  void primaryAction(int Pick);
+  /// The left button's action on \p Pick (tool panel, pen menu, file list),
+  /// given to the controller the name belongs to.
+  void primaryAction(int Pick) override;
   /// The right button's action on \p Pick.
-  void secondaryAction(int Pick);
+  void secondaryAction(int Pick) override;
 
-  // Runs.
-  /// Begins an animated run unless one is active: the idle step is
-  /// installed and the editor goes idle.
-  void startRun();
-  /// Stops an active run and shows the Variables' values from before it.
-  void abortRun();
-  /// The whole algorithm drawn at once, without animation.
-  void runImmediately();
-  /// The algorithm drawn at once up to listing line \p Line.
-  void runToCommand(int Line);
-
-  // Files.
-  /// Saves the algorithm and the canvas picture and tells the learner how
-  /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
-  int saveAlgorithmFiles();
-  /// Loads entry \p Entry of the saved-file list in place of the algorithm.
-  void loadAlgorithmFile(int Entry);
-
-  // Labels.
-  void incrementLabel(ValueLabel &Label);
-  void decrementLabel(ValueLabel &Label);
-  /// The ten user Variables to their start values, shown in their Labels.
-  void resetVariables();
-  /// The ten parameter Labels show their Variables' values.
-  void refreshFieldValues();
-  /// The ten user Variables get the run snapshot's values back, shown in
-  /// their Labels.
-  void refreshFieldLabels();
-  /// The parameters of the current command into the Labels and selections.
-  void loadCommandIntoEditor();
-
-  // The canvas.
-  /// Places the pen menu around the pen and opens it.
-  void openPenMenu();
-  /// Inserts the commands that describe the edit mode's change.
-  void commitCanvasEdit();
-
-  /// Raises \p Text in the popup until the next mouse button event.
-  void showMessage(const std::string &Text);
-
-  /// How an animated step waits (the busy-wait unless replaced); tests put
-  /// in a recorder so that a run costs no time.
-  using StepWait = std::function<void(int Length)>;
-  void setStepWait(StepWait Wait);
-  /// Failures to simulate in the files a save writes.
-  void setSaveFaults(const FileFaultPlan &Faults) { SaveFaults = Faults; }
+  // The controllers, for tests that drive one concern directly.
+  RunController &runs() { return Runs; }
+  FileController &files() { return Files; }
+  LabelController &labels() { return Labels; }
+  ListingController &listing() { return Listing; }
+  CanvasController &canvas() { return Canvas; }
 
 private:
-  /// The listing keeps the current command in view after every event.
-  void settleListing();
-  // editor_mouse.cpp
-  void updatePointer(int X, int Y);
-  void onCanvasMouse(const MouseEvent &Event);
-  void onToolPanelMouse(const MouseEvent &Event);
-  void endHolds();
-  void armRepeatTimer();
-  void repeatHeldAction();
-  void scrollListingByTimer();
-  void scrollListingOnce(bool Up);
-  // editor_tool_actions.cpp
-  void toolAction(int Tool);
-  void diceAction();
-  void repeatAction();
-  void fieldAction(int Row, bool Increment);
-  void controlLabelAction(ValueLabel &Label, bool Increment, bool TwoClick);
-  void valueAction(PickName Action);
-  void restart(bool LeftButton);
-  void quit();
-  void showFileList();
-  void updateEditedRow(int Row);
-  void updateEditedControl(const ValueLabel &Label);
-  // editor_canvas.cpp
-  void penMenuAction(int Pick);
-  void insertDifference(Variable &V, int32_t Start);
-  void showMovedValues(InteractionMode Mode);
-  // editor_listing.cpp
-  void onListingMouse(const MouseEvent &Event);
-  void selectLine(int Line);
-  void leaveListingDrag();
-  void forgetListingClick();
+  bool ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const;
+  void toolPanelAction(PickRole Role, int Pick, bool Left);
+  void buttonAction(PickRole Role);
 
-  Session &S;
-  EditorState &E;
-  Window &W;
-  Picker &P;
-  StepWait Wait;
-  FileFaultPlan SaveFaults;
+  EditorContext Context;
+  LabelController Labels;
+  RunController Runs;
+  HoldController Holds;
+  ListingController Listing;
+  FileController Files;
+  CanvasController Canvas;
+  ToolActions Tools;
 };
 
 #endif

@@ -1,16 +1,28 @@
-// Keeping the current command of the listing in view: the window runs this
-// before it draws a frame, so a frame never has to move the listing itself.
+// The listing's position: which line is shown first, which command a line
+// is, and keeping the current command in view. The window runs
+// keepCurrentVisible before it draws a frame, so a frame never has to move
+// the listing itself.
 #ifndef QUOVADRIN_EDITOR_LISTING_SCROLL_H
 #define QUOVADRIN_EDITOR_LISTING_SCROLL_H
 
 class Algorithm;
-struct EditorState;
+struct ListingState;
 
 /// Lines the listing shows at once.
 constexpr int ListingVisibleLines = 60;
 
-/// Moves ListingTop so that the current command lies within the visible
-/// lines; back to 1 when there is no current command.
-void keepCurrentVisible(EditorState &E, const Algorithm &A);
+/// Moves the listing's top so that the current command lies within the
+/// visible lines; back to 1 when there is no current command.
+void keepCurrentVisible(ListingState &Listing, const Algorithm &A);
+
+/// Line \p Line (the k-th command counted from the first) becomes current.
+void selectLine(Algorithm &A, int Line);
+
+/// Whether the listing can scroll one line up (or down).
+bool canScrollListing(const ListingState &Listing, const Algorithm &A, bool Up);
+
+/// One line up or down; the cursor moves along, so that keeping the current
+/// command in view does not undo the scroll.
+void scrollListingOnce(ListingState &Listing, Algorithm &A, bool Up);
 
 #endif

@@ -68,6 +68,13 @@ enum class PickName : int {
 
 constexpr int pickValue(PickName Name) { return static_cast<int>(Name); }
 
+/// Whether \p Pick acts on the press and repeats while held: the names from
+/// the x row to min, the value Labels and print among them. Every other
+/// Button acts once, on the release.
+constexpr bool repeatsWhileHeld(int Pick) {
+  return Pick >= pickValue(PickName::FieldX) && Pick <= pickValue(PickName::FieldMin);
+}
+
 /// Whether \p Pick is one of the nine drawing tools.
 constexpr bool isToolPick(int Pick) {
   return (Pick >= 1 && Pick <= 3) || (Pick >= 7 && Pick <= 12);

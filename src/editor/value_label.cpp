@@ -13,13 +13,15 @@ const std::string &nameOf(const Variable *V) {
 
 } // namespace
 
-ValueLabel::ValueLabel(PickName Pick, std::string Name, Variable *Target, Variable *Operand)
-    : Pick(Pick), Name(std::move(Name)), Target(Target), Operand(Operand) {
+ValueLabel::ValueLabel(PickName GivenPick, std::string GivenName, Variable *GivenTarget,
+                       Variable *GivenOperand)
+    : Pick(GivenPick), Name(std::move(GivenName)), Target(GivenTarget), Operand(GivenOperand) {
   showOperand();
 }
 
-ValueLabel::ValueLabel(PickName Pick, std::string Name, Variable *Target, const char *ConstantText)
-    : Pick(Pick), Name(std::move(Name)), Target(Target),
+ValueLabel::ValueLabel(PickName GivenPick, std::string GivenName, Variable *GivenTarget,
+                       const char *ConstantText)
+    : Pick(GivenPick), Name(std::move(GivenName)), Target(GivenTarget),
       Constant(std::make_unique<Variable>(ConstantText)) {
   Operand = Constant.get();
   showOperand();

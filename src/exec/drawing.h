@@ -11,7 +11,7 @@
 class Drawing {
 public:
   Drawing();
-  virtual ~Drawing();
+  ~Drawing();
   Drawing(const Drawing &) = delete;
   Drawing &operator=(const Drawing &) = delete;
 

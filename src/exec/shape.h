@@ -27,7 +27,7 @@ struct ShapePlacement {
 class Shape {
 public:
   Shape(ShapeKind Kind, const ShapePlacement &Place);
-  virtual ~Shape();
+  ~Shape();
   // A Shape belongs to exactly one Drawing through its next link.
   Shape(const Shape &) = delete;
   Shape &operator=(const Shape &) = delete;

@@ -24,7 +24,7 @@ public:
   AlgorithmFileReader();
   /// Reads the file at \p Path completely; see opened().
   explicit AlgorithmFileReader(const std::string &Path);
-  virtual ~AlgorithmFileReader();
+  ~AlgorithmFileReader();
   AlgorithmFileReader(const AlgorithmFileReader &) = delete;
   AlgorithmFileReader &operator=(const AlgorithmFileReader &) = delete;
 

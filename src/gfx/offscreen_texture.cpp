@@ -63,14 +63,15 @@ OffscreenApi loadOffscreenApi(GlProcLoader Load) {
   return Api;
 }
 
-OffscreenTexture::OffscreenTexture(const OffscreenApi &Entries, int Width, int Height)
-    : Api(Entries), Width(Width), Height(Height) {
-  if (!Api.available() || Width <= 0 || Height <= 0)
+OffscreenTexture::OffscreenTexture(const OffscreenApi &Entries, int GivenWidth, int GivenHeight)
+    : Api(Entries), Width(GivenWidth), Height(GivenHeight) {
+  if (!Api.available() || GivenWidth <= 0 || GivenHeight <= 0)
     return;
   glPushAttrib(GL_TEXTURE_BIT);
   glGenTextures(1, &Texture);
   glBindTexture(GL_TEXTURE_2D, Texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, Width, Height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, GivenWidth, GivenHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               nullptr);
   // One level and no filtering: a texel shown on a pixel stays as it is.
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);

@@ -23,7 +23,7 @@ public:
   int failure() const { return Failure; }
 
 private:
-  TextureResult(GLuint Name, int Failure) : Name(Name), Failure(Failure) {}
+  TextureResult(GLuint GivenName, int GivenFailure) : Name(GivenName), Failure(GivenFailure) {}
 
   GLuint Name;
   int Failure;

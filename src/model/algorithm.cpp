@@ -65,7 +65,9 @@ void Algorithm::appendRandom(Variable *Target, Variable *Upper, Variable *Lower)
   link(Command::makeRandom(nextNumber(), Target, Upper, Lower), LinkMode::Append);
 }
 
-void Algorithm::appendRepeatStart(int32_t Count) { addRepeatStart(Count, LinkMode::Append); }
+void Algorithm::appendRepeatStart(int32_t RepeatCount) {
+  addRepeatStart(RepeatCount, LinkMode::Append);
+}
 
 void Algorithm::appendRepeatEnd() { addRepeatEnd(LinkMode::Append); }
 
@@ -86,7 +88,9 @@ void Algorithm::insertRandom(Variable *Target, Variable *Upper, Variable *Lower)
   link(Command::makeRandom(nextNumber(), Target, Upper, Lower), LinkMode::Insert);
 }
 
-void Algorithm::insertRepeatStart(int32_t Count) { addRepeatStart(Count, LinkMode::Insert); }
+void Algorithm::insertRepeatStart(int32_t RepeatCount) {
+  addRepeatStart(RepeatCount, LinkMode::Insert);
+}
 
 void Algorithm::insertRepeatEnd() { addRepeatEnd(LinkMode::Insert); }
 
@@ -94,10 +98,10 @@ void Algorithm::insertDraw(int32_t ShapeKindValue) {
   link(Command::makeDraw(nextNumber(), ShapeKindValue), LinkMode::Insert);
 }
 
-void Algorithm::addRepeatStart(int32_t Count, LinkMode Mode) {
+void Algorithm::addRepeatStart(int32_t RepeatCount, LinkMode Mode) {
   Variable *Counter = new Variable();
   CounterUsers[Counter] = 1;
-  link(Command::makeRepeatStart(nextNumber(), Count, Counter), Mode);
+  link(Command::makeRepeatStart(nextNumber(), RepeatCount, Counter), Mode);
 }
 
 void Algorithm::addRepeatEnd(LinkMode Mode) {

@@ -19,7 +19,7 @@ class Variable;
 class Algorithm {
 public:
   Algorithm();
-  virtual ~Algorithm();
+  ~Algorithm();
   Algorithm(const Algorithm &) = delete;
   Algorithm &operator=(const Algorithm &) = delete;
 

@@ -69,9 +69,10 @@ std::string drawSentence(int32_t Kind) {
 
 Command::Command() = default;
 
-Command::Command(int32_t Number, CommandKind Kind, int32_t Value, ArithmeticOp Op, Variable *Target,
-                 Variable *Source)
-    : Number(Number), Kind(Kind), Value(Value), Op(Op), Target(Target), Source(Source) {
+Command::Command(int32_t GivenNumber, CommandKind GivenKind, int32_t GivenValue,
+                 ArithmeticOp GivenOp, Variable *GivenTarget, Variable *GivenSource)
+    : Number(GivenNumber), Kind(GivenKind), Value(GivenValue), Op(GivenOp), Target(GivenTarget),
+      Source(GivenSource) {
   rebuildArithmeticText();
 }
 

@@ -64,7 +64,7 @@ public:
   static Command *makeRepeatEnd(int32_t Number, int32_t JumpTarget, int32_t Count,
                                 Variable *Counter);
   static Command *makeDraw(int32_t Number, int32_t ShapeKindValue);
-  virtual ~Command();
+  ~Command();
 
   int32_t number() const { return Number; }
   int32_t jumpTarget() const { return JumpTarget; }

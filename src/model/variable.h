@@ -15,7 +15,7 @@ public:
   explicit Variable(const char *Text);
   /// Value 0 and an empty name; only loop counters are made like this.
   Variable();
-  virtual ~Variable();
+  ~Variable();
 
   int32_t value() const { return Value; }
   void setValue(int32_t NewValue) { Value = NewValue; }

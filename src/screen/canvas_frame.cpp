@@ -13,7 +13,7 @@ namespace {
 /// and under the current matrix.
 class FrameFigureSink final : public FigureSink {
 public:
-  explicit FrameFigureSink(DrawListBuilder &Out) : Out(Out) {}
+  explicit FrameFigureSink(DrawListBuilder &GivenOut) : Out(GivenOut) {}
   void begin(Primitive Kind) override { Out.begin(Kind); }
   void vertex(float X, float Y) override { Out.vertex(X, Y); }
   void end() override { Out.end(); }
@@ -54,7 +54,7 @@ void appendCellMarker(DrawListBuilder &Out, const VariableSet &Vars) {
 void appendPenMenu(DrawListBuilder &Out, const EditorState &E) {
   Out.setColour(1, 1, 1, 1);
   for (size_t I = 0; I < PenMenuSize; ++I)
-    appendIcon(Out, PenMenuOrder[I], E.PenMenu.Corners[I].X, E.PenMenu.Corners[I].Y,
+    appendIcon(Out, PenMenuOrder[I], E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y,
                PenMenuButtonSide, PenMenuButtonSide);
 }
 
@@ -113,8 +113,8 @@ void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorSta
   CanvasBounds Marker;
   if (GridVisible) {
     appendCanvasGrid(Out);
-    appendPenMarker(Out, S.variables(), S.templates(), E.SelectedTool);
-    Marker = penMarkerBounds(S.variables(), S.templates(), E.SelectedTool);
+    appendPenMarker(Out, S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
+    Marker = penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
   }
   Out.shapes(GridVisible, Marker);
 }

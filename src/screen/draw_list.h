@@ -105,7 +105,7 @@ struct DrawList {
 /// primitive takes, and begin / vertex / end around each primitive.
 class DrawListBuilder {
 public:
-  explicit DrawListBuilder(DrawList &Target) : Target(Target) {}
+  explicit DrawListBuilder(DrawList &GivenTarget) : Target(GivenTarget) {}
 
   void clearScreen();
   /// Starts panel \p Which; the matrix goes back to the identity.

@@ -43,7 +43,7 @@ void GeometricPicker::offerToolChain(const PickBox &Box, PickHits &Hits) const {
 // One row per file shown; the row telling of older files, at the top, has
 // no pick name: it loads nothing.
 void GeometricPicker::offerFileList(const PickBox &Box, PickHits &Hits) const {
-  const SavedFileWindow &Files = E.FileList.Files;
+  const SavedFileWindow &Files = E.Files.List.Files;
   const int Entries = static_cast<int>(Files.Shown.size());
   const int FirstEntryRow = Files.Hidden > 0 ? 1 : 0;
   for (int Entry = 0; Entry < Entries; ++Entry)
@@ -55,7 +55,7 @@ PickHits GeometricPicker::toolPanelHits(int X, int Y) const {
   const PickBox Box = boxOver(Panel::Tool, E, X, Y);
   PickHits Hits;
   offerToolChain(Box, Hits);
-  if (E.FileListVisible)
+  if (E.Files.ListVisible)
     offerFileList(Box, Hits);
   return Hits;
 }
@@ -66,7 +66,7 @@ PickHits GeometricPicker::canvasHits(int X, int Y) const {
   PickHits Hits;
   if (E.Mode == InteractionMode::PenMenuOpen) {
     for (size_t I = 0; I < PenMenuSize; ++I) {
-      const IntPoint Corner = E.PenMenu.Corners[I];
+      const IntPoint Corner = E.Canvas.PenMenu.Corners[I];
       Hits.offer(pickValue(PenMenuOrder[I]),
                  Box.meets({Corner.X, Corner.Y, PenMenuButtonSide, PenMenuButtonSide}));
     }
@@ -90,10 +90,10 @@ PickHits GeometricPicker::listingHits(int X, int Y) const {
   Hits.offer(pickValue(PickName::DownStrip),
              Box.meetsRect(Down.Left, Down.Top, Down.Right, Down.Bottom));
   const auto Width = static_cast<float>(LayoutWidth / 4);
-  const int Lines = visibleLines(Commands, E.ListingTop);
+  const int Lines = visibleLines(Commands, E.Listing.Top);
   for (int Line = 0; Line < Lines; ++Line) {
     const float Top = listingRowTop(Line);
-    Hits.offer(E.ListingTop + Line, Box.meetsRect(0, Top, Width, Top + ListingLinePitch));
+    Hits.offer(E.Listing.Top + Line, Box.meetsRect(0, Top, Width, Top + ListingLinePitch));
   }
   return Hits;
 }

@@ -20,7 +20,7 @@ class GeometricPicker final : public Picker {
 public:
   /// Picks among the things \p S and \p E put on the screen, as they are at
   /// the moment of each pick.
-  GeometricPicker(const Session &S, const EditorState &E) : S(S), E(E) {}
+  GeometricPicker(const Session &Work, const EditorState &State) : S(Work), E(State) {}
 
   int pickToolPanel(int X, int Y) override;
   int pickCanvas(int X, int Y) override;

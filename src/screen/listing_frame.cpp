@@ -71,12 +71,12 @@ void appendSentence(DrawListBuilder &Out, const Command &C, int Line, int Level)
 void appendLines(DrawListBuilder &Out, const Algorithm &A, const EditorState &E) {
   const Command *C = A.head();
   Indentation Levels;
-  for (int Position = 1; C && Position < E.ListingTop; ++Position, C = C->next())
+  for (int Position = 1; C && Position < E.Listing.Top; ++Position, C = C->next())
     Levels.levelOf(C->kind());
   for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
     const int Level = Levels.levelOf(C->kind());
     if (C == A.current())
-      appendHighlight(Out, Line, E.CommandEditing);
+      appendHighlight(Out, Line, E.Listing.CommandEditing);
     appendSentence(Out, *C, Line, Level);
   }
 }
@@ -87,7 +87,7 @@ void appendListingPanel(DrawListBuilder &Out, const Algorithm &A, const EditorSt
   Out.panel(Panel::Listing);
   appendBackground(Out);
   const int Count = A.commandCount();
-  appendScrollStrips(Out, E.ListingTop, Count);
+  appendScrollStrips(Out, E.Listing.Top, Count);
   Out.setColour(1, 1, 1, 1);
   if (Count == 0)
     return;

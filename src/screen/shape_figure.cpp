@@ -142,7 +142,7 @@ void drawFigure(FigureSink &Out, const Figure &F) {
 /// Only where the placed vertices lie.
 class BoundsSink final : public FigureSink {
 public:
-  explicit BoundsSink(const UnitBoxMap &Map) : Map(Map) {}
+  explicit BoundsSink(const UnitBoxMap &GivenMap) : Map(GivenMap) {}
   void begin(Primitive) override {}
   void vertex(float X, float Y) override {
     Bounds.include(Map.Xx * X + Map.Yx * Y + Map.Cx, Map.Xy * X + Map.Yy * Y + Map.Cy);

@@ -25,9 +25,9 @@ void appendShadedRectangle(DrawListBuilder &Out, float X0, float Y0, float X1, f
 }
 
 void appendToolHighlight(DrawListBuilder &Out, const EditorState &E) {
-  if (!isToolPick(E.SelectedTool))
+  if (!isToolPick(static_cast<int>(E.Tools.SelectedTool)))
     return;
-  const ToolWidgetPlace *Tool = findToolPlace(static_cast<PickName>(E.SelectedTool));
+  const ToolWidgetPlace *Tool = findToolPlace(static_cast<PickName>(E.Tools.SelectedTool));
   if (!Tool)
     return;
   const auto X = static_cast<float>(Tool->Place.X);
@@ -36,7 +36,7 @@ void appendToolHighlight(DrawListBuilder &Out, const EditorState &E) {
 }
 
 void appendFieldRowBar(DrawListBuilder &Out, const EditorState &E) {
-  const LayoutRect Bar = fieldRowBar(E.SelectedFieldRow);
+  const LayoutRect Bar = fieldRowBar(E.Tools.SelectedFieldRow);
   Out.setColour(0.75f, 0.75f, 0.75f, 1);
   Out.rectangle(static_cast<float>(Bar.X), static_cast<float>(Bar.Y), static_cast<float>(Bar.Width),
                 static_cast<float>(Bar.Height));
@@ -53,21 +53,21 @@ bool isHighlightableControl(PickName Control) {
 }
 
 void appendControlHighlight(DrawListBuilder &Out, const EditorState &E) {
-  if (!isHighlightableControl(E.SelectedControl))
+  if (!isHighlightableControl(E.Tools.SelectedControl))
     return;
-  const ToolWidgetPlace *Control = findToolPlace(E.SelectedControl);
+  const ToolWidgetPlace *Control = findToolPlace(E.Tools.SelectedControl);
   if (!Control)
     return;
   const auto X = static_cast<float>(Control->Place.X);
   const auto Y = static_cast<float>(Control->Place.Y);
   const auto W = static_cast<float>(Control->Place.Width);
   const auto H = static_cast<float>(Control->Place.Height);
-  if (isDiceOrRepeat(E.SelectedControl)) {
+  if (isDiceOrRepeat(E.Tools.SelectedControl)) {
     appendShadedRectangle(Out, X, Y, X + W, Y + H);
     return;
   }
   // The Labels of the random/repeat area: as wide as the operand they show.
-  const ValueLabel *Field = E.Labels.byPick(pickValue(E.SelectedControl));
+  const ValueLabel *Field = E.Labels.byPick(pickValue(E.Tools.SelectedControl));
   const Variable *Operand = Field ? Field->operand() : nullptr;
   const auto Length = static_cast<float>(Operand ? Operand->name().size() : 0);
   appendShadedRectangle(Out, X, Y, X + Length * W, Y + H);
@@ -144,6 +144,6 @@ void appendToolPanel(DrawListBuilder &Out, const EditorState &E) {
   Out.setColour(1, 1, 1, 1);
   appendChain(Out, E);
   // The saved-file list, while it is shown, lies over the widgets.
-  if (E.FileListVisible)
-    appendFileList(Out, E.FileList.Files);
+  if (E.Files.ListVisible)
+    appendFileList(Out, E.Files.List.Files);
 }

@@ -13,7 +13,7 @@
 class SvgPathSink final : public FigureSink {
 public:
   /// Appends the path elements to \p Out, one per line.
-  explicit SvgPathSink(std::string &Out) : Out(Out) {}
+  explicit SvgPathSink(std::string &GivenOut) : Out(GivenOut) {}
 
   /// Where the next figure's unit box lies on the canvas.
   void place(const UnitBoxMap &Map) { Placement = Map; }

@@ -13,17 +13,17 @@
 
 WebApplication::WebApplication(int32_t Seed, const std::string &ImageFolder, ScreenSize Size)
     : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E), Ed(S, E, Win, Pick),
-      SaveLetterSeen(E.SaveLetter) {
+      SaveLetterSeen(E.Files.SaveLetter) {
   E.Screen = Size;
   // The browser paces the animated run: one step per animation frame, and
   // no waiting in between, which would freeze the page.
-  Ed.setStepWait([](int) {});
+  Ed.runs().setStepWait([](int) {});
   // The example block is appended once: a learner sees one loop, not two.
   appendExampleBlock(S.algorithm(), S.variables());
   prepareFrame();
 }
 
-void WebApplication::prepareFrame() { keepCurrentVisible(E, S.algorithm()); }
+void WebApplication::prepareFrame() { keepCurrentVisible(E.Listing, S.algorithm()); }
 
 void WebApplication::drawFrame() {
   prepareFrame();
@@ -78,10 +78,10 @@ void WebApplication::animationFrame() {
 // A save moves the letter on; the files that are there under its names
 // were written by it.
 void WebApplication::noticeSave() {
-  if (E.SaveLetter == SaveLetterSeen)
+  if (E.Files.SaveLetter == SaveLetterSeen)
     return;
-  SaveLetterSeen = E.SaveLetter;
-  const SaveNames Names = saveNames(S.seedText(), saveLetterText(E.SaveLetter));
+  SaveLetterSeen = E.Files.SaveLetter;
+  const SaveNames Names = saveNames(S.seedText(), saveLetterText(E.Files.SaveLetter));
   if (access(Names.AlgorithmPath.c_str(), F_OK) == 0 &&
       access(Names.PicturePath.c_str(), F_OK) == 0)
     pageFilesSaved(Names.AlgorithmPath, Names.PicturePath);

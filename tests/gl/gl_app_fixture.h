@@ -28,7 +28,7 @@ class GlApp;
 /// are drawn for real.
 class RecordingWindow final : public Window {
 public:
-  explicit RecordingWindow(GlApp &App) : App(App) {}
+  explicit RecordingWindow(GlApp &GivenApp) : App(GivenApp) {}
 
   void postRedisplay() override { ++Redisplays; }
   void drawNow() override;
@@ -62,9 +62,14 @@ public:
   /// remembered for a save, then the whole display.
   void frame() {
     Widgets->sync(E, S.drawing());
-    keepCurrentVisible(E, S.algorithm());
+    keepCurrentVisible(E.Listing, S.algorithm());
     Widgets->LastFrameShowedGrid = E.GridVisible;
     display(S, E, *Widgets);
+  }
+  /// A message raised as the editor raises one.
+  void showMessage(const std::string &Text) {
+    E.Popup.replace(Text);
+    E.Popup.Visible = true;
   }
 
   Session S;

@@ -21,15 +21,15 @@ inline void startSelection(GLuint *Buffer, int Size) {
 
 /// Pushes a projection that maps the pick region of Side x Side pixels
 /// around (X, Y) (from the viewport's bottom left) onto the view, with
-/// layout units from 0 to LayoutWidth and LayoutHeight to 0, and loads the
+/// layout units from 0 to ViewWidth and ViewHeight to 0, and loads the
 /// identity into the modelview matrix.
-inline void pushPickProjection(double X, double Y, double Side, GLint *Viewport, double LayoutWidth,
-                               double LayoutHeight) {
+inline void pushPickProjection(double X, double Y, double Side, GLint *Viewport, double ViewWidth,
+                               double ViewHeight) {
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
   gluPickMatrix(X, Y, Side, Side, Viewport);
-  gluOrtho2D(0, LayoutWidth, LayoutHeight, 0);
+  gluOrtho2D(0, ViewWidth, ViewHeight, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }

@@ -157,8 +157,8 @@ std::vector<SelectionArea> SelectionPicker::toolPanelAreas() const {
     Areas.push_back(
         rectArea(Name, SelectionArea::Shape::LeftFirst, Left, P.Y, Right - Left, Widget.CharWidth));
   }
-  if (E.FileListVisible) {
-    const SavedFileWindow &Files = E.FileList.Files;
+  if (E.Files.ListVisible) {
+    const SavedFileWindow &Files = E.Files.List.Files;
     const int Entries = static_cast<int>(Files.Shown.size());
     const int Skipped = Files.Hidden > 0 ? 1 : 0;
     const int Top = FileListBottom - FileListRowHeight * (Entries + Skipped);
@@ -175,8 +175,8 @@ std::vector<SelectionArea> SelectionPicker::canvasAreas() const {
   if (E.Mode == InteractionMode::PenMenuOpen) {
     for (size_t I = 0; I < PenMenuSize; ++I)
       Areas.push_back(rectArea(pickValue(PenMenuOrder[I]), SelectionArea::Shape::Button,
-                               E.PenMenu.Corners[I].X, E.PenMenu.Corners[I].Y, PenMenuButtonSide,
-                               PenMenuButtonSide));
+                               E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y,
+                               PenMenuButtonSide, PenMenuButtonSide));
   } else {
     SelectionArea Marker{
         pickValue(PickName::PenMarker), SelectionArea::Shape::PenMarker, -0.5f, -0.5f, 0.5f, 0.5f};
@@ -198,11 +198,11 @@ std::vector<SelectionArea> SelectionPicker::listingAreas() const {
     Areas.push_back({pickValue(PickName::UpStrip), Float, 2, 2, W - 2, 23});
     Areas.push_back({pickValue(PickName::DownStrip), Float, 2, H - 2, W - 2, H - 23});
     const Command *C = A.head();
-    for (int Position = 1; C && Position < E.ListingTop; ++Position)
+    for (int Position = 1; C && Position < E.Listing.Top; ++Position)
       C = C->next();
     for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
       const float Top = 25.0f + 10.0f * static_cast<float>(Line);
-      Areas.push_back({E.ListingTop + Line, Float, 0, Top, W, Top + 10.0f});
+      Areas.push_back({E.Listing.Top + Line, Float, 0, Top, W, Top + 10.0f});
     }
   }
   return nearPixels(std::move(Areas), Panel::Listing);

@@ -67,7 +67,7 @@ struct SelectionArea {
 /// the screen.
 class SelectionPicker {
 public:
-  SelectionPicker(const Session &S, const EditorState &E) : S(S), E(E) {}
+  SelectionPicker(const Session &Work, const EditorState &State) : S(Work), E(State) {}
 
   /// What each panel offers now, in drawing order.
   std::vector<SelectionArea> toolPanelAreas() const;

@@ -26,7 +26,7 @@ struct EditorFixture {
   static constexpr int ListingX = 900;
 
   explicit EditorFixture(int32_t Seed = 1) : S(Seed) {
-    Ed.setStepWait([](int) {});
+    Ed.runs().setStepWait([](int) {});
   }
 
   VariableSet &vars() { return S.variables(); }
@@ -57,6 +57,11 @@ struct EditorFixture {
     P.Canvas = Pick;
     mouse(Button, ButtonState::Down, CanvasX);
     mouse(Button, ButtonState::Up, CanvasX);
+  }
+  /// A message raised as the editor raises one.
+  void showMessage(const std::string &Text) {
+    E.Popup.replace(Text);
+    E.Popup.Visible = true;
   }
   /// Fires the last timer the editor armed.
   void fireTimer() { Ed.onTimer(W.Timers.back().Generation); }

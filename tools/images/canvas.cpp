@@ -19,11 +19,12 @@ Rgba rgb(int R, int G, int B, float A) {
           static_cast<float>(B) / 255.0f, A};
 }
 
-Canvas::Canvas(int PixelWidth, int PixelHeight, float DesignWidth, float DesignHeight)
-    : PixelWidth(PixelWidth), PixelHeight(PixelHeight),
-      ScaleX(static_cast<float>(PixelWidth) / DesignWidth),
-      ScaleY(static_cast<float>(PixelHeight) / DesignHeight),
-      Premultiplied(static_cast<size_t>(PixelWidth) * static_cast<size_t>(PixelHeight) * 4, 0.0f) {}
+Canvas::Canvas(int GivenPixelWidth, int GivenPixelHeight, float DesignWidth, float DesignHeight)
+    : PixelWidth(GivenPixelWidth), PixelHeight(GivenPixelHeight),
+      ScaleX(static_cast<float>(GivenPixelWidth) / DesignWidth),
+      ScaleY(static_cast<float>(GivenPixelHeight) / DesignHeight),
+      Premultiplied(
+          static_cast<size_t>(GivenPixelWidth) * static_cast<size_t>(GivenPixelHeight) * 4, 0.0f) {}
 
 void Canvas::fill(const InsideFn &Inside, Rgba Colour) {
   fill(Inside, [Colour](float, float) { return Colour; });
@@ -36,8 +37,10 @@ void Canvas::fill(const InsideFn &Inside, const ShadeFn &Shade) {
       int Hits = 0;
       for (int Sy = 0; Sy < SamplesPerSide; ++Sy)
         for (int Sx = 0; Sx < SamplesPerSide; ++Sx) {
-          const float X = (static_cast<float>(Px) + (static_cast<float>(Sx) + 0.5f) * Step) / ScaleX;
-          const float Y = (static_cast<float>(Py) + (static_cast<float>(Sy) + 0.5f) * Step) / ScaleY;
+          const float X =
+              (static_cast<float>(Px) + (static_cast<float>(Sx) + 0.5f) * Step) / ScaleX;
+          const float Y =
+              (static_cast<float>(Py) + (static_cast<float>(Sy) + 0.5f) * Step) / ScaleY;
           Hits += Inside(X, Y) ? 1 : 0;
         }
       if (Hits == 0)
@@ -54,7 +57,8 @@ void Canvas::blend(int X, int Y, Rgba Colour, float Coverage) {
   if (X < 0 || Y < 0 || X >= PixelWidth || Y >= PixelHeight)
     return;
   float *P = &Premultiplied[(static_cast<size_t>(Y) * static_cast<size_t>(PixelWidth) +
-                             static_cast<size_t>(X)) * 4];
+                             static_cast<size_t>(X)) *
+                            4];
   const float A = std::clamp(Colour.A * Coverage, 0.0f, 1.0f);
   P[0] = Colour.R * A + P[0] * (1 - A);
   P[1] = Colour.G * A + P[1] * (1 - A);
@@ -88,8 +92,8 @@ void Canvas::bleedIntoTransparency(std::vector<float> &Straight) const {
     std::vector<char> NowKnown = Known;
     for (int Y = 0; Y < PixelHeight; ++Y)
       for (int X = 0; X < PixelWidth; ++X) {
-        const size_t Here = static_cast<size_t>(Y) * static_cast<size_t>(PixelWidth) +
-                            static_cast<size_t>(X);
+        const size_t Here =
+            static_cast<size_t>(Y) * static_cast<size_t>(PixelWidth) + static_cast<size_t>(X);
         if (Known[Here])
           continue;
         float Sum[3] = {0, 0, 0};
@@ -99,8 +103,8 @@ void Canvas::bleedIntoTransparency(std::vector<float> &Straight) const {
             const int Nx = X + Dx, Ny = Y + Dy;
             if (Nx < 0 || Ny < 0 || Nx >= PixelWidth || Ny >= PixelHeight)
               continue;
-            const size_t There = static_cast<size_t>(Ny) * static_cast<size_t>(PixelWidth) +
-                                 static_cast<size_t>(Nx);
+            const size_t There =
+                static_cast<size_t>(Ny) * static_cast<size_t>(PixelWidth) + static_cast<size_t>(Nx);
             if (!Known[There])
               continue;
             for (size_t C = 0; C < 3; ++C)
@@ -121,8 +125,8 @@ std::vector<unsigned char> Canvas::greyAlpha8() const {
   std::vector<unsigned char> Out(Premultiplied.size() / 2);
   for (size_t I = 0, O = 0; I < Premultiplied.size(); I += 4, O += 2) {
     const float A = Premultiplied[I + 3];
-    const float Luma = 0.299f * Premultiplied[I] + 0.587f * Premultiplied[I + 1] +
-                       0.114f * Premultiplied[I + 2];
+    const float Luma =
+        0.299f * Premultiplied[I] + 0.587f * Premultiplied[I + 1] + 0.114f * Premultiplied[I + 2];
     Out[O] = toByte(A > 0 ? Luma / A : 0.0f);
     Out[O + 1] = toByte(A);
   }

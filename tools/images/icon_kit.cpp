@@ -58,9 +58,9 @@ void drawPlusMinus(Canvas &Icon, Vec C, float S, Rgba Colour) {
 }
 
 void saveIcon(const std::string &Dir, const std::string &Name, const Canvas &Icon) {
-  const std::string Path = Dir + "/" + Name;
-  if (!writeRgbaPng(Path, Icon)) {
-    std::fprintf(stderr, "Cannot write %s\n", Path.c_str());
+  const std::string IconPath = Dir + "/" + Name;
+  if (!writeRgbaPng(IconPath, Icon)) {
+    std::fprintf(stderr, "Cannot write %s\n", IconPath.c_str());
     std::exit(1);
   }
 }

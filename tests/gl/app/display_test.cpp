@@ -43,7 +43,7 @@ protected:
   }
   /// The listing as a frame shows it: the scroll position is settled first.
   void drawListing() {
-    keepCurrentVisible(E, Listing);
+    keepCurrentVisible(E.Listing, Listing);
     DrawList Panel;
     DrawListBuilder Builder(Panel);
     appendListingPanel(Builder, Listing, E);
@@ -142,7 +142,7 @@ TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
   for (int I = 1; I <= 61; ++I)
     give(I);
   drawListing();
-  EXPECT_EQ(E.ListingTop, 2);
+  EXPECT_EQ(E.Listing.Top, 2);
   EXPECT_EQ(listingPixel(128, 15)[0], TriangleGrey) << "up triangle in the same frame";
   EXPECT_EQ(listingPixel(128, 755)[0], TriangleGrey);
   EXPECT_EQ(Listing.currentNumber(), 61) << "the cursor is where it was";
@@ -151,7 +151,7 @@ TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
   Listing.select(1);
   clearToWhite();
   drawListing();
-  EXPECT_EQ(E.ListingTop, 1);
+  EXPECT_EQ(E.Listing.Top, 1);
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey);
 }
 
@@ -165,7 +165,7 @@ TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
   Listing.appendRepeatEnd(); // 61
   Listing.select(3);
   drawListing();
-  ASSERT_EQ(E.ListingTop, 1);
+  ASSERT_EQ(E.Listing.Top, 1);
   const int Start = textLeftOnLine(1), Draw = textLeftOnLine(2), End = textLeftOnLine(3);
   const int Outer = textLeftOnLine(0);
   EXPECT_NEAR(Outer, 0, 2);
@@ -175,7 +175,7 @@ TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
   Listing.select(61);
   clearToWhite();
   drawListing();
-  ASSERT_EQ(E.ListingTop, 2);
+  ASSERT_EQ(E.Listing.Top, 2);
   EXPECT_EQ(textLeftOnLine(0), Start) << "the inner start, now the first line";
   EXPECT_EQ(textLeftOnLine(1), Draw);
   EXPECT_EQ(textLeftOnLine(2), End);
@@ -188,7 +188,7 @@ TEST_F(DisplayPanels, HighlightColoursShowEditing) {
   Listing.select(2);
   drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{191, 191, 191}));
-  E.CommandEditing = true;
+  E.Listing.CommandEditing = true;
   drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{217, 217, 204}));
   Listing.select(1);

@@ -70,9 +70,9 @@ private:
 /// its rows as the frame draws them and as the program picks them.
 class FileList {
 public:
-  FileList(GLuint Atlas, SavedFileWindow Files) : Atlas(Atlas) {
-    State.FileList.Files = std::move(Files);
-    State.FileListVisible = true;
+  FileList(GLuint GivenAtlas, SavedFileWindow Files) : Atlas(GivenAtlas) {
+    State.Files.List.Files = std::move(Files);
+    State.Files.ListVisible = true;
   }
   int entryCount() const { return static_cast<int>(files().Shown.size()); }
   int hiddenCount() const { return files().Hidden; }
@@ -106,7 +106,7 @@ public:
   }
 
 private:
-  const SavedFileWindow &files() const { return State.FileList.Files; }
+  const SavedFileWindow &files() const { return State.Files.List.Files; }
 
   GLuint Atlas;
   Session Program{1};

@@ -87,14 +87,14 @@ TEST(MessageBox, EmptyTextGivesALineAndPercentSignsStay) {
 
 TEST(MessageBox, ANewMessageReplacesTheShownOne) {
   GlApp App;
-  App.Ed.showMessage("Teste Dich doch selber!");
+  App.showMessage("Teste Dich doch selber!");
   EXPECT_TRUE(App.E.Popup.Visible);
   App.frame();
   const int Box = CanvasLeft + 256 - 161 / 2;
   EXPECT_GT(darkPixelsIn(Box + 120, 377, Box + 160, 389), 15) << "the long message's end";
 
   App.E.Popup.Visible = false;
-  App.Ed.showMessage("kurz");
+  App.showMessage("kurz");
   App.frame();
   EXPECT_TRUE(App.E.Popup.Visible);
   EXPECT_EQ(darkPixelsIn(Box + 120, 377, Box + 160, 389), 0) << "nothing left of the old box";

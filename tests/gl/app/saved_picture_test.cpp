@@ -36,9 +36,9 @@ protected:
     App.E.GridVisible = GridVisible;
     App.frame();
     clearTo(0, 0, 0);
-    EXPECT_EQ(App.Ed.saveAlgorithmFiles(), 0);
-    return readGrayPng("vorpImages/seed_1234567890-" + std::string(1, char(App.E.SaveLetter)) +
-                       ".png");
+    EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), 0);
+    return readGrayPng("vorpImages/seed_1234567890-" +
+                       std::string(1, char(App.E.Files.SaveLetter)) + ".png");
   }
   static void clearTo(float R, float G, float B) {
     clearToWhite();
@@ -100,7 +100,7 @@ TEST_F(SavedPicture, WhileEditingThePictureKeepsGridAndGreyShapes) {
 }
 
 TEST_F(SavedPicture, AMessageOnScreenIsNotInThePicture) {
-  App.Ed.showMessage("Zuviele Befehle");
+  App.showMessage("Zuviele Befehle");
   ASSERT_TRUE(App.E.Popup.Visible);
   GrayPicture P = saveAfterAFrameWithGrid(false);
   // The box would lie at (204, 374) to (309, 394) of the canvas, grey 0.8.
@@ -129,7 +129,7 @@ TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
   App.S.algorithm().appendDraw(2);
   App.E.GridVisible = false;
   App.frame();
-  EXPECT_EQ(App.Ed.saveAlgorithmFiles(), 0);
+  EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), 0);
   EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
   const GrayPicture P = readGrayPng("vorpImages/seed_1234567890-a.png");
   ASSERT_EQ(P.format(), "512x768 8-bit grey");

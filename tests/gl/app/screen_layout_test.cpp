@@ -130,7 +130,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   const int Before = InkOfRowX();
   Vars.x().setValue(18);
   Vars.min().setValue(-4);
-  App.Ed.refreshFieldValues();
+  App.Ed.labels().refreshValues();
   EXPECT_GT(App.Win.Redisplays, 0);
   EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldX))->text(), "x=18");
   EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldMin))->text(), "min=-4");

@@ -64,8 +64,9 @@ Strays strays(const Session &S, const EditorState &E, const ShapeLayer &Layer, b
   const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
   PixelRect Marker;
   if (GridVisible)
-    Marker =
-        pixelsCovering(penMarkerBounds(S.variables(), S.templates(), E.SelectedTool), Canvas, 1);
+    Marker = pixelsCovering(
+        penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool)),
+        Canvas, 1);
   Strays Found;
   for (size_t I = 0; I < Direct.size(); ++I) {
     const int X = static_cast<int>(I / 3) % Canvas.Width;
@@ -273,7 +274,7 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
     V.h().setValue(Pen.Right);
     V.v().setValue(Pen.Down);
     V.d().setValue(Pen.Rotation);
-    E.SelectedTool = Pen.Tool;
+    E.Tools.SelectedTool = static_cast<ShapeKind>(Pen.Tool);
     expectSameCanvas(S, E, Layer, true,
                      "pen at " + std::to_string(Pen.X) + ", " + std::to_string(Pen.Y) + " turned " +
                          std::to_string(Pen.Rotation));
@@ -288,15 +289,15 @@ TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   A.appendDraw(2);
   A.appendDraw(9);
   A.appendRepeatEnd();
-  App.Ed.setStepWait([](int) {});
-  App.Ed.startRun();
+  App.Ed.runs().setStepWait([](int) {});
+  App.Ed.runs().startRun();
   for (int Step = 0; Step < 30; ++Step)
     App.Ed.idleStep(); // each draws a frame, which brings the layer up to date
   const ShapeLayer &Layer = App.Widgets->shapes();
   ASSERT_GT(App.S.drawing().count(), 10);
   expectSameCanvas(App.S, App.E, Layer, true, "during a run");
-  App.Ed.abortRun();
-  App.Ed.runImmediately();
+  App.Ed.runs().abortRun();
+  App.Ed.listing().runImmediately();
   App.frame();
   EXPECT_EQ(App.S.drawing().count(), 80);
   expectSameCanvas(App.S, App.E, Layer, App.E.GridVisible, "after a whole run");

@@ -40,9 +40,9 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   // The title is drawn over all of it.
   EXPECT_GT(darkPixelsIn(15, 100, 165, 101), 10);
 
-  App.E.SelectedTool = pickValue(PickName::SoftPolyline);
-  App.E.SelectedFieldRow = 10;
-  App.E.SelectedControl = PickName::Repeat;
+  App.E.Tools.SelectedTool = ShapeKind::SoftPolyline;
+  App.E.Tools.SelectedFieldRow = 10;
+  App.E.Tools.SelectedControl = PickName::Repeat;
   drawPanel(App);
   EXPECT_NEAR(pixelAt(15, 188)[0], backgroundGrey(15), 4);
   EXPECT_NEAR(pixelAt(125, 298)[0], 128, 6);
@@ -52,7 +52,7 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   EXPECT_NEAR(pixelAt(15, 388)[0], backgroundGrey(15), 4);
 
   // The upper Label's highlight is as wide as its operand's name, 3 x 7.
-  App.E.SelectedControl = PickName::Upper;
+  App.E.Tools.SelectedControl = PickName::Upper;
   drawPanel(App);
   EXPECT_LT(pixelAt(15, 306)[0], 150);
   EXPECT_NEAR(pixelAt(40, 314)[0], backgroundGrey(40), 4);

@@ -129,7 +129,7 @@ PickingState penMenuAt(const char *Corner, int Column, int Row) {
   return {std::string("pen menu at the ") + Corner, [=](Session &S, EditorState &E) {
             S.variables().x().setValue(Column);
             S.variables().y().setValue(Row);
-            E.PenMenu.Corners = penMenuCorners(penCentre(S.variables()));
+            E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(S.variables()));
             E.Mode = InteractionMode::PenMenuOpen;
           }};
 }
@@ -146,13 +146,13 @@ const std::vector<PickingState> &states() {
       {"start screen", [](Session &, EditorState &) {}},
       {"60 saved files",
        [](Session &, EditorState &E) {
-         E.FileList.Files = newestThatFit(savedNames(60), MaxFileListRows);
-         E.FileListVisible = true;
+         E.Files.List.Files = newestThatFit(savedNames(60), MaxFileListRows);
+         E.Files.ListVisible = true;
        }},
       {"70 saved files, the oldest left out",
        [](Session &, EditorState &E) {
-         E.FileList.Files = newestThatFit(savedNames(70), MaxFileListRows);
-         E.FileListVisible = true;
+         E.Files.List.Files = newestThatFit(savedNames(70), MaxFileListRows);
+         E.Files.ListVisible = true;
        }},
       penMenuAt("top left", 0, 0),
       penMenuAt("top right", 24, 0),
@@ -173,13 +173,13 @@ const std::vector<PickingState> &states() {
          Algorithm &A = S.algorithm();
          while (A.commandCount() < 200)
            A.appendDraw(pickValue(PickName::Circle));
-         E.ListingTop = 71;
+         E.Listing.Top = 71;
        }},
       {"six pen-menu Buttons on one place",
        [](Session &, EditorState &E) {
          // More hits than the selection buffer holds: no hit at all.
          for (size_t I = 0; I < PenMenuSize; ++I)
-           E.PenMenu.Corners[I] =
+           E.Canvas.PenMenu.Corners[I] =
                I < 6 ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * static_cast<int>(I)};
          E.Mode = InteractionMode::PenMenuOpen;
        }},

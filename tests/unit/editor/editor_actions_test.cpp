@@ -29,12 +29,12 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   FileFaultPlan Faults;
   Faults.Path = "vorpImages/seed_1007654321-a.png";
   Faults.FailClose = true;
-  A.Ed.setSaveFaults(Faults);
-  EXPECT_EQ(A.Ed.saveAlgorithmFiles(), 0);
+  A.Ed.files().setSaveFaults(Faults);
+  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), 0);
   ASSERT_EQ(A.W.Pictures.size(), 1u);
   EXPECT_EQ(A.W.Pictures[0].Path, "vorpImages/seed_1007654321-a.png");
   EXPECT_TRUE(A.W.Pictures[0].Faults.FailClose) << "the faults reach the picture writer";
-  EXPECT_EQ(A.E.SaveLetter, InitialSaveLetter + 1);
+  EXPECT_EQ(A.E.Files.SaveLetter, InitialSaveLetter + 1);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
             std::string(AlgorithmFileHeader) + "Zeichne Kreis\r\n");
   EXPECT_TRUE(A.E.Popup.Visible);
@@ -42,7 +42,7 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
 
   // A picture the window could not write: nothing more is written.
   A.W.PictureResult = 3;
-  EXPECT_EQ(A.Ed.saveAlgorithmFiles(), 3);
+  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), 3);
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-b nicht gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
   EXPECT_EQ(A.E.Popup.revision(), 2u);
@@ -50,7 +50,8 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
 
 TEST(EditorKeyboard, EveryKeyMakesTheMessageSpaceShowsItEscapeEnds) {
   EditorActions A;
-  A.Ed.showMessage("Zuviele Befehle");
+  A.E.Popup.replace("Zuviele Befehle");
+  A.E.Popup.Visible = true;
   A.Ed.onKeyboard('q');
   EXPECT_EQ(A.E.Popup.text(), "Teste Dich doch selber!") << "the shown text is replaced";
   EXPECT_TRUE(A.E.Popup.Visible);

@@ -64,7 +64,7 @@ const PickName ToolPanelNames[] = {PickName::Title,
 
 class RandomLearner {
 public:
-  RandomLearner(uint32_t Seed, EditorFixture &F) : Random(Seed), F(F) {}
+  RandomLearner(uint32_t Seed, EditorFixture &Fixture) : Random(Seed), F(Fixture) {}
 
   /// One random event; returns what it was, for the failure report.
   std::string step() {
@@ -93,8 +93,8 @@ private:
 
   // What the GL pickers could report under the pointer right now.
   int toolPanelPick() {
-    const auto &Shown = F.E.FileList.Files.Shown;
-    if (F.E.FileListVisible && !Shown.empty() && chance(30))
+    const auto &Shown = F.E.Files.List.Files.Shown;
+    if (F.E.Files.ListVisible && !Shown.empty() && chance(30))
       return pickValue(PickName::FirstFileEntry) + below(static_cast<int>(Shown.size()));
     // Half the clicks build: shapes, random values, blocks and arithmetic.
     const PickName Builders[] = {PickName::Square, PickName::Circle, PickName::SoftPolyline,
@@ -125,8 +125,8 @@ private:
       return pickValue(PickName::DownStrip);
     if (Choice == 2)
       return -1;
-    const int Last = std::min(Count, F.E.ListingTop + 59);
-    return F.E.ListingTop + below(Last - F.E.ListingTop + 1);
+    const int Last = std::min(Count, F.E.Listing.Top + 59);
+    return F.E.Listing.Top + below(Last - F.E.Listing.Top + 1);
   }
   int pixelIn(Panel Which) {
     switch (Which) {
@@ -216,7 +216,7 @@ private:
   // into a folder.
   std::string tamperWithFiles() {
     LastWasRelease = false;
-    const auto &Shown = F.E.FileList.Files.Shown;
+    const auto &Shown = F.E.Files.List.Files.Shown;
     if (Shown.empty())
       return "no file to tamper with";
     const std::string Path =
@@ -269,16 +269,16 @@ std::string brokenInvariant(EditorFixture &F) {
     return "tail or count out of step";
   if ((A.current() == nullptr) != (Count == 0) || (Count > 0 && !CurrentSeen))
     return "the current command is missing or not in the list";
-  if (F.E.ListingTop < 1 || F.E.ListingTop > std::max(1, Count))
-    return "listingTop " + std::to_string(F.E.ListingTop) + " outside 1.." + std::to_string(Count);
-  if (!isToolPick(F.E.SelectedTool))
-    return "selected tool " + std::to_string(F.E.SelectedTool);
-  if (F.E.SelectedFieldRow < 1 || F.E.SelectedFieldRow > FieldRowCount)
-    return "selected row " + std::to_string(F.E.SelectedFieldRow);
+  if (F.E.Listing.Top < 1 || F.E.Listing.Top > std::max(1, Count))
+    return "listingTop " + std::to_string(F.E.Listing.Top) + " outside 1.." + std::to_string(Count);
+  if (!isToolPick(static_cast<int>(F.E.Tools.SelectedTool)))
+    return "selected tool " + std::to_string(static_cast<int>(F.E.Tools.SelectedTool));
+  if (F.E.Tools.SelectedFieldRow < 1 || F.E.Tools.SelectedFieldRow > FieldRowCount)
+    return "selected row " + std::to_string(F.E.Tools.SelectedFieldRow);
   const std::set<PickName> Controls = {PickName::Dice,         PickName::Repeat, PickName::Count,
                                        PickName::RandomTarget, PickName::Upper,  PickName::Lower};
-  if (!Controls.count(F.E.SelectedControl))
-    return "selected control " + std::to_string(pickValue(F.E.SelectedControl));
+  if (!Controls.count(F.E.Tools.SelectedControl))
+    return "selected control " + std::to_string(pickValue(F.E.Tools.SelectedControl));
   for (int Row = 1; Row <= FieldRowCount; ++Row)
     if (F.E.Labels.row(Row).target() != &V.user(FieldLabels::rowVariable(Row)))
       return "row " + std::to_string(Row) + " shows a Variable that is not the program's";
@@ -302,10 +302,10 @@ std::string brokenInvariant(EditorFixture &F) {
 // After a release, no repetition or scroll goes on: nothing is held, and no
 // timer armed so far still carries the live generation.
 std::string brokenRelease(EditorFixture &F) {
-  if (F.E.HeldPick >= 0 || F.E.Scroll != ListingScroll::None)
+  if (F.E.Hold.HeldPick >= 0 || F.E.Hold.Scroll != ListingScroll::None)
     return "a repetition or scroll outlives its release";
   for (const auto &T : F.W.Timers)
-    if (T.Generation == F.E.TimerGeneration)
+    if (T.Generation == F.E.Hold.TimerGeneration)
       return "a timer of the released hold is still live";
   return "";
 }

@@ -45,7 +45,7 @@ void saveThree(EditorFixture &F) {
   for (PickName Tool : {PickName::Square, PickName::Circle, PickName::Blob}) {
     F.toolClick(Tool);
     F.toolClick(Tool);
-    ASSERT_EQ(F.Ed.saveAlgorithmFiles(), 0);
+    ASSERT_EQ(F.Ed.files().saveAlgorithmFiles(), 0);
   }
 }
 
@@ -68,9 +68,9 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       FileFaultPlan Plan;
       Plan.FailWrite = Write;
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
-                  "/seed_1234567890-" + saveLetterText(F.E.SaveLetter + 1) + Kind;
-      F.Ed.setSaveFaults(Plan);
-      EXPECT_NE(F.Ed.saveAlgorithmFiles(), 0) << Plan.Path;
+                  "/seed_1234567890-" + saveLetterText(F.E.Files.SaveLetter + 1) + Kind;
+      F.Ed.files().setSaveFaults(Plan);
+      EXPECT_NE(F.Ed.files().saveAlgorithmFiles(), 0) << Plan.Path;
       EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
       EXPECT_EQ(savedFiles(), Before) << Plan.Path;
       if (Kind[1] == 'p') {
@@ -102,7 +102,7 @@ TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
   if (Child == 0) {
     if (Root && (setgid(65534) != 0 || setuid(65534) != 0))
       _exit(3);
-    const int Result = F.Ed.saveAlgorithmFiles();
+    const int Result = F.Ed.files().saveAlgorithmFiles();
     const bool Told = F.E.Popup.text() == "seed_1234567890-d nicht gespeichert";
     if (!Root) {
       EXPECT_EQ(Result, -1);

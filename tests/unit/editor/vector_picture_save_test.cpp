@@ -40,7 +40,7 @@ struct WritingWindow {
     F.toolClick(PickName::Circle);
     F.toolClick(PickName::Blob);
     F.toolClick(PickName::Blob);
-    F.Ed.runImmediately();
+    F.Ed.listing().runImmediately();
   }
 };
 
@@ -50,7 +50,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
   ScratchDir Dir;
   WritingWindow Save;
   ASSERT_EQ(Save.F.S.drawing().count(), 2);
-  EXPECT_EQ(Save.F.Ed.saveAlgorithmFiles(), 0);
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
   ASSERT_EQ(Save.F.W.VectorPictures.size(), 1u);
   EXPECT_EQ(Save.F.W.VectorPictures[0].Path, savedPath("vorpImages", 'a', ".svg"));
@@ -61,7 +61,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
 TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   ScratchDir Dir;
   WritingWindow Save;
-  ASSERT_EQ(Save.F.Ed.saveAlgorithmFiles(), 0);
+  ASSERT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
   const std::string Algorithm = fileContent(savedPath("vorpAlgorithms", 'a', ".alg"));
   const std::string Picture = fileContent(savedPath("vorpImages", 'a', ".png"));
   const char Letters[] = "bcd";
@@ -72,8 +72,8 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
     Plan.FailWrite = Fault == 0 ? 1 : 0;
     Plan.FailClose = Fault == 1;
     Plan.FailRename = Fault == 2;
-    Save.F.Ed.setSaveFaults(Plan);
-    EXPECT_EQ(Save.F.Ed.saveAlgorithmFiles(), 0) << "the algorithm and its PNG are saved";
+    Save.F.Ed.files().setSaveFaults(Plan);
+    EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0) << "the algorithm and its PNG are saved";
     EXPECT_EQ(Save.F.E.Popup.text(),
               std::string("seed_1234567890-") + Letter + " gespeichert (SVG nicht gespeichert)");
     EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", Letter, ".alg")), Algorithm);
@@ -82,8 +82,8 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   }
   EXPECT_EQ(directoryEntries("vorpImages").size(), 5u) << "four PNGs, one SVG, no temporary file";
   // The next save that succeeds says so plainly again.
-  Save.F.Ed.setSaveFaults(FileFaultPlan());
-  EXPECT_EQ(Save.F.Ed.saveAlgorithmFiles(), 0);
+  Save.F.Ed.files().setSaveFaults(FileFaultPlan());
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
 }
 
@@ -92,7 +92,7 @@ TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   WritingWindow Save;
   Save.F.W.PictureWriter = nullptr;
   Save.F.W.PictureResult = -1;
-  EXPECT_EQ(Save.F.Ed.saveAlgorithmFiles(), -1);
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), -1);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
   EXPECT_TRUE(Save.F.W.VectorPictures.empty()) << "a picture without its algorithm is no save";
 }

@@ -46,9 +46,9 @@ void saveEndlessProgram(const std::string &Name) {
 /// and a right click below the listing's lines, started with \p Seed.
 std::string previewPicture(const std::string &Name, int32_t Seed) {
   EditorFixture F(Seed);
-  F.E.FileList.Files.Shown = {Name};
-  F.Ed.loadAlgorithmFile(0);
-  F.Ed.runImmediately();
+  F.E.Files.List.Files.Shown = {Name};
+  F.Ed.files().loadAlgorithmFile(0);
+  F.Ed.listing().runImmediately();
   return drawingSvg(F.S.drawing());
 }
 

@@ -80,23 +80,23 @@ TEST(GeometricPicker, LaterLabelsAndFileEntriesWinOverTheButtonBeneath) {
   EXPECT_EQ(F.Pick.pickToolPanel(210, 429), pickValue(PickName::FieldX));
 
   // Three saved files over the go Button, newest at the bottom.
-  F.E.FileList.Files = newestThatFit(savedNames(3), MaxFileListRows);
+  F.E.Files.List.Files = newestThatFit(savedNames(3), MaxFileListRows);
   const LayoutRect List = fileListRect(3);
   const IntPoint OnGo = aimAt(*findToolPlace(PickName::Go));
   for (int Entry = 0; Entry < 3; ++Entry) {
     const int Y = List.Y + FileListRowHeight * Entry + FileListRowHeight / 2;
-    F.E.FileListVisible = false; // only a list on screen is picked
+    F.E.Files.ListVisible = false; // only a list on screen is picked
     EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::Go));
-    F.E.FileListVisible = true;
+    F.E.Files.ListVisible = true;
     EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::FirstFileEntry) + Entry);
   }
 }
 
 TEST(GeometricPicker, TheRowTellingOfOlderFilesLoadsNothing) {
   PickingFixture F;
-  F.E.FileList.Files = newestThatFit(savedNames(70), MaxFileListRows);
-  F.E.FileListVisible = true;
-  ASSERT_GT(F.E.FileList.Files.Hidden, 0);
+  F.E.Files.List.Files = newestThatFit(savedNames(70), MaxFileListRows);
+  F.E.Files.ListVisible = true;
+  ASSERT_GT(F.E.Files.List.Files.Hidden, 0);
   const LayoutRect List = fileListRect(MaxFileListRows);
   const int TopRowMiddle = List.Y + FileListRowHeight / 2;
   EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle), -1);
@@ -120,10 +120,10 @@ TEST(GeometricPicker, ListingLinesAnswerWithTheirPositionAndNothingPastTheSixtie
   // Of two lines under the box, the upper one.
   EXPECT_EQ(F.Pick.pickListing(Past.X, static_cast<int>(listingRowTop(1))), 1);
 
-  F.E.ListingTop = 5;
+  F.E.Listing.Top = 5;
   EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, listingLine(0).Y), 5);
   EXPECT_EQ(F.Pick.pickListing(listingLine(59).X, listingLine(59).Y), 64);
-  F.E.ListingTop = 68; // three lines left
+  F.E.Listing.Top = 68; // three lines left
   EXPECT_EQ(F.Pick.pickListing(listingLine(2).X, listingLine(2).Y), 70);
   EXPECT_EQ(F.Pick.pickListing(listingLine(3).X, listingLine(3).Y), -1);
 }
@@ -150,11 +150,11 @@ TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
   // free: there a press hits nothing while the menu is open.
   Vars.x().setValue(0);
   Vars.y().setValue(0);
-  F.E.PenMenu.Corners = penMenuCorners(penCentre(Vars));
+  F.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(Vars));
   F.E.Mode = InteractionMode::PenMenuOpen;
   EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2), -1);
   for (size_t I = 0; I < PenMenuSize; ++I) {
-    const IntPoint Corner = F.E.PenMenu.Corners[I];
+    const IntPoint Corner = F.E.Canvas.PenMenu.Corners[I];
     EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Corner.X + 20, Corner.Y + 20),
               pickValue(PenMenuOrder[I]));
   }
@@ -182,7 +182,7 @@ TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
   F.E.Mode = InteractionMode::PenMenuOpen;
   auto StackMenu = [&](int Stacked) {
     for (int I = 0; I < PenMenuSize; ++I)
-      F.E.PenMenu.Corners[static_cast<size_t>(I)] =
+      F.E.Canvas.PenMenu.Corners[static_cast<size_t>(I)] =
           I < Stacked ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * I};
     return F.Pick.pickCanvas(CanvasPixelX + 120, 120);
   };

@@ -60,7 +60,7 @@ std::vector<const DrawCommand *> sentencesOf(const DrawList &Frame) {
 }
 
 DrawList frameOf(EditorFixture &F) {
-  keepCurrentVisible(F.E, F.algorithm());
+  keepCurrentVisible(F.E.Listing, F.algorithm());
   DrawList Frame;
   buildFrame(Frame, F.S, F.E);
   return Frame;
@@ -110,10 +110,10 @@ TEST(ScreenFrame, ALongListingShowsSixtyLinesWithTheCurrentOneHighlighted) {
   const std::vector<const DrawCommand *> Sentences = sentencesOf(Frame);
   ASSERT_EQ(Sentences.size(), static_cast<size_t>(ListingVisibleLines));
   // Line 130 is visible; the first row shows line ListingTop.
-  ASSERT_LE(F.E.ListingTop, 130);
-  ASSERT_GT(F.E.ListingTop + ListingVisibleLines, 130);
+  ASSERT_LE(F.E.Listing.Top, 130);
+  ASSERT_GT(F.E.Listing.Top + ListingVisibleLines, 130);
   EXPECT_EQ(Sentences.front()->Matrix.TranslateY, ListingLineTop);
-  const int Row = 130 - F.E.ListingTop;
+  const int Row = 130 - F.E.Listing.Top;
   const int Highlight = find(primitivesOf(Frame), [&](const Drawn &I) {
     return I.View == Panel::Listing && Frame.verticesOf(*I.Command)[0].Tint.Red == 0.75f;
   });
@@ -152,8 +152,8 @@ TEST(ScreenFrame, ThePenMarkerFollowsTheVariablesInBlack) {
 
 TEST(ScreenFrame, MessageAndPenMenuLieOverTheCanvasButNotInTheSavedPicture) {
   EditorFixture F;
-  F.Ed.openPenMenu();
-  F.Ed.showMessage("Zuviele Befehle");
+  F.Ed.canvas().openPenMenu();
+  F.showMessage("Zuviele Befehle");
   DrawList Frame = frameOf(F);
   const std::vector<Drawn> Items = primitivesOf(Frame);
   int MenuIcons = 0;

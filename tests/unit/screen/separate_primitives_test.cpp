@@ -135,7 +135,7 @@ TEST(SeparatePrimitives, TheStartFrameKeepsItsAreasAndLengths) {
 TEST(SeparatePrimitives, ATurnedPenMarkerKeepsItsLengths) {
   EditorFixture F;
   F.S.variables().d().setValue(33);
-  F.E.SelectedTool = static_cast<int>(ShapeKind::SoftPolyline);
+  F.E.Tools.SelectedTool = ShapeKind::SoftPolyline;
   DrawList Frame;
   buildCanvasPicture(Frame, F.S, F.E, true);
   // The grid, the marker's frame and its figure.

@@ -29,7 +29,7 @@ struct PlacedPrimitive {
 
 class PlacingSink final : public FigureSink {
 public:
-  explicit PlacingSink(std::vector<PlacedPrimitive> &Out) : Out(Out) {}
+  explicit PlacingSink(std::vector<PlacedPrimitive> &GivenOut) : Out(GivenOut) {}
   void place(const UnitBoxMap &Map) { M = Map; }
   void begin(Primitive Kind) override { Out.push_back({Kind, {}}); }
   void vertex(float X, float Y) override {

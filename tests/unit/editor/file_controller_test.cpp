@@ -17,11 +17,11 @@ TEST(FileLoading, AListedFileReplacesTheAlgorithmAndTheLabelsFollow) {
   F.algorithm().appendDraw(1);
   F.vars().x().setValue(77);
   F.toolClick(PickName::Load);
-  ASSERT_EQ(F.E.FileList.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
+  ASSERT_EQ(F.E.Files.List.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
   F.toolPress(pickValue(PickName::FirstFileEntry));
-  EXPECT_TRUE(F.E.FileListVisible) << "a press on an entry keeps the list";
+  EXPECT_TRUE(F.E.Files.ListVisible) << "a press on an entry keeps the list";
   F.toolRelease(pickValue(PickName::FirstFileEntry));
-  EXPECT_FALSE(F.E.FileListVisible);
+  EXPECT_FALSE(F.E.Files.ListVisible);
   EXPECT_EQ(F.sentences(),
             "Gib x den Wert 4\nWiederhole 3 mal:\nZeichne Kreis\nWiederhole bis hier.\n");
   EXPECT_EQ(F.vars().x().value(), 0);
@@ -84,12 +84,12 @@ TEST(FileLoading, ALinePressedBeforeTheLoadIsNotPressedAfterIt) {
   loadFirstFile(F);
   ASSERT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
   F.listingClick(1);
-  EXPECT_FALSE(F.E.CommandEditing) << "the first press on the line only selects it";
+  EXPECT_FALSE(F.E.Listing.CommandEditing) << "the first press on the line only selects it";
   F.toolClick(PickName::FieldX);
   F.toolClick(PickName::FieldX);
   EXPECT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
   F.listingClick(1);
-  EXPECT_TRUE(F.E.CommandEditing) << "the second press opens it";
+  EXPECT_TRUE(F.E.Listing.CommandEditing) << "the second press opens it";
 }
 
 // The offsets h and v of a loaded file keep their meaning: h moves a shape

@@ -22,15 +22,15 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.listingClick(3);
   F.listingClick(5);
   F.listingClick(3);
-  EXPECT_FALSE(F.E.CommandEditing) << "another line in between";
+  EXPECT_FALSE(F.E.Listing.CommandEditing) << "another line in between";
   EXPECT_EQ(F.currentText(), "Addiere 3 zu x");
   F.listingClick(3);
-  EXPECT_TRUE(F.E.CommandEditing);
+  EXPECT_TRUE(F.E.Listing.CommandEditing);
   // Opening loads the command into the Labels: x shows 3, its constant stays.
   EXPECT_EQ(F.E.Labels.row(1).text(), "x=3");
   EXPECT_EQ(F.E.Labels.row(1).operand()->value(), 0);
   F.listingClick(3);
-  EXPECT_FALSE(F.E.CommandEditing);
+  EXPECT_FALSE(F.E.Listing.CommandEditing);
   EXPECT_FALSE(F.W.Motion) << "the release ends the hold";
 
   // After a restart the numbers start again: the new line 1 has the number
@@ -39,7 +39,7 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.toolClick(PickName::Restart);
   F.toolClick(PickName::Square);
   F.listingClick(1);
-  EXPECT_FALSE(F.E.CommandEditing);
+  EXPECT_FALSE(F.E.Listing.CommandEditing);
 
   // Opening a draw command chooses its tool; a filled shape, which only a
   // file can name, has no tool and leaves the choice alone.
@@ -47,11 +47,11 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.algorithm().appendDraw(static_cast<int>(ShapeKind::FilledSquare));
   F.listingClick(2);
   F.listingClick(2);
-  EXPECT_EQ(F.E.SelectedTool, pickValue(PickName::Circle));
+  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
   F.listingClick(3);
   F.listingClick(3);
-  EXPECT_TRUE(F.E.CommandEditing);
-  EXPECT_EQ(F.E.SelectedTool, pickValue(PickName::Circle));
+  EXPECT_TRUE(F.E.Listing.CommandEditing);
+  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
 }
 
 TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
@@ -76,33 +76,33 @@ TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
 TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
   EditorFixture F;
   appendLines(F, 8);
-  F.E.ListingTop = 1;
+  F.E.Listing.Top = 1;
   F.P.Listing = pickValue(PickName::DownStrip);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
-  EXPECT_EQ(F.E.ListingTop, 2) << "one line at once";
+  EXPECT_EQ(F.E.Listing.Top, 2) << "one line at once";
   F.fireTimer();
   F.fireTimer();
-  EXPECT_EQ(F.E.ListingTop, 4);
+  EXPECT_EQ(F.E.Listing.Top, 4);
   EXPECT_EQ(F.W.Timers.back().Milliseconds, 162);
   // Released outside the listing: the scrolling stops there.
   F.mouse(Left, ButtonState::Up, EditorFixture::ToolX);
   F.fireTimer();
-  EXPECT_EQ(F.E.ListingTop, 4);
-  EXPECT_EQ(F.E.Scroll, ListingScroll::None);
+  EXPECT_EQ(F.E.Listing.Top, 4);
+  EXPECT_EQ(F.E.Hold.Scroll, ListingScroll::None);
 
   // Held down to the end of the list, it stops there by itself.
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   for (int I = 0; I < 10; ++I)
     F.fireTimer();
-  EXPECT_EQ(F.E.ListingTop, 8);
-  EXPECT_EQ(F.E.Scroll, ListingScroll::None);
-  EXPECT_EQ(F.E.RepeatDelay, 500);
+  EXPECT_EQ(F.E.Listing.Top, 8);
+  EXPECT_EQ(F.E.Hold.Scroll, ListingScroll::None);
+  EXPECT_EQ(F.E.Hold.RepeatDelay, 500);
   // Stopped by itself, its last timer still carried the live generation;
   // the release that follows retires it too.
   F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
-  EXPECT_NE(F.W.Timers.back().Generation, F.E.TimerGeneration);
+  EXPECT_NE(F.W.Timers.back().Generation, F.E.Hold.TimerGeneration);
   // The up strip at the top does nothing.
-  F.E.ListingTop = 1;
+  F.E.Listing.Top = 1;
   F.P.Listing = pickValue(PickName::UpStrip);
   const size_t Timers = F.W.Timers.size();
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
@@ -155,12 +155,34 @@ TEST(ListingInput, ACommandInsertedBelowTheLastShownLineScrollsIntoView) {
   EditorFixture F;
   appendLines(F, 70);
   F.listingClick(60);
-  ASSERT_EQ(F.E.ListingTop, 1);
+  ASSERT_EQ(F.E.Listing.Top, 1);
   F.toolClick(PickName::Square);
   EXPECT_EQ(currentLine(F), 61);
   EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
-  EXPECT_EQ(F.E.ListingTop, 2) << "the new line shows as the bottom one";
+  EXPECT_EQ(F.E.Listing.Top, 2) << "the new line shows as the bottom one";
   F.toolClick(PickName::Square);
   EXPECT_EQ(currentLine(F), 62);
-  EXPECT_EQ(F.E.ListingTop, 3);
+  EXPECT_EQ(F.E.Listing.Top, 3);
+}
+
+// While a line is dragged, the right button over the listing neither
+// previews nor ends the drag, and the middle button over the canvas does
+// not end it either: the next motion still moves the held line.
+TEST(ListingInput, OnlyTheLeftReleaseEndsALineDrag) {
+  EditorFixture F;
+  appendLines(F, 4);
+  F.P.Listing = 2;
+  F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
+  F.listingClick(4, MouseButton::Right);
+  EXPECT_TRUE(F.E.GridVisible) << "no preview";
+  EXPECT_EQ(F.currentText(), "Addiere 2 zu x");
+  F.canvasClick(-1, MouseButton::Middle);
+  EXPECT_EQ(F.E.Mode, InteractionMode::ListingLineHeld);
+  EXPECT_TRUE(F.W.Motion);
+  F.P.Listing = 4;
+  F.Ed.onListingDrag(EditorFixture::ListingX, 100);
+  EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
+  F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
+  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+  EXPECT_FALSE(F.W.Motion);
 }

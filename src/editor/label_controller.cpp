@@ -1,12 +1,10 @@
-// Stepping the value Labels: constants count up and down, the operands of
-// upper, lower and r walk their rings of Variables, and the Label's target
-// takes the operand's value. Also the Labels' refreshes, and loading the
-// parameters of a command into them.
-#include "editor/editor.h"
+// Stepping and refreshing the value Labels.
+#include "editor/label_controller.h"
 
 #include <array>
+#include <cstdint>
 
-#include "editor/editor_state.h"
+#include "editor/tool_actions.h"
 #include "editor/window.h"
 #include "exec/session.h"
 #include "model/text_format.h"
@@ -46,6 +44,15 @@ int32_t wrapStep(int32_t Value, bool Up) {
   return static_cast<int32_t>(Up ? Raw + 1u : Raw - 1u);
 }
 
+// The repeat count stops at 1 going down and at the largest value going up:
+// a count wrapped below 1 could not be stepped back by the right button,
+// and every new repeat block would get it.
+bool countStops(const ValueLabel &Label, int32_t Value, bool Up) {
+  if (Label.pick() != PickName::Count)
+    return false;
+  return Up ? Value >= INT32_MAX : Value <= 1;
+}
+
 void stepLabel(ValueLabel &Label, const VariableSet &Vars, bool Up) {
   Variable *Stepped = nullptr;
   if (Label.pick() == PickName::Upper || Label.pick() == PickName::Lower)
@@ -57,9 +64,7 @@ void stepLabel(ValueLabel &Label, const VariableSet &Vars, bool Up) {
   Variable *Operand = Label.operand();
   if (!Operand)
     return;
-  // The repeat count never goes below 1.
-  const bool Stuck = !Up && Label.pick() == PickName::Count && Operand->value() <= 1;
-  if (isConstant(*Operand) && !Stuck) {
+  if (isConstant(*Operand) && !countStops(Label, Operand->value(), Up)) {
     Operand->setValue(wrapStep(Operand->value(), Up));
     Operand->setName(formatText("%i", Operand->value()));
   }
@@ -70,62 +75,76 @@ void stepLabel(ValueLabel &Label, const VariableSet &Vars, bool Up) {
 
 } // namespace
 
-void Editor::incrementLabel(ValueLabel &Label) { stepLabel(Label, S.variables(), true); }
-
-void Editor::decrementLabel(ValueLabel &Label) { stepLabel(Label, S.variables(), false); }
-
-void Editor::resetVariables() {
-  S.variables().resetValues();
-  refreshFieldValues();
+void LabelController::increment(ValueLabel &Label) {
+  stepLabel(Label, Context.Work.variables(), true);
 }
 
-void Editor::refreshFieldValues() {
+void LabelController::decrement(ValueLabel &Label) {
+  stepLabel(Label, Context.Work.variables(), false);
+}
+
+void LabelController::resetVariables() {
+  Context.Work.variables().resetValues();
+  refreshValues();
+}
+
+void LabelController::refreshValues() {
   for (int Row = 1; Row <= FieldRowCount; ++Row)
-    E.Labels.row(Row).showValue();
-  W.postRedisplay();
+    Labels.row(Row).showValue();
+  Context.Host.postRedisplay();
 }
 
-void Editor::refreshFieldLabels() {
-  S.variables().setValues(S.run().SavedValues);
-  refreshFieldValues();
+void LabelController::restoreSnapshotValues() {
+  Context.Work.variables().setValues(Context.Work.run().SavedValues);
+  refreshValues();
 }
 
-void Editor::loadCommandIntoEditor() {
-  const Command *Current = S.algorithm().current();
+void LabelController::holdValue(UserVariable Which) {
+  for (int Row = 1; Row <= FieldRowCount; ++Row) {
+    if (FieldLabels::rowVariable(Row) != Which)
+      continue;
+    ValueLabel &Label = Labels.row(Row);
+    Label.setConstantOperand(Context.Work.variables().user(Which).value());
+    Label.showValue();
+  }
+}
+
+void LabelController::loadCommand() {
+  const Command *Current = Context.Work.algorithm().current();
   if (!Current)
     return;
   switch (Current->kind()) {
   case CommandKind::RepeatStart: {
-    ValueLabel &Count = E.Labels.count();
-    S.variables().count().setValue(Current->value());
+    ValueLabel &Count = Labels.count();
+    Context.Work.variables().count().setValue(Current->value());
     Count.setConstantOperand(Current->value());
     Count.showValue();
     return;
   }
   case CommandKind::RandomValue:
-    E.Labels.randomTarget().setOperand(Current->target());
-    E.Labels.upper().setOperand(Current->source());
-    E.Labels.lower().setOperand(Current->lower());
-    E.Labels.randomTarget().showOperand();
-    E.Labels.upper().showOperand();
-    E.Labels.lower().showOperand();
+    Labels.randomTarget().setOperand(Current->target());
+    Labels.upper().setOperand(Current->source());
+    Labels.lower().setOperand(Current->lower());
+    Labels.randomTarget().showOperand();
+    Labels.upper().showOperand();
+    Labels.lower().showOperand();
     return;
   case CommandKind::Arithmetic:
     // The Variable shows the command's value; the Label's constant stays,
     // so the next step continues from it.
     for (int Row = 1; Row <= FieldRowCount; ++Row) {
-      Variable &V = S.variables().user(FieldLabels::rowVariable(Row));
+      Variable &V = Context.Work.variables().user(FieldLabels::rowVariable(Row));
       if (Current->target() != &V)
         continue;
       V.setValue(Current->value());
-      E.Labels.row(Row).showValue();
+      Labels.row(Row).showValue();
       return;
     }
     return;
   case CommandKind::Draw:
     // The filled kinds that only files name have no tool to choose.
     if (isToolPick(Current->value()))
-      E.SelectedTool = Current->value();
+      Tools.SelectedTool = static_cast<ShapeKind>(Current->value());
     return;
   case CommandKind::RepeatEnd:
     return;

@@ -32,8 +32,8 @@ TEST(CanvasEdit, PenMenuOpensOnTheMarkerOnlyAndClosesBesideItsButtons) {
   F.canvasClick(pickValue(PickName::PenMarker));
   EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen);
   // The pen in the top-left cell: the menu's centre is kept at (80, 80).
-  EXPECT_EQ(F.E.PenMenu.Corners[0].X, 30);
-  EXPECT_EQ(F.E.PenMenu.Corners[0].Y, 0);
+  EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].X, 30);
+  EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].Y, 0);
   F.canvasClick(-1, MouseButton::Right);
   EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen) << "a right click leaves it open";
   F.canvasClick(-1);
@@ -108,10 +108,24 @@ TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
   F.canvasClick(-1);
   EXPECT_EQ(F.algorithm().commandCount(), 0) << "nothing is inserted";
 
-  F.E.SelectedTool = pickValue(PickName::Circle);
+  F.E.Tools.SelectedTool = ShapeKind::Circle;
   chooseFromPenMenu(F, PickName::Stamp, cellX(4), cellY(6));
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
   ASSERT_EQ(F.S.drawing().count(), 1);
   EXPECT_EQ(F.S.drawing().head()->column, 4);
   EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+}
+
+// A relative edit keeps where it began to itself: the values a preview
+// remembered stay as they were, and the commit still inserts the change.
+TEST(CanvasEdit, ARelativeEditKeepsItsStartApartFromTheRunSnapshot) {
+  EditorFixture F;
+  F.vars().x().setValue(4);
+  F.listingClick(-1, MouseButton::Right); // a preview remembers x = 4
+  const UserValues Remembered = F.S.run().SavedValues;
+  chooseFromPenMenu(F, PickName::XyRel, cellX(4), cellY(0));
+  F.Ed.onPassiveMotion(cellX(9), cellY(0));
+  EXPECT_EQ(F.S.run().SavedValues, Remembered);
+  F.canvasClick(-1, MouseButton::Right);
+  EXPECT_EQ(F.sentences(), "Addiere 5 zu x\n");
 }

@@ -25,14 +25,14 @@ struct EditorRun {
   std::vector<int> Waits;
 
   EditorRun() {
-    Ed.setStepWait([this](int Length) { Waits.push_back(Length); });
+    Ed.runs().setStepWait([this](int Length) { Waits.push_back(Length); });
   }
 
   VariableSet &vars() { return S.variables(); }
 
   /// Idle steps until the run has ended; false if it has not after \p Limit.
   bool runToEnd(int Limit = 100000) {
-    Ed.startRun();
+    Ed.runs().startRun();
     for (int I = 0; I < Limit && S.run().active(); ++I)
       Ed.idleStep();
     return !S.run().active();
@@ -47,7 +47,7 @@ TEST(EditorRun, EachStepRefreshesDrawsWaitsAndPostsARedisplay) {
     R.S.algorithm().appendArithmetic(&R.vars().x(), ArithmeticOp::Add, 1);
   std::vector<std::string> Drawn;
   R.W.OnDraw = [&] { Drawn.push_back(R.E.Labels.row(1).text()); };
-  R.Ed.startRun();
+  R.Ed.runs().startRun();
   EXPECT_TRUE(R.W.IdleStepping);
   EXPECT_EQ(R.W.IdleInstalls, 1);
   EXPECT_EQ(R.W.Redisplays, 0);
@@ -77,7 +77,7 @@ TEST(EditorRun, EachStepRefreshesDrawsWaitsAndPostsARedisplay) {
 
 TEST(EditorRun, EmptyAlgorithmEndsAtTheFirstIdleStep) {
   EditorRun R;
-  R.Ed.startRun();
+  R.Ed.runs().startRun();
   EXPECT_TRUE(R.W.IdleStepping);
   EXPECT_TRUE(R.E.GridVisible);
   R.Ed.idleStep();
@@ -94,11 +94,11 @@ TEST(EditorRun, StartEndsWhatTheEditorWasDoingButNotARunningRun) {
   R.S.algorithm().appendDraw(1);
   R.S.algorithm().appendDraw(1);
   R.E.Mode = InteractionMode::PenMenuOpen;
-  R.Ed.startRun();
+  R.Ed.runs().startRun();
   EXPECT_EQ(R.E.Mode, InteractionMode::Idle);
   R.Ed.idleStep();
   R.E.Mode = InteractionMode::LeftHeld;
-  R.Ed.startRun();
+  R.Ed.runs().startRun();
   EXPECT_EQ(R.E.Mode, InteractionMode::LeftHeld);
   EXPECT_EQ(R.W.IdleInstalls, 1);
   EXPECT_EQ(R.S.drawing().count(), 2) << "the run goes on with its picture";
@@ -122,7 +122,7 @@ TEST(EditorRun, AbortShowsTheValuesFromBeforeTheRun) {
   R.S.algorithm().appendDraw(1);
   R.S.algorithm().appendArithmetic(&R.vars().n(), ArithmeticOp::Add, 3);
   R.S.algorithm().appendArithmetic(&R.vars().max(), ArithmeticOp::Give, 1);
-  R.Ed.startRun();
+  R.Ed.runs().startRun();
   R.Ed.idleStep(); // x := 9
   R.Ed.idleStep(); // the square
   R.Ed.idleStep(); // n + 3
@@ -130,7 +130,7 @@ TEST(EditorRun, AbortShowsTheValuesFromBeforeTheRun) {
   EXPECT_EQ(R.E.Labels.row(8).text(), "n=30");
   const int Redisplays = R.W.Redisplays;
   const int Draws = R.W.Draws;
-  R.Ed.abortRun();
+  R.Ed.runs().abortRun();
   EXPECT_FALSE(R.S.run().active());
   EXPECT_FALSE(R.W.IdleStepping);
   EXPECT_EQ(R.E.Labels.row(1).text(), "x=0");
@@ -140,7 +140,7 @@ TEST(EditorRun, AbortShowsTheValuesFromBeforeTheRun) {
   EXPECT_TRUE(R.E.GridVisible) << "the aborting click decides the grid";
 
   // A second abort, or one without a run, asks the window for nothing.
-  R.Ed.abortRun();
+  R.Ed.runs().abortRun();
   EXPECT_EQ(R.W.Redisplays, Redisplays + 2);
   EXPECT_EQ(R.W.IdleRemovals, 1);
 }
@@ -152,7 +152,7 @@ TEST(EditorVariables, ResetShowsTheStartValuesAndLeavesCountAndR) {
     V.user(FieldLabels::rowVariable(Row)).setValue(99);
   V.count().setValue(3);
   V.randomTarget().setValue(4);
-  R.Ed.resetVariables();
+  R.Ed.labels().resetVariables();
   EXPECT_EQ(V.x().value(), 0);
   EXPECT_EQ(V.dy().value(), 1);
   EXPECT_EQ(V.n().value(), 27);

@@ -1,0 +1,82 @@
+// The pen following the pointer in a canvas edit mode: its place, its
+// offsets within the cell, its size or its rotation, shown in the Labels as
+// it moves. Leaving the canvas abandons the mode without a commit.
+#include "editor/canvas_controller.h"
+
+#include <algorithm>
+
+#include "editor/canvas_edit_mode.h"
+#include "editor/label_controller.h"
+#include "editor/window.h"
+#include "exec/session.h"
+
+namespace {
+
+constexpr int CanvasLeft = LayoutWidth / 4;
+constexpr int CanvasRight = LayoutWidth * 3 / 4;
+/// The offsets h and v stay within this many layout units of the cell.
+constexpr int OffsetLimit = 10;
+
+bool overCanvas(const PointerPosition &Pointer) {
+  return Pointer.X > CanvasLeft && Pointer.X < CanvasRight && Pointer.Y > 0 &&
+         Pointer.Y < LayoutHeight;
+}
+
+} // namespace
+
+void CanvasController::onPassiveMotion(int X, int Y) {
+  const InteractionMode Mode = Context.Mode;
+  if (!isCanvasEditMode(Mode))
+    return;
+  Context.updatePointer(X, Y);
+  if (!overCanvas(Context.Pointer)) {
+    // Leaving the canvas abandons the mode; the values stay where they are.
+    Context.Mode = InteractionMode::Idle;
+    Context.Host.setPassiveMotion(false);
+    showMovedValues(Mode);
+    return;
+  }
+  followPointer(Mode);
+  showMovedValues(Mode);
+}
+
+void CanvasController::followPointer(InteractionMode Mode) {
+  const double Px = Context.Pointer.X, Py = Context.Pointer.Y;
+  const double Cw = CellWidth, Ch = CellHeight;
+  VariableSet &V = Context.Work.variables();
+  switch (penEditOf(Mode)) {
+  case PenEdit::Move:
+    V.x().setValue(truncateToInt((Px - CanvasLeft) / Cw));
+    V.y().setValue(truncateToInt(Py / Ch));
+    break;
+  case PenEdit::Offset:
+    V.h().setValue(std::clamp(
+        truncateToInt((Px - CanvasLeft - Cw / 2) - V.x().value() * Cw + Canvas.DragOffsetX),
+        -OffsetLimit, OffsetLimit));
+    V.v().setValue(
+        std::clamp(truncateToInt((Py - Ch / 2) - V.y().value() * Ch + Canvas.DragOffsetY),
+                   -OffsetLimit, OffsetLimit));
+    break;
+  case PenEdit::Size:
+    V.dx().setValue(truncateToInt(
+        ((Px - CanvasLeft) - (V.h().value() + V.x().value() * Cw - Canvas.DragOffsetX)) / Cw * 2));
+    V.dy().setValue(
+        truncateToInt((Py - (V.v().value() + V.y().value() * Ch - Canvas.DragOffsetY)) / Ch * 2));
+    break;
+  case PenEdit::Rotate:
+    V.d().setValue(truncateToInt(
+        2.0 * truncateToInt((Px - CanvasLeft) - V.x().value() * Cw + Canvas.DragOffsetX)));
+    break;
+  case PenEdit::None:
+    break;
+  }
+}
+
+// The Labels of the Variables a mode moves show their values, with constants
+// that hold them, so that stepping a Label afterwards goes on from there.
+void CanvasController::showMovedValues(InteractionMode Mode) {
+  const auto Moved = movedVariables(Mode);
+  for (size_t I = 0; I < Moved.Count; ++I)
+    Labels.holdValue(Moved.Which[I]);
+  Context.Host.postRedisplay();
+}

@@ -1,0 +1,65 @@
+// Saving and loading from the editor: the save Button writes the algorithm
+// and the canvas picture under the next letter, the load Button opens the
+// list of saved files, and an entry of that list replaces the learner's
+// algorithm and Variables.
+#ifndef QUOVADRIN_EDITOR_FILE_CONTROLLER_H
+#define QUOVADRIN_EDITOR_FILE_CONTROLLER_H
+
+#include "editor/editor_context.h"
+#include "files/atomic_file.h"
+#include "files/saved_files.h"
+
+/// The value a save counter starts at: the first save uses the letter "a".
+constexpr int InitialSaveLetter = 96;
+
+/// The most rows the saved-file list shows: 60 rows of 12 units put its top
+/// at y = 10; one more would reach above the screen.
+constexpr int MaxFileListRows = 60;
+
+/// The saved-file list the load Button opens: the files shown and a
+/// revision that tells the window to build its list anew.
+struct SavedFileList {
+  SavedFileWindow Files;
+  unsigned Revision = 0;
+};
+
+struct FileState {
+  /// Incremented before each save; its low byte is the file-name letter.
+  int SaveLetter = InitialSaveLetter;
+  bool ListVisible = false;
+  SavedFileList List;
+};
+
+class LabelController;
+class ListingController;
+
+class FileController {
+public:
+  FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
+                 ListingController &ListingPanel)
+      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel) {}
+
+  bool fileListVisible() const { return Files.ListVisible; }
+  /// Saves the algorithm and the canvas picture and tells the learner how
+  /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
+  [[nodiscard]] int saveAlgorithmFiles();
+  /// The list of saved files opens, read anew from the folder.
+  void showFileList();
+  void hideFileList() { Files.ListVisible = false; }
+  /// The left button on entry \p Entry of the list: only an entry of the
+  /// list on screen loads. Returns whether it did; a load draws its frame.
+  [[nodiscard]] bool openEntry(int Entry);
+  /// Loads entry \p Entry of the saved-file list in place of the algorithm.
+  void loadAlgorithmFile(int Entry);
+  /// Failures to simulate in the files a save writes.
+  void setSaveFaults(const FileFaultPlan &Faults) { SaveFaults = Faults; }
+
+private:
+  EditorContext Context;
+  FileState &Files;
+  LabelController &Labels;
+  ListingController &Listing;
+  FileFaultPlan SaveFaults;
+};
+
+#endif

@@ -1,0 +1,17 @@
+// The two buttons' actions on a picked name, as the controllers that pick
+// reach them: the holds repeat them and the canvas hands the pen menu's
+// names to them. The editor carries them out by sending each name to the
+// controller it belongs to.
+#ifndef QUOVADRIN_EDITOR_PICK_ACTIONS_H
+#define QUOVADRIN_EDITOR_PICK_ACTIONS_H
+
+class PickActions {
+public:
+  virtual ~PickActions() = default;
+  /// The left button's action on \p Pick (tool panel, pen menu, file list).
+  virtual void primaryAction(int Pick) = 0;
+  /// The right button's action on \p Pick.
+  virtual void secondaryAction(int Pick) = 0;
+};
+
+#endif

@@ -1,0 +1,49 @@
+// The animated run's start, steps and abort.
+#include "editor/run_controller.h"
+
+#include "editor/label_controller.h"
+#include "editor/window.h"
+#include "exec/run.h"
+#include "exec/session.h"
+
+void RunController::setStepWait(StepWait NewWait) { Wait = std::move(NewWait); }
+
+void RunController::startRun() {
+  if (!::startRun(Context.Work))
+    return;
+  Context.Mode = InteractionMode::Idle;
+  Context.Host.setIdleStepping(true);
+}
+
+void RunController::idleStep() {
+  Session &Work = Context.Work;
+  if (!Work.run().active()) {
+    // Only a run installs the idle step; a stray call removes it again.
+    Context.Host.setIdleStepping(false);
+    return;
+  }
+  const StepOutcome Result = stepRun(Work);
+  if (!Result.goesOn()) {
+    // The finished picture shows without grid.
+    Context.GridVisible = false;
+    Context.Host.setIdleStepping(false);
+    Context.Host.postRedisplay();
+    return;
+  }
+  Labels.refreshValues();
+  Context.Host.drawNow();
+  updateStepDelay(Work, Result);
+  if (Wait)
+    Wait(Work.run().StepDelay);
+  else
+    busyWait(Work.run().StepDelay);
+  Context.Host.postRedisplay();
+}
+
+void RunController::abortRun() {
+  if (!::abortRun(Context.Work))
+    return;
+  Context.Host.setIdleStepping(false);
+  Labels.refreshValues();
+  Context.Host.postRedisplay();
+}

@@ -1,0 +1,38 @@
+// The animated run as the editor drives it: its start from the Go Button,
+// one step per idle call of the window with the Labels and a frame brought
+// up to date, and its abort by any mouse button event.
+#ifndef QUOVADRIN_EDITOR_RUN_CONTROLLER_H
+#define QUOVADRIN_EDITOR_RUN_CONTROLLER_H
+
+#include <functional>
+
+#include "editor/editor_context.h"
+
+class LabelController;
+
+class RunController {
+public:
+  RunController(EditorContext Shared, LabelController &FieldValues)
+      : Context(Shared), Labels(FieldValues) {}
+
+  /// Begins an animated run unless one is active: the idle step is
+  /// installed and the editor goes idle.
+  void startRun();
+  /// One animation step; the window's idle callback while a run is active.
+  void idleStep();
+  /// Stops an active run and shows the Variables' values from before it.
+  void abortRun();
+
+  /// How an animated step waits (the busy-wait unless replaced); tests put
+  /// in a recorder so that a run costs no time.
+  using StepWait = std::function<void(int Length)>;
+  void setStepWait(StepWait Wait);
+
+private:
+  EditorContext Context;
+  LabelController &Labels;
+  /// Empty for the busy-wait.
+  StepWait Wait;
+};
+
+#endif

@@ -1,0 +1,94 @@
+// The editor's dispatch of mouse button events: what every event does
+// first (grid, message, run), which panel an event reaches, and the file
+// list closing on a press beside its entries.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor_fixture.h"
+
+namespace {
+
+constexpr auto Left = MouseButton::Left;
+constexpr auto Right = MouseButton::Right;
+
+} // namespace
+
+TEST(MouseInput, EveryButtonEventShowsTheGridHidesTheMessageAndStopsARun) {
+  EditorFixture F;
+  F.toolPress(pickValue(PickName::Print));
+  EXPECT_EQ(F.E.Popup.text(), "Drucken ohne kelbrano nicht m\xF6glich");
+  EXPECT_TRUE(F.E.Popup.Visible);
+  EXPECT_EQ(F.W.Draws, 1) << "drawn at once";
+  F.E.GridVisible = false;
+  const int Redisplays = F.W.Redisplays;
+  F.mouse(MouseButton::Middle, ButtonState::Up, EditorFixture::ListingX);
+  EXPECT_FALSE(F.E.Popup.Visible);
+  EXPECT_TRUE(F.E.GridVisible);
+  EXPECT_GT(F.W.Redisplays, Redisplays) << "even a button that does nothing shows it";
+
+  F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, 5);
+  F.algorithm().appendRepeatStart(1000);
+  F.algorithm().appendRepeatEnd();
+  F.toolClick(PickName::Go);
+  EXPECT_TRUE(F.W.IdleStepping);
+  F.Ed.idleStep();
+  EXPECT_EQ(F.vars().x().value(), 5);
+  F.mouse(Right, ButtonState::Down, EditorFixture::CanvasX);
+  EXPECT_FALSE(F.S.run().active());
+  EXPECT_FALSE(F.W.IdleStepping);
+  EXPECT_EQ(F.vars().x().value(), 0) << "the values from before the run";
+}
+
+TEST(MouseInput, ThePressThatClosesTheFileListIsOneNotOnAnEntry) {
+  EditorFixture F;
+  F.E.Files.ListVisible = true;
+  F.P.ToolPanel = pickValue(PickName::FirstFileEntry) + 2;
+  F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
+  EXPECT_TRUE(F.E.Files.ListVisible) << "the pick is made wherever the press is";
+  F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
+  F.P.ToolPanel = pickValue(PickName::Go);
+  F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
+  EXPECT_FALSE(F.E.Files.ListVisible);
+}
+
+namespace {
+
+/// What the learner finds after a left click at pixel column \p Column of a
+/// screen \p Width x \p Height, with the selected square tool under the
+/// pointer in the tool panel, the pen marker on the canvas and the first
+/// line in the listing: the panel that took the click.
+std::string panelClicked(int Width, int Height, int Column) {
+  EditorFixture F;
+  F.E.Screen = {Width, Height};
+  F.algorithm().appendDraw(2);
+  F.algorithm().appendDraw(2);
+  F.P.ToolPanel = pickValue(PickName::Square);
+  F.P.Canvas = pickValue(PickName::PenMarker);
+  F.P.Listing = 1;
+  F.mouse(Left, ButtonState::Down, Column);
+  F.mouse(Left, ButtonState::Up, Column);
+  if (F.E.Mode == InteractionMode::PenMenuOpen)
+    return "canvas";
+  if (F.currentText() == "Zeichne Quadrat")
+    return "tool panel";
+  if (F.algorithm().currentNumber() == 1)
+    return "listing";
+  return "nothing";
+}
+
+} // namespace
+
+// The canvas takes the middle half of the screen, both its border columns
+// included, whatever the resolution.
+
+TEST(MouseInput, TheCanvasBeginsAndEndsAtItsBorderColumns) {
+  EXPECT_EQ(panelClicked(1024, 768, 255), "tool panel");
+  EXPECT_EQ(panelClicked(1024, 768, 256), "canvas");
+  EXPECT_EQ(panelClicked(1024, 768, 768), "canvas");
+  EXPECT_EQ(panelClicked(1024, 768, 769), "listing");
+  EXPECT_EQ(panelClicked(1280, 1024, 319), "tool panel");
+  EXPECT_EQ(panelClicked(1280, 1024, 320), "canvas");
+  EXPECT_EQ(panelClicked(1280, 1024, 960), "canvas");
+  EXPECT_EQ(panelClicked(1280, 1024, 961), "listing");
+}

@@ -1,0 +1,92 @@
+// Holding the buttons on the tool panel: the value fields act on the press
+// and repeat faster while held, every other Button acts once on the release
+// over the name under the pointer, and every release ends the hold.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor_fixture.h"
+
+namespace {
+
+constexpr auto Left = MouseButton::Left;
+constexpr auto Right = MouseButton::Right;
+
+int valueOf(EditorFixture &F, UserVariable Which) { return F.vars().user(Which).value(); }
+
+} // namespace
+
+TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
+  EditorFixture F;
+  F.toolPress(pickValue(PickName::FieldX));
+  EXPECT_EQ(valueOf(F, UserVariable::X), 1) << "row 1 is selected: the press acts at once";
+  for (int Repeat = 0; Repeat < 12; ++Repeat)
+    F.fireTimer();
+  std::vector<int> Delays;
+  for (const auto &T : F.W.Timers)
+    Delays.push_back(T.Milliseconds);
+  EXPECT_EQ(Delays, (std::vector<int>{500, 285, 162, 92, 52, 29, 16, 9, 5, 2, 1, 0, 0}));
+  EXPECT_EQ(valueOf(F, UserVariable::X), 13);
+  EXPECT_EQ(F.E.Labels.row(1).text(), "x=13");
+
+  // Released over the canvas: the repetition ends there too, and the timer
+  // that was still armed finds nothing to do.
+  F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
+  F.fireTimer();
+  EXPECT_EQ(valueOf(F, UserVariable::X), 13);
+  EXPECT_EQ(F.E.Hold.HeldPick, -1);
+  EXPECT_EQ(F.E.Hold.RepeatDelay, 500);
+  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+
+  // A row that is not selected: the press selects it, the first repeat steps.
+  F.toolPress(pickValue(PickName::FieldY));
+  EXPECT_EQ(F.E.Tools.SelectedFieldRow, 2);
+  EXPECT_EQ(valueOf(F, UserVariable::Y), 0);
+  F.fireTimer();
+  EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
+  // Released in the panel: no step on release, and a new hold starts at 500.
+  F.toolRelease(pickValue(PickName::FieldY));
+  EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
+  F.toolPress(pickValue(PickName::FieldY), Right);
+  EXPECT_EQ(valueOf(F, UserVariable::Y), 0) << "the right button steps down";
+  EXPECT_EQ(F.W.Timers.back().Milliseconds, 500);
+}
+
+// The last of the names that repeat while held: min counts faster while the
+// button stays down, like every other row.
+
+TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
+  EditorFixture F;
+  F.toolClick(PickName::FieldMin);
+  ASSERT_EQ(F.E.Tools.SelectedFieldRow, 10);
+  const size_t Armed = F.W.Timers.size();
+  F.toolPress(pickValue(PickName::FieldMin));
+  EXPECT_EQ(F.E.Labels.row(10).text(), "min=1") << "the press counts at once";
+  ASSERT_EQ(F.W.Timers.size(), Armed + 1) << "and the hold goes on counting";
+  F.fireTimer();
+  F.fireTimer();
+  F.fireTimer();
+  EXPECT_EQ(F.W.Timers.back().Milliseconds, 92);
+  F.toolRelease(pickValue(PickName::FieldMin));
+  EXPECT_EQ(valueOf(F, UserVariable::Min), 4) << "the release counts no more";
+  EXPECT_EQ(F.E.Labels.row(10).text(), "min=4");
+}
+
+// The window draws only when asked: each click that changes the tool panel
+// or the listing must ask for a frame, even with the grid already shown and
+// no message to hide.
+
+TEST(ToolPanelInput, ButtonsActOnReleaseOverTheNameUnderThePointer) {
+  EditorFixture F;
+  F.toolPress(pickValue(PickName::Save));
+  EXPECT_TRUE(F.W.Pictures.empty()) << "nothing on press";
+  F.toolRelease(pickValue(PickName::Load));
+  EXPECT_TRUE(F.W.Pictures.empty()) << "save was never released";
+  EXPECT_TRUE(F.E.Files.ListVisible) << "load was";
+  F.toolPress(pickValue(PickName::Undo));
+  F.toolRelease(-1);
+  EXPECT_EQ(F.algorithm().commandCount(), 0);
+  F.algorithm().appendDraw(1);
+  F.toolClick(PickName::Undo, Right);
+  EXPECT_EQ(F.algorithm().commandCount(), 1) << "undo has no right-button action";
+}
