@@ -61,7 +61,7 @@ BenchFiles &files() {
 void BM_WriteAlgorithmFile100kLines(benchmark::State &State) {
   BenchFiles &F = files();
   for (auto _ : State) {
-    if (writeAlgorithmFile(F.A, F.path()) != 0)
+    if (writeAlgorithmFile(F.A, F.path()) != FileResult::Done)
       State.SkipWithError("write failed");
   }
   State.SetItemsProcessed(State.iterations() * Lines);
@@ -70,7 +70,10 @@ BENCHMARK(BM_WriteAlgorithmFile100kLines)->Unit(benchmark::kMillisecond);
 
 void BM_ReadAlgorithmFile100kLines(benchmark::State &State) {
   BenchFiles &F = files();
-  writeAlgorithmFile(F.A, F.path());
+  if (writeAlgorithmFile(F.A, F.path()) != FileResult::Done) {
+    State.SkipWithError("write failed");
+    return;
+  }
   for (auto _ : State) {
     AlgorithmFileReader Reader(F.path());
     if (Reader.algorithm()->commandCount() != Lines)

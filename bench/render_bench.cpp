@@ -39,7 +39,7 @@ bool writeProgram(const std::string &Path) {
   for (int Kind : PassKinds)
     A.appendDraw(Kind);
   A.appendRepeatEnd();
-  return writeAlgorithmFile(A, Path) == 0;
+  return writeAlgorithmFile(A, Path) == FileResult::Done;
 }
 
 /// One round: its time, and the Shapes it drew (counted from the report, so

@@ -65,6 +65,6 @@ void Application::resize(ScreenSize Size) {
   E.Screen = Size;
 }
 
-int Application::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+FileResult Application::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
   return ::writeCanvasPicture(S, E, *Widgets, Path, Faults);
 }

@@ -38,7 +38,7 @@ public:
   void resize(ScreenSize Size);
   /// The canvas as the last frame showed it, into the back buffer and from
   /// there into a grey PNG at \p Path.
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
 
   Session &session() { return S; }
   EditorState &state() { return E; }

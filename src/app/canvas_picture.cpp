@@ -9,8 +9,8 @@
 #include "files/gray_png.h"
 #include "gfx/read_back.h"
 
-int writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
-                       const std::string &Path, const FileFaultPlan &Faults) {
+FileResult writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
+                              const std::string &Path, const FileFaultPlan &Faults) {
   drawCanvasForPicture(S, E, Widgets);
   // The canvas is the middle half of the screen, over its whole height.
   const int X = static_cast<int>(0.25 * E.Screen.Width);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/file_result.h"
 
 class Screen;
 class Session;
@@ -16,7 +17,7 @@ struct EditorState;
 /// showed it, without popups or menus) and writes its red component to
 /// \p Path: 0 on success, -1 when the file cannot be written, 2, 3 or 4 when
 /// libpng fails. Needs the window's context to be current.
-int writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
-                       const std::string &Path, const FileFaultPlan &Faults);
+[[nodiscard]] FileResult writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
+                                            const std::string &Path, const FileFaultPlan &Faults);
 
 #endif

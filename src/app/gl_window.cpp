@@ -23,7 +23,7 @@ void GlWindow::setPassiveMotion(bool On) { installPassiveMotionCallback(On); }
 
 void GlWindow::setMotion(bool On) { installMotionCallback(On); }
 
-int GlWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+FileResult GlWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
   return App.writeCanvasPicture(Path, Faults);
 }
 

@@ -17,7 +17,7 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override;
   void setMotion(bool On) override;
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override;
 

@@ -13,7 +13,7 @@
 #include "files/alg_writer.h"
 #include "files/reader_variables.h"
 
-int FileController::saveAlgorithmFiles() {
+FileResult FileController::saveAlgorithmFiles() {
   Window &Host = Context.Host;
   const SaveOutcome Outcome = ::saveAlgorithmFiles(
       Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter,

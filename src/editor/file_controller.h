@@ -7,6 +7,7 @@
 
 #include "editor/editor_context.h"
 #include "files/atomic_file.h"
+#include "files/file_result.h"
 #include "files/saved_files.h"
 
 /// The value a save counter starts at: the first save uses the letter "a".
@@ -42,7 +43,7 @@ public:
   bool fileListVisible() const { return Files.ListVisible; }
   /// Saves the algorithm and the canvas picture and tells the learner how
   /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
-  [[nodiscard]] int saveAlgorithmFiles();
+  [[nodiscard]] FileResult saveAlgorithmFiles();
   /// The list of saved files opens, read anew from the folder.
   void showFileList();
   void hideFileList() { Files.ListVisible = false; }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/file_result.h"
 
 class Window {
 public:
@@ -28,7 +29,8 @@ public:
   /// Writes the canvas as the last frame showed it to \p Path as a grey PNG:
   /// 0 on success, -1 when the file cannot be written, 2, 3 or 4 when libpng
   /// fails.
-  virtual int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) = 0;
+  [[nodiscard]] virtual FileResult writeCanvasPicture(const std::string &Path,
+                                                      const FileFaultPlan &Faults) = 0;
   /// Writes the Shapes of the Drawing to \p Path as a vector picture for
   /// printing: true when it was written.
   [[nodiscard]] virtual bool writeVectorPicture(const std::string &Path,

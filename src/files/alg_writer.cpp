@@ -56,15 +56,15 @@ SaveNames saveNames(const std::string &SeedText, const std::string &Letter) {
   return Names;
 }
 
-int writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPlan &Faults) {
+FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPlan &Faults) {
   AtomicFile File(Path, Faults);
   if (!File.isOpen())
-    return -1;
+    return FileResult::FileFailed;
   const bool Written = writeAlgorithmText(
       A, [&File](const char *Data, size_t Size) { return File.write(Data, Size); });
   if (!Written || !File.commit())
-    return -1;
-  return 0;
+    return FileResult::FileFailed;
+  return FileResult::Done;
 }
 
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
@@ -75,15 +75,15 @@ SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &S
   SaveNames Names;
   SaveOutcome Outcome;
   if (!nextFreeNames(SeedText, SaveLetter, Names)) {
-    Outcome.Result = -1;
+    Outcome.Result = FileResult::FileFailed;
     Outcome.Message = Names.Failure;
     return Outcome;
   }
   // Without a window there is no picture to take.
-  Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : -1;
-  if (Outcome.Result == 0)
+  Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : FileResult::FileFailed;
+  if (Outcome.Result == FileResult::Done)
     Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Faults);
-  if (Outcome.Result != 0) {
+  if (Outcome.Result != FileResult::Done) {
     Outcome.Message = Names.Failure;
     return Outcome;
   }

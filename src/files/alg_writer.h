@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/file_result.h"
 
 class Algorithm;
 
@@ -28,16 +29,15 @@ struct SaveNames {
 std::string saveLetterText(int SaveLetter);
 SaveNames saveNames(const std::string &SeedText, const std::string &Letter);
 
-/// Writes \p A to \p Path (replacing it only when complete). 0 on success,
-/// -1 on failure. A write that got as far as the commands leaves the first
-/// Command current.
-int writeAlgorithmFile(Algorithm &A, const std::string &Path,
-                       const FileFaultPlan &Faults = FileFaultPlan());
+/// Writes \p A to \p Path (replacing it only when complete). A write that
+/// got as far as the commands leaves the first Command current.
+[[nodiscard]] FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path,
+                                            const FileFaultPlan &Faults = FileFaultPlan());
 
-/// Writes the canvas picture to the path given: 0 on success, -1 when the
-/// file cannot be written, 2, 3 or 4 when libpng fails. The window supplies
-/// it; the fault plan is passed on to the PNG writer.
-using PictureWriter = std::function<int(const std::string &Path, const FileFaultPlan &Faults)>;
+/// Writes the canvas picture to the path given. The window supplies it; the
+/// fault plan is passed on to the PNG writer.
+using PictureWriter =
+    std::function<FileResult(const std::string &Path, const FileFaultPlan &Faults)>;
 
 /// Writes the Drawing as a vector picture to the path given: true when it
 /// was written. The window supplies it; the fault plan is passed on.
@@ -45,9 +45,8 @@ using VectorPictureWriter =
     std::function<bool(const std::string &Path, const FileFaultPlan &Faults)>;
 
 struct SaveOutcome {
-  /// 0 when both files were written, -1 when a file could not be written, or
-  /// the picture writer's code (2, 3, 4).
-  int Result = 0;
+  /// Done when both files were written, else what failed first.
+  FileResult Result = FileResult::Done;
   /// Whether the vector picture was written too (never when Result is not 0).
   bool VectorPictureWritten = false;
   /// What the learner is told: the confirmation, or that nothing was saved.

@@ -9,13 +9,7 @@
 #include <vector>
 
 #include "files/atomic_file.h"
-
-// Results of writing a picture; callers compare against 0 only.
-constexpr int PngWritten = 0;
-constexpr int PngFileFailed = -1; ///< the file could not be created or put in place
-constexpr int PngWriteStructFailed = 2;
-constexpr int PngInfoStructFailed = 3;
-constexpr int PngLibraryFailed = 4; ///< libpng (or the disk under it) failed while writing
+#include "files/file_result.h"
 
 /// The grey byte of a red intensity: red x 255 truncated (1.0 gives 255, 0.5
 /// gives 127), values outside 0 to 1 clamped.
@@ -29,7 +23,8 @@ std::vector<unsigned char> grayRowsFromRed(const float *Red, int Width, int Heig
 /// non-interlaced PNG. The file appears under \p Path only when complete; a
 /// failure leaves an older file of that name as it was. \p Faults are
 /// failures to simulate.
-int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
-                      const FileFaultPlan &Faults = FileFaultPlan());
+[[nodiscard]] FileResult writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels,
+                                           int Width, int Height,
+                                           const FileFaultPlan &Faults = FileFaultPlan());
 
 #endif

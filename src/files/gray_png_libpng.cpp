@@ -39,37 +39,37 @@ void flushData(png_structp) {}
 
 // Everything that can raise a libpng error happens after the jump point, and
 // every local here is trivially destructible, so the jump skips nothing.
-int writeGuarded(png_structp Png, png_infop Info, AtomicFile *File, png_bytepp Rows,
-                 png_uint_32 Width, png_uint_32 Height) {
+FileResult writeGuarded(png_structp Png, png_infop Info, AtomicFile *File, png_bytepp Rows,
+                        png_uint_32 Width, png_uint_32 Height) {
   if (setjmp(png_jmpbuf(Png)))
-    return PngLibraryFailed;
+    return FileResult::EncoderFailed;
   png_set_write_fn(Png, File, writeData, flushData);
   png_set_IHDR(Png, Info, Width, Height, 8, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(Png, Info);
   png_write_image(Png, Rows);
   png_write_end(Png, Info);
-  return PngWritten;
+  return FileResult::Done;
 }
 
 } // namespace
 
-int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
-                      const FileFaultPlan &Faults) {
+FileResult writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
+                             int Height, const FileFaultPlan &Faults) {
   if (Width > 0 && Height > 0 && !Pixels)
-    return PngLibraryFailed;
+    return FileResult::EncoderFailed;
   AtomicFile File(Path, Faults);
   if (!File.isOpen())
-    return PngFileFailed;
+    return FileResult::FileFailed;
   AllocationPlan Plan{Faults.forPath(Path).FailPngAllocation, 0};
   png_structp Png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning,
                                               &Plan, allocate, release);
   if (!Png)
-    return PngWriteStructFailed;
+    return FileResult::EncoderSetupFailed;
   png_infop Info = png_create_info_struct(Png);
   if (!Info) {
     png_destroy_write_struct(&Png, nullptr);
-    return PngInfoStructFailed;
+    return FileResult::EncoderInfoFailed;
   }
   // A size libpng refuses (zero or negative) gets no rows; png_set_IHDR
   // then reports the error.
@@ -80,10 +80,11 @@ int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int 
       Rows[static_cast<size_t>(Row)] =
           const_cast<png_bytep>(Pixels) + static_cast<size_t>(Row) * static_cast<size_t>(Width);
   }
-  int Result = writeGuarded(Png, Info, &File, Rows.data(), static_cast<png_uint_32>(Width),
-                            static_cast<png_uint_32>(Height));
+  const FileResult Result =
+      writeGuarded(Png, Info, &File, Rows.data(), static_cast<png_uint_32>(Width),
+                   static_cast<png_uint_32>(Height));
   png_destroy_write_struct(&Png, &Info);
-  if (Result != PngWritten)
+  if (Result != FileResult::Done)
     return Result;
-  return File.commit() ? PngWritten : PngFileFailed;
+  return File.commit() ? FileResult::Done : FileResult::FileFailed;
 }

@@ -27,18 +27,18 @@ void writePiece(void *Context, void *Data, int Size) {
 
 } // namespace
 
-int writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width, int Height,
-                      const FileFaultPlan &Faults) {
+FileResult writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
+                             int Height, const FileFaultPlan &Faults) {
   // A size PNG cannot hold is refused before any file is made.
   if (Width <= 0 || Height <= 0 || !Pixels)
-    return PngLibraryFailed;
+    return FileResult::EncoderFailed;
   AtomicFile File(Path, Faults);
   if (!File.isOpen())
-    return PngFileFailed;
+    return FileResult::FileFailed;
   PngSink Sink{&File};
   if (stbi_write_png_to_func(writePiece, &Sink, Width, Height, 1, Pixels, Width) == 0)
-    return PngLibraryFailed;
+    return FileResult::EncoderFailed;
   if (Sink.Failed)
-    return PngFileFailed;
-  return File.commit() ? PngWritten : PngFileFailed;
+    return FileResult::FileFailed;
+  return File.commit() ? FileResult::Done : FileResult::FileFailed;
 }

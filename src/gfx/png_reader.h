@@ -5,6 +5,7 @@
 #ifndef QUOVADRIN_GFX_PNG_READER_H
 #define QUOVADRIN_GFX_PNG_READER_H
 
+#include "files/file_result.h"
 #include <string>
 #include <vector>
 
@@ -22,10 +23,10 @@ struct PngImage {
   std::vector<unsigned char> Pixels;
 };
 
-/// Reads \p Path into \p Image. Returns 0 on success; -1 when the file cannot
-/// be opened or the image memory cannot be had; 4 when libpng cannot set up;
-/// 2 when libpng finds the file damaged or not a PNG. Every failure writes one
-/// line naming the file to standard error.
-int readPngImage(const std::string &Path, PngImage &Image);
+/// Reads \p Path into \p Image: FileFailed when the file cannot be opened or
+/// the image memory cannot be had, EncoderSetupFailed when libpng cannot set
+/// up, NotAPicture when the file is damaged or not a PNG. Every failure
+/// writes one line naming the file to standard error.
+[[nodiscard]] FileResult readPngImage(const std::string &Path, PngImage &Image);
 
 #endif

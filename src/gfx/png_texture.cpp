@@ -28,8 +28,8 @@ bool isPowerOfTwo(int Side) { return Side > 0 && (Side & (Side - 1)) == 0; }
 
 TextureResult loadPngTexture(const std::string &Path) {
   PngImage Image;
-  const int Result = readPngImage(Path, Image);
-  if (Result != 0)
+  const FileResult Result = readPngImage(Path, Image);
+  if (Result != FileResult::Done)
     return TextureResult::failed(Result);
 
   GLuint Name = 0;

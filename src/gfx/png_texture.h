@@ -6,27 +6,29 @@
 #include <GL/gl.h>
 #include <string>
 
+#include "files/file_result.h"
+
 /// The outcome of loading a texture: a texture name, or the reason there is
 /// none. The two never share a value, so a failure cannot be bound by
 /// mistake: a failed load binds texture 0, which draws untextured.
 class TextureResult {
 public:
-  static TextureResult loaded(GLuint Name) { return TextureResult(Name, 0); }
-  /// \p Failure: -1 (file cannot be opened, no memory), 4 (libpng cannot set
-  /// up) or 2 (damaged or not a PNG).
-  static TextureResult failed(int Failure) { return TextureResult(0, Failure); }
+  static TextureResult loaded(GLuint Name) { return TextureResult(Name, FileResult::Done); }
+  /// \p Failure: why the picture could not be read.
+  static TextureResult failed(FileResult Failure) { return TextureResult(0, Failure); }
 
-  bool ok() const { return Failure == 0; }
+  bool ok() const { return Failure == FileResult::Done; }
   /// The texture name; 0 (no texture) after a failure.
   GLuint name() const { return Name; }
-  /// 0 after a success, else the failure code.
-  int failure() const { return Failure; }
+  /// Done after a success, else why it failed.
+  FileResult failure() const { return Failure; }
 
 private:
-  TextureResult(GLuint GivenName, int GivenFailure) : Name(GivenName), Failure(GivenFailure) {}
+  TextureResult(GLuint GivenName, FileResult GivenFailure)
+      : Name(GivenName), Failure(GivenFailure) {}
 
   GLuint Name;
-  int Failure;
+  FileResult Failure;
 };
 
 /// Loads \p Path into a new texture. A failure makes no texture and writes

@@ -43,7 +43,8 @@ void WebApplication::resize(ScreenSize Size) {
   Win.RedisplayPending = true;
 }
 
-int WebApplication::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+FileResult WebApplication::writeCanvasPicture(const std::string &Path,
+                                              const FileFaultPlan &Faults) {
   // A frame asked for but not yet drawn is the one the learner sees.
   if (Win.DrawNowPending)
     LastFrameShowedGrid = E.GridVisible;

@@ -39,7 +39,7 @@ public:
   void resize(ScreenSize Size);
   /// The canvas as the last frame showed it, drawn again and read back into
   /// a grey PNG at \p Path.
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
 
   /// After each event: the frame the event asked for, and the files a save
   /// wrote handed to the page.

@@ -10,7 +10,7 @@ void WebWindow::armTimer(int Milliseconds, unsigned Generation) {
   armEventTimer(Milliseconds < 0 ? 0 : Milliseconds, Generation);
 }
 
-int WebWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
+FileResult WebWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
   return App.writeCanvasPicture(Path, Faults);
 }
 

@@ -21,7 +21,7 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override { PassiveMotion = On; }
   void setMotion(bool On) override { Motion = On; }
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override;
 

@@ -36,7 +36,7 @@ public:
   void armTimer(int, unsigned) override {}
   void setPassiveMotion(bool) override {}
   void setMotion(bool) override {}
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
   void exit(int Status) override { ExitStatus = Status; }
 
@@ -82,8 +82,8 @@ public:
 
 inline void RecordingWindow::drawNow() { App.frame(); }
 
-inline int RecordingWindow::writeCanvasPicture(const std::string &Path,
-                                               const FileFaultPlan &Faults) {
+inline FileResult RecordingWindow::writeCanvasPicture(const std::string &Path,
+                                                      const FileFaultPlan &Faults) {
   return ::writeCanvasPicture(App.S, App.E, *App.Widgets, Path, Faults);
 }
 

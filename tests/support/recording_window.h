@@ -44,9 +44,9 @@ public:
 
   std::vector<Picture> Pictures;
   /// What writeCanvasPicture answers.
-  int PictureResult = 0;
+  FileResult PictureResult = FileResult::Done;
   /// When set, writes the picture instead, and its result is the answer.
-  std::function<int(const std::string &Path, const FileFaultPlan &Faults)> PictureWriter;
+  std::function<FileResult(const std::string &Path, const FileFaultPlan &Faults)> PictureWriter;
 
   std::vector<Picture> VectorPictures;
   /// What writeVectorPicture answers.
@@ -74,7 +74,7 @@ public:
 
   void setMotion(bool On) override { toggle(On, Motion, MotionInstalls, MotionRemovals); }
 
-  int writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override {
+  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override {
     Pictures.push_back({Path, Faults});
     return PictureWriter ? PictureWriter(Path, Faults) : PictureResult;
   }

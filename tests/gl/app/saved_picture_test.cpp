@@ -36,7 +36,7 @@ protected:
     App.E.GridVisible = GridVisible;
     App.frame();
     clearTo(0, 0, 0);
-    EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), 0);
+    EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), FileResult::Done);
     return readGrayPng("vorpImages/seed_1234567890-" +
                        std::string(1, char(App.E.Files.SaveLetter)) + ".png");
   }
@@ -112,12 +112,14 @@ TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
   App.E.GridVisible = false;
   App.frame();
   clearTo(0, 0, 1); // whatever the back buffer held after the last swap
-  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()), 0);
+  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()),
+            FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "the empty canvas, white";
   // The picture follows what the last frame showed, not the state since.
   App.E.GridVisible = true;
   clearTo(0, 0, 1);
-  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()), 0);
+  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()),
+            FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "still without the grid";
 }
 
@@ -129,7 +131,7 @@ TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
   App.S.algorithm().appendDraw(2);
   App.E.GridVisible = false;
   App.frame();
-  EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
   const GrayPicture P = readGrayPng("vorpImages/seed_1234567890-a.png");
   ASSERT_EQ(P.format(), "512x768 8-bit grey");

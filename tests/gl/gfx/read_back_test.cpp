@@ -42,7 +42,7 @@ bool allBytes(const GrayPicture &P, int Value) {
 
 // The rectangle with its lower-left corner at window pixel (X, Y) as a grey
 // PNG at \p Path, top row first.
-int writeGrayPng(const std::string &Path, int X, int Y, int Width, int Height) {
+FileResult writeGrayPng(const std::string &Path, int X, int Y, int Width, int Height) {
   const std::vector<float> Red = readBackRed(X, Y, Width, Height);
   const std::vector<unsigned char> Gray = grayRowsFromRed(Red.data(), Width, Height);
   return writeGrayPngBytes(Path, Gray.data(), Width, Height);
@@ -58,7 +58,7 @@ TEST(ReadBack, OnlyTheRedComponentBecomesGrey) {
   } Cases[] = {{1, 1, 1, 255}, {0, 0, 0, 0}, {0, 0, 1, 0}, {0, 1, 0, 0}, {1, 0, 0, 255}};
   for (const Case &C : Cases) {
     clearTo(C.R, C.G, C.B);
-    ASSERT_EQ(writeGrayPng("canvas.png", 256, 0, 512, 768), 0);
+    ASSERT_EQ(writeGrayPng("canvas.png", 256, 0, 512, 768), FileResult::Done);
     const GrayPicture P = readGrayPng("canvas.png");
     EXPECT_EQ(P.format(), "512x768 8-bit grey");
     EXPECT_TRUE(allBytes(P, C.Gray)) << C.R << " " << C.G << " " << C.B;
@@ -71,7 +71,7 @@ TEST(ReadBack, TopRowOfThePictureIsTheTopOfTheCanvas) {
   fillRect(256, 0, 512, 3, 0, 0, 0);  // the canvas's top three rows
   fillRect(256, 3, 2, 765, 0, 0, 0);  // its first two columns below them
   fillRect(250, 100, 6, 10, 0, 0, 0); // just left of the canvas: not in the picture
-  ASSERT_EQ(writeGrayPng("canvas.png", 256, 0, 512, 768), 0);
+  ASSERT_EQ(writeGrayPng("canvas.png", 256, 0, 512, 768), FileResult::Done);
   const GrayPicture P = readGrayPng("canvas.png");
   ASSERT_TRUE(P.Ok);
   ASSERT_EQ(P.Pixels.size(), 512u * 768u);
@@ -89,7 +89,7 @@ TEST(ReadBack, RectangleOffTheBottomLeftIsCutExactly) {
   ScratchDir Dir;
   clearTo(1, 1, 1);
   fillRect(10, 758, 1, 1, 0, 0, 0); // window pixel (10, 9) from the bottom
-  ASSERT_EQ(writeGrayPng("small.png", 10, 5, 7, 5), 0);
+  ASSERT_EQ(writeGrayPng("small.png", 10, 5, 7, 5), FileResult::Done);
   const GrayPicture P = readGrayPng("small.png");
   EXPECT_EQ(P.format(), "7x5 8-bit grey");
   std::vector<unsigned char> Expected(35, 255);

@@ -30,7 +30,7 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   Faults.Path = "vorpImages/seed_1007654321-a.png";
   Faults.FailClose = true;
   A.Ed.files().setSaveFaults(Faults);
-  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   ASSERT_EQ(A.W.Pictures.size(), 1u);
   EXPECT_EQ(A.W.Pictures[0].Path, "vorpImages/seed_1007654321-a.png");
   EXPECT_TRUE(A.W.Pictures[0].Faults.FailClose) << "the faults reach the picture writer";
@@ -41,8 +41,8 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-a gespeichert");
 
   // A picture the window could not write: nothing more is written.
-  A.W.PictureResult = 3;
-  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), 3);
+  A.W.PictureResult = FileResult::EncoderInfoFailed;
+  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::EncoderInfoFailed);
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-b nicht gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
   EXPECT_EQ(A.E.Popup.revision(), 2u);

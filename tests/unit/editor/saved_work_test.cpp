@@ -45,7 +45,7 @@ void saveThree(EditorFixture &F) {
   for (PickName Tool : {PickName::Square, PickName::Circle, PickName::Blob}) {
     F.toolClick(Tool);
     F.toolClick(Tool);
-    ASSERT_EQ(F.Ed.files().saveAlgorithmFiles(), 0);
+    ASSERT_EQ(F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   }
 }
 
@@ -70,7 +70,7 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
                   "/seed_1234567890-" + saveLetterText(F.E.Files.SaveLetter + 1) + Kind;
       F.Ed.files().setSaveFaults(Plan);
-      EXPECT_NE(F.Ed.files().saveAlgorithmFiles(), 0) << Plan.Path;
+      EXPECT_NE(F.Ed.files().saveAlgorithmFiles(), FileResult::Done) << Plan.Path;
       EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
       EXPECT_EQ(savedFiles(), Before) << Plan.Path;
       if (Kind[1] == 'p') {
@@ -102,13 +102,13 @@ TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
   if (Child == 0) {
     if (Root && (setgid(65534) != 0 || setuid(65534) != 0))
       _exit(3);
-    const int Result = F.Ed.files().saveAlgorithmFiles();
+    const FileResult Result = F.Ed.files().saveAlgorithmFiles();
     const bool Told = F.E.Popup.text() == "seed_1234567890-d nicht gespeichert";
     if (!Root) {
-      EXPECT_EQ(Result, -1);
+      EXPECT_EQ(Result, FileResult::FileFailed);
       EXPECT_TRUE(Told);
     } else {
-      _exit(Result == -1 && Told ? 0 : 1);
+      _exit(Result == FileResult::FileFailed && Told ? 0 : 1);
     }
   } else {
     int Status = 0;

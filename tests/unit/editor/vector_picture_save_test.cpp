@@ -50,7 +50,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
   ScratchDir Dir;
   WritingWindow Save;
   ASSERT_EQ(Save.F.S.drawing().count(), 2);
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
   ASSERT_EQ(Save.F.W.VectorPictures.size(), 1u);
   EXPECT_EQ(Save.F.W.VectorPictures[0].Path, savedPath("vorpImages", 'a', ".svg"));
@@ -61,7 +61,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
 TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   ScratchDir Dir;
   WritingWindow Save;
-  ASSERT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  ASSERT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   const std::string Algorithm = fileContent(savedPath("vorpAlgorithms", 'a', ".alg"));
   const std::string Picture = fileContent(savedPath("vorpImages", 'a', ".png"));
   const char Letters[] = "bcd";
@@ -73,7 +73,8 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
     Plan.FailClose = Fault == 1;
     Plan.FailRename = Fault == 2;
     Save.F.Ed.files().setSaveFaults(Plan);
-    EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0) << "the algorithm and its PNG are saved";
+    EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done)
+        << "the algorithm and its PNG are saved";
     EXPECT_EQ(Save.F.E.Popup.text(),
               std::string("seed_1234567890-") + Letter + " gespeichert (SVG nicht gespeichert)");
     EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", Letter, ".alg")), Algorithm);
@@ -83,7 +84,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   EXPECT_EQ(directoryEntries("vorpImages").size(), 5u) << "four PNGs, one SVG, no temporary file";
   // The next save that succeeds says so plainly again.
   Save.F.Ed.files().setSaveFaults(FileFaultPlan());
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), 0);
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
 }
 
@@ -91,8 +92,8 @@ TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   ScratchDir Dir;
   WritingWindow Save;
   Save.F.W.PictureWriter = nullptr;
-  Save.F.W.PictureResult = -1;
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), -1);
+  Save.F.W.PictureResult = FileResult::FileFailed;
+  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::FileFailed);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
   EXPECT_TRUE(Save.F.W.VectorPictures.empty()) << "a picture without its algorithm is no save";
 }

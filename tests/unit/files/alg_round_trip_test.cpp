@@ -28,7 +28,7 @@ std::string describe(const Algorithm &A) {
 }
 
 struct TenVariables {
-  Variable Vars[10] = {Variable(0), Variable(0), Variable(1), Variable(1), Variable(0),
+  Variable Vars[10] = {Variable(0), Variable(0), Variable(1),  Variable(1),  Variable(0),
                        Variable(0), Variable(0), Variable(27), Variable(10), Variable(0)};
   TenVariables() {
     const char *Names[] = {"x", "y", "dx", "dy", "h", "v", "d", "n", "max", "min"};
@@ -67,11 +67,11 @@ TEST(AlgRoundTrip, EverySentenceTheReaderKnowsComesBackByteForByte) {
   A.appendRepeatEnd();
   A.appendRepeatStart(7);
 
-  ASSERT_EQ(writeAlgorithmFile(A, "first.alg"), 0);
+  ASSERT_EQ(writeAlgorithmFile(A, "first.alg"), FileResult::Done);
   AlgorithmFileReader R("first.alg");
   ASSERT_TRUE(R.opened());
   EXPECT_EQ(describe(*R.algorithm()), describe(A));
-  ASSERT_EQ(writeAlgorithmFile(*R.algorithm(), "second.alg"), 0);
+  ASSERT_EQ(writeAlgorithmFile(*R.algorithm(), "second.alg"), FileResult::Done);
   const std::string First = fileContent("first.alg");
   EXPECT_EQ(fileContent("second.alg"), First);
   // The filled kinds have sentences of their own that survive the trip.
@@ -87,7 +87,7 @@ TEST(AlgRoundTrip, TargetsAndBoundsAreTheReadersOwnVariables) {
   Algorithm A;
   A.appendArithmetic(&V.Vars[7], ArithmeticOp::Multiply, 3);
   A.appendRandom(&V.Vars[3], V.max(), V.min());
-  ASSERT_EQ(writeAlgorithmFile(A, "a.alg"), 0);
+  ASSERT_EQ(writeAlgorithmFile(A, "a.alg"), FileResult::Done);
   AlgorithmFileReader R("a.alg");
   const Command *First = R.algorithm()->head();
   EXPECT_EQ(First->target(), R.variable(AlgorithmFileReader::N));

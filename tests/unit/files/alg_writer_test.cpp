@@ -33,13 +33,13 @@ struct SaveFixture {
   PictureWriter Picture;
   std::vector<std::string> Messages;
   std::vector<std::string> PictureCalls;
-  int PictureResult = 0;
+  FileResult PictureResult = FileResult::Done;
 
   SaveFixture() {
     X.setName("x");
     Picture = [this](const std::string &Path, const FileFaultPlan &PictureFaults) {
       PictureCalls.push_back(Path);
-      if (PictureResult != 0)
+      if (PictureResult != FileResult::Done)
         return PictureResult;
       const unsigned char Pixels[4] = {0, 85, 170, 255};
       return writeGrayPngBytes(Path, Pixels, 2, 2, PictureFaults);
@@ -47,7 +47,7 @@ struct SaveFixture {
   }
 
   /// Saves and keeps the message the learner would be shown.
-  int save() {
+  FileResult save() {
     const SaveOutcome Outcome = saveAlgorithmFiles(A, Seed, SaveLetter, Picture, Faults);
     Messages.push_back(Outcome.Message);
     return Outcome.Result;
@@ -80,7 +80,7 @@ TEST(SaveAlgorithmFiles, WritesBothFilesIntoNewFoldersAndConfirms) {
   F.A.appendRepeatStart(5);
   F.A.appendDraw(2);
   F.A.appendRepeatEnd();
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.SaveLetter, 97);
   EXPECT_EQ(F.PictureCalls, std::vector<std::string>{"vorpImages/seed_1007654321-a.png"});
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
@@ -96,7 +96,7 @@ TEST(SaveAlgorithmFiles, WritesBothFilesIntoNewFoldersAndConfirms) {
 
 TEST(SaveAlgorithmFiles, EmptyAlgorithmGivesTheHeaderAndThePicture) {
   SaveFixture F;
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Header);
   EXPECT_EQ(F.PictureCalls.size(), 1u);
 }
@@ -104,7 +104,7 @@ TEST(SaveAlgorithmFiles, EmptyAlgorithmGivesTheHeaderAndThePicture) {
 TEST(SaveAlgorithmFiles, EachSaveTakesTheNextLetterAndReplacesNothingOlder) {
   SaveFixture F;
   for (int I = 0; I < 27; ++I)
-    EXPECT_EQ(F.save(), 0);
+    EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.Messages.front(), "seed_1007654321-a gespeichert");
   EXPECT_EQ(F.Messages[1], "seed_1007654321-b gespeichert");
   EXPECT_EQ(F.Messages.back(), "seed_1007654321-{ gespeichert");
@@ -115,7 +115,7 @@ TEST(SaveAlgorithmFiles, EachSaveTakesTheNextLetterAndReplacesNothingOlder) {
 TEST(SaveAlgorithmFiles, ZeroLowByteGivesTheEmptyLetter) {
   SaveFixture F;
   F.SaveLetter = 255;
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.SaveLetter, 256);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-.alg"), Header);
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321- gespeichert"});
@@ -126,7 +126,7 @@ TEST(SaveAlgorithmFiles, FaultsReachThePictureWriterAndNothingIsLeftHalfWritten)
   const std::string Path = "vorpImages/seed_1007654321-a.png";
   F.Faults.Path = Path;
   F.Faults.FailRename = true;
-  EXPECT_EQ(F.save(), PngFileFailed);
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
   EXPECT_EQ(F.PictureCalls, std::vector<std::string>{Path});
   EXPECT_TRUE(directoryEntries("vorpImages").empty());
   EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
@@ -141,23 +141,24 @@ TEST(SaveAlgorithmFiles, NamesOfEarlierWorkAreNeverWrittenOver) {
   mkdir("vorpImages", 0777);
   writeFile("vorpAlgorithms/seed_1007654321-a.alg", "earlier");
   writeFile("vorpImages/seed_1007654321-b.png", "earlier");
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.Messages.back(), "seed_1007654321-c gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), "earlier");
   EXPECT_EQ(fileContent("vorpImages/seed_1007654321-b.png"), "earlier");
   F.SaveLetter = '/' - 1;
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.Messages.back(), "seed_1007654321-0 gespeichert");
   // With every letter taken there is nothing left to write to.
   for (int Letter = 0; Letter < 256; ++Letter)
     writeFile("vorpImages/seed_1007654321-" + saveLetterText(Letter) + ".png", "earlier");
-  EXPECT_EQ(F.save(), -1);
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
   EXPECT_EQ(F.PictureCalls.size(), 2u);
   EXPECT_EQ(fileContent("vorpImages/seed_1007654321-c.png"), "earlier");
 }
 
 TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
-  for (int Code : {-1, 2, 3, 4}) {
+  for (FileResult Code : {FileResult::FileFailed, FileResult::EncoderSetupFailed,
+                          FileResult::EncoderInfoFailed, FileResult::EncoderFailed}) {
     SaveFixture F;
     F.A.appendDraw(1);
     F.A.appendDraw(2);
@@ -173,7 +174,7 @@ TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
 TEST(SaveAlgorithmFiles, NoPictureWriterMeansNotSaved) {
   SaveFixture F;
   F.Picture = nullptr;
-  EXPECT_EQ(F.save(), -1);
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
   EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
 }
@@ -183,7 +184,7 @@ TEST(SaveAlgorithmFiles, AFailedAlgorithmWriteLeavesEveryEarlierFileComplete) {
   F.A.appendDraw(1);
   F.A.appendDraw(2);
   F.A.appendDraw(3);
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   const std::string Earlier = fileContent("vorpAlgorithms/seed_1007654321-a.alg");
   FileFaultPlan Plans[4];
   Plans[0].FailWrite = 3; // the second command line: a full disk
@@ -195,7 +196,7 @@ TEST(SaveAlgorithmFiles, AFailedAlgorithmWriteLeavesEveryEarlierFileComplete) {
     Plan.Path = "vorpAlgorithms/seed_1007654321-b.alg";
     F.Faults = Plan;
     F.SaveLetter = 97;
-    EXPECT_EQ(F.save(), -1);
+    EXPECT_EQ(F.save(), FileResult::FileFailed);
     EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Earlier);
     EXPECT_EQ(directoryEntries("vorpAlgorithms"),
               std::vector<std::string>{"seed_1007654321-a.alg"});
@@ -208,7 +209,7 @@ TEST(SaveAlgorithmFiles, AFailedAlgorithmWriteLeavesEveryEarlierFileComplete) {
 TEST(SaveAlgorithmFiles, UnwritableFolderSaysNotSaved) {
   SaveFixture F;
   writeFile("vorpAlgorithms", "a file, not a folder");
-  EXPECT_EQ(F.save(), -1);
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
 }
 
@@ -220,7 +221,7 @@ TEST(SaveAlgorithmFiles, PictureComesBeforeTheAlgorithmFile) {
     AlgorithmFileDuringPicture = fileContent("vorpAlgorithms/seed_1007654321-a.alg");
     return Picture(Path, Faults);
   };
-  EXPECT_EQ(F.save(), 0);
+  EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(AlgorithmFileDuringPicture, "<missing>");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Header);
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a gespeichert"});

@@ -36,7 +36,7 @@ TEST(GrayPng, RowsAreFlippedSoTheTopRowComesFirst) {
 
 TEST(GrayPng, WritesAnEightBitGreyNonInterlacedPictureOfExactlyTheSize) {
   ScratchDir Dir;
-  ASSERT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2), PngWritten);
+  ASSERT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2), FileResult::Done);
   const GrayPicture P = readGrayPng("p.png");
   EXPECT_EQ(P.format(), "3x2 8-bit grey");
   EXPECT_EQ(P.Pixels, std::vector<unsigned char>(Pattern, Pattern + 6));
@@ -48,7 +48,7 @@ TEST(GrayPng, CanvasSizedPictureKeepsEveryByte) {
   std::vector<unsigned char> Bytes(512 * 768);
   for (size_t I = 0; I < Bytes.size(); ++I)
     Bytes[I] = static_cast<unsigned char>((I * 7) % 251);
-  ASSERT_EQ(writeGrayPngBytes("canvas.png", Bytes.data(), 512, 768), PngWritten);
+  ASSERT_EQ(writeGrayPngBytes("canvas.png", Bytes.data(), 512, 768), FileResult::Done);
   const GrayPicture P = readGrayPng("canvas.png");
   EXPECT_EQ(P.format(), "512x768 8-bit grey");
   EXPECT_EQ(P.Pixels, Bytes);
@@ -58,8 +58,10 @@ TEST(GrayPng, LibraryFailuresGiveTheirCodesAndLeaveTheOlderFile) {
   ScratchDir Dir;
   struct Case {
     int FailAllocation;
-    int Expected;
-  } Cases[] = {{1, PngWriteStructFailed}, {2, PngInfoStructFailed}, {3, PngLibraryFailed}};
+    FileResult Expected;
+  } Cases[] = {{1, FileResult::EncoderSetupFailed},
+               {2, FileResult::EncoderInfoFailed},
+               {3, FileResult::EncoderFailed}};
   for (const Case &C : Cases) {
     writeFile("p.png", "older");
     FileFaultPlan Plan;
@@ -72,15 +74,15 @@ TEST(GrayPng, LibraryFailuresGiveTheirCodesAndLeaveTheOlderFile) {
   FileFaultPlan Elsewhere;
   Elsewhere.Path = "other.png";
   Elsewhere.FailPngAllocation = 1;
-  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Elsewhere), PngWritten);
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Elsewhere), FileResult::Done);
   EXPECT_EQ(readGrayPng("p.png").format(), "3x2 8-bit grey");
 }
 
 TEST(GrayPng, SizesLibpngRefusesAreLibraryErrors) {
   ScratchDir Dir;
-  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 0, 2), PngLibraryFailed);
-  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 0), PngLibraryFailed);
-  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, -3, 2), PngLibraryFailed);
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 0, 2), FileResult::EncoderFailed);
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 0), FileResult::EncoderFailed);
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, -3, 2), FileResult::EncoderFailed);
   EXPECT_TRUE(directoryEntries(".").empty());
 }
 
@@ -90,7 +92,8 @@ TEST(GrayPng, DiskFailuresKeepTheOlderPicture) {
   Plans[0].FailWrite = 1; // the signature
   Plans[1].FailWrite = 6; // the compressed image data (after the header chunk)
   Plans[2].FailRename = true;
-  const int Expected[3] = {PngLibraryFailed, PngLibraryFailed, PngFileFailed};
+  const FileResult Expected[3] = {FileResult::EncoderFailed, FileResult::EncoderFailed,
+                                  FileResult::FileFailed};
   for (int I = 0; I < 3; ++I) {
     writeFile("p.png", "older");
     EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Plans[I]), Expected[I]);
@@ -101,6 +104,6 @@ TEST(GrayPng, DiskFailuresKeepTheOlderPicture) {
 
 TEST(GrayPng, MissingFolderCannotBeOpened) {
   ScratchDir Dir;
-  EXPECT_EQ(writeGrayPngBytes("vorpImages/p.png", Pattern, 3, 2), PngFileFailed);
+  EXPECT_EQ(writeGrayPngBytes("vorpImages/p.png", Pattern, 3, 2), FileResult::FileFailed);
   EXPECT_TRUE(directoryEntries(".").empty());
 }

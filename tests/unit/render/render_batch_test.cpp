@@ -21,7 +21,7 @@ namespace {
 /// Saves the Algorithm \p S holds as vorpAlgorithms/NAME.
 void saveProgram(Session &S, const std::string &Name) {
   mkdir("vorpAlgorithms", 0777);
-  ASSERT_EQ(writeAlgorithmFile(S.algorithm(), "vorpAlgorithms/" + Name), 0) << Name;
+  ASSERT_EQ(writeAlgorithmFile(S.algorithm(), "vorpAlgorithms/" + Name), FileResult::Done) << Name;
 }
 
 /// A program of random Shapes of every kind, \p Passes passes of its loop.
