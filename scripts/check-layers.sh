@@ -23,7 +23,7 @@ editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
 svg|model exec files screen|GL/ png.h
 render|model exec files screen svg|GL/ png.h
-gfx|files|GL/glut.h GL/freeglut
+gfx||GL/glut.h GL/freeglut
 app|model exec files editor screen svg render gfx|
 webgl|model exec files editor screen|GL/ png.h
 web|model exec files editor screen svg webgl|GL/ png.h

@@ -63,46 +63,46 @@ bool readRows(Reader *R, png_bytepp Rows) {
   return true;
 }
 
-FileResult decode(Reader &R, PngImage &Image) {
+PngReadResult decode(Reader &R, PngImage &Image) {
   R.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char *>(R.Path), onPngError,
                                  onPngWarning);
   if (R.Png)
     R.Info = png_create_info_struct(R.Png);
   if (!R.Png || !R.Info) {
     std::fprintf(stderr, "Bilddatei %s: libpng laesst sich nicht einrichten.\n", R.Path);
-    return FileResult::EncoderSetupFailed;
+    return PngReadResult::LibrarySetupFailed;
   }
   if (!readHeader(&R, &Image))
-    return FileResult::NotAPicture;
+    return PngReadResult::NotAPicture;
   std::vector<png_bytep> Rows;
   try {
     Image.Pixels.resize(R.RowBytes * static_cast<size_t>(Image.Height));
     Rows.resize(static_cast<size_t>(Image.Height));
   } catch (const std::bad_alloc &) {
     std::fprintf(stderr, "Bilddatei %s ist zu gross.\n", R.Path);
-    return FileResult::FileFailed;
+    return PngReadResult::FileFailed;
   }
   for (size_t I = 0; I < Rows.size(); ++I)
     Rows[I] = Image.Pixels.data() + I * R.RowBytes;
-  return readRows(&R, Rows.data()) ? FileResult::Done : FileResult::NotAPicture;
+  return readRows(&R, Rows.data()) ? PngReadResult::Done : PngReadResult::NotAPicture;
 }
 
 } // namespace
 
-FileResult readPngImage(const std::string &Path, PngImage &Image) {
+PngReadResult readPngImage(const std::string &Path, PngImage &Image) {
   Image = PngImage();
   // Binary mode: no newline translation may touch the PNG bytes.
   FILE *File = std::fopen(Path.c_str(), "rb");
   if (!File) {
     std::fprintf(stderr, "Bilddatei %s konnte nicht geoeffnet werden.\n", Path.c_str());
-    return FileResult::FileFailed;
+    return PngReadResult::FileFailed;
   }
   Reader R{Path.c_str(), File, nullptr, nullptr, 0};
-  const FileResult Result = decode(R, Image);
+  const PngReadResult Result = decode(R, Image);
   if (R.Png)
     png_destroy_read_struct(&R.Png, R.Info ? &R.Info : nullptr, nullptr);
   std::fclose(File);
-  if (Result != FileResult::Done)
+  if (Result != PngReadResult::Done)
     Image = PngImage();
   return Result;
 }

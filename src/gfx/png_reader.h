@@ -5,7 +5,6 @@
 #ifndef QUOVADRIN_GFX_PNG_READER_H
 #define QUOVADRIN_GFX_PNG_READER_H
 
-#include "files/file_result.h"
 #include <string>
 #include <vector>
 
@@ -23,10 +22,19 @@ struct PngImage {
   std::vector<unsigned char> Pixels;
 };
 
-/// Reads \p Path into \p Image: FileFailed when the file cannot be opened or
-/// the image memory cannot be had, EncoderSetupFailed when libpng cannot set
-/// up, NotAPicture when the file is damaged or not a PNG. Every failure
-/// writes one line naming the file to standard error.
-[[nodiscard]] FileResult readPngImage(const std::string &Path, PngImage &Image);
+/// How reading a PNG file went.
+enum class PngReadResult {
+  Done,
+  /// The file cannot be opened, or the image memory cannot be had.
+  FileFailed,
+  /// libpng cannot set up.
+  LibrarySetupFailed,
+  /// The file is damaged or no PNG at all.
+  NotAPicture,
+};
+
+/// Reads \p Path into \p Image. Every failure writes one line naming the
+/// file to standard error.
+[[nodiscard]] PngReadResult readPngImage(const std::string &Path, PngImage &Image);
 
 #endif

@@ -28,8 +28,8 @@ bool isPowerOfTwo(int Side) { return Side > 0 && (Side & (Side - 1)) == 0; }
 
 TextureResult loadPngTexture(const std::string &Path) {
   PngImage Image;
-  const FileResult Result = readPngImage(Path, Image);
-  if (Result != FileResult::Done)
+  const PngReadResult Result = readPngImage(Path, Image);
+  if (Result != PngReadResult::Done)
     return TextureResult::failed(Result);
 
   GLuint Name = 0;

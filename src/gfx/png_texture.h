@@ -6,29 +6,29 @@
 #include <GL/gl.h>
 #include <string>
 
-#include "files/file_result.h"
+#include "gfx/png_reader.h"
 
 /// The outcome of loading a texture: a texture name, or the reason there is
 /// none. The two never share a value, so a failure cannot be bound by
 /// mistake: a failed load binds texture 0, which draws untextured.
 class TextureResult {
 public:
-  static TextureResult loaded(GLuint Name) { return TextureResult(Name, FileResult::Done); }
+  static TextureResult loaded(GLuint Name) { return TextureResult(Name, PngReadResult::Done); }
   /// \p Failure: why the picture could not be read.
-  static TextureResult failed(FileResult Failure) { return TextureResult(0, Failure); }
+  static TextureResult failed(PngReadResult Failure) { return TextureResult(0, Failure); }
 
-  bool ok() const { return Failure == FileResult::Done; }
+  bool ok() const { return Failure == PngReadResult::Done; }
   /// The texture name; 0 (no texture) after a failure.
   GLuint name() const { return Name; }
   /// Done after a success, else why it failed.
-  FileResult failure() const { return Failure; }
+  PngReadResult failure() const { return Failure; }
 
 private:
-  TextureResult(GLuint GivenName, FileResult GivenFailure)
+  TextureResult(GLuint GivenName, PngReadResult GivenFailure)
       : Name(GivenName), Failure(GivenFailure) {}
 
   GLuint Name;
-  FileResult Failure;
+  PngReadResult Failure;
 };
 
 /// Loads \p Path into a new texture. A failure makes no texture and writes

@@ -6,4 +6,4 @@ add_library(quovadrin_gfx STATIC
   gfx/png_texture.cpp
   gfx/read_back.cpp
 )
-target_link_libraries(quovadrin_gfx PUBLIC quovadrin_files OpenGL::GL OpenGL::GLU PNG::PNG)
+target_link_libraries(quovadrin_gfx PUBLIC OpenGL::GL OpenGL::GLU PNG::PNG)

@@ -174,7 +174,7 @@ TEST_F(PngTextureTest, BrokenFilesGiveTheirFailureValueAndOneLine) {
   testing::internal::CaptureStderr();
   const TextureResult NotThere = loadPngTexture(Missing);
   EXPECT_FALSE(NotThere.ok());
-  EXPECT_EQ(NotThere.failure(), FileResult::FileFailed);
+  EXPECT_EQ(NotThere.failure(), PngReadResult::FileFailed);
   EXPECT_EQ(NotThere.name(), 0u) << "a failure binds no texture";
   std::string Errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
@@ -184,7 +184,7 @@ TEST_F(PngTextureTest, BrokenFilesGiveTheirFailureValueAndOneLine) {
   std::ofstream(Damaged, std::ios::binary) << "\x89PNG\r\n\x1a\n-- nothing follows --";
   testing::internal::CaptureStderr();
   const TextureResult Broken = loadPngTexture(Damaged);
-  EXPECT_EQ(Broken.failure(), FileResult::NotAPicture);
+  EXPECT_EQ(Broken.failure(), PngReadResult::NotAPicture);
   EXPECT_EQ(Broken.name(), 0u);
   Errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);

@@ -31,9 +31,9 @@ protected:
   }
 
   /// Reads \p Path and returns the result; the standard error text lands in Errors.
-  FileResult read(const std::string &Path, PngImage &Image) {
+  PngReadResult read(const std::string &Path, PngImage &Image) {
     testing::internal::CaptureStderr();
-    const FileResult Result = readPngImage(Path, Image);
+    const PngReadResult Result = readPngImage(Path, Image);
     Errors = testing::internal::GetCapturedStderr();
     return Result;
   }
@@ -50,7 +50,7 @@ int lineCount(const std::string &Text) {
 
 TEST_F(PngReaderTest, EightBitImagesKeepTheirSamplesTopRowFirst) {
   PngImage Image;
-  ASSERT_EQ(read(write("rgba.png", rgbaGradient()), Image), FileResult::Done);
+  ASSERT_EQ(read(write("rgba.png", rgbaGradient()), Image), PngReadResult::Done);
   EXPECT_EQ(Image.Width, 4);
   EXPECT_EQ(Image.Height, 4);
   EXPECT_EQ(Image.ColorType, 6);
@@ -68,7 +68,7 @@ TEST_F(PngReaderTest, EightBitImagesKeepTheirSamplesTopRowFirst) {
   Grey.Height = 2;
   Grey.ColorType = PNG_COLOR_TYPE_GRAY;
   Grey.Packed = {0, 128, 255, 7, 8, 9};
-  ASSERT_EQ(read(write("grey.png", Grey), Image), FileResult::Done);
+  ASSERT_EQ(read(write("grey.png", Grey), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 0);
   EXPECT_EQ(Image.Channels, 1);
   EXPECT_EQ(Image.Pixels, (std::vector<unsigned char>{0, 128, 255, 7, 8, 9}));
@@ -76,7 +76,7 @@ TEST_F(PngReaderTest, EightBitImagesKeepTheirSamplesTopRowFirst) {
   PngFixture GreyAlpha = Grey;
   GreyAlpha.ColorType = PNG_COLOR_TYPE_GRAY_ALPHA;
   GreyAlpha.Packed = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-  ASSERT_EQ(read(write("ga.png", GreyAlpha), Image), FileResult::Done);
+  ASSERT_EQ(read(write("ga.png", GreyAlpha), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 4);
   EXPECT_EQ(Image.Pixels, GreyAlpha.Packed);
 }
@@ -90,12 +90,12 @@ TEST_F(PngReaderTest, PalettesAndTransparencyBecomeColourSamples) {
   Palette.Palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 8, 7}};
   Palette.Packed = {0x1b}; // indices 0, 1, 2, 3
   PngImage Image;
-  ASSERT_EQ(read(write("palette.png", Palette), Image), FileResult::Done);
+  ASSERT_EQ(read(write("palette.png", Palette), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 2);
   EXPECT_EQ(Image.Pixels, (std::vector<unsigned char>{255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 8, 7}));
 
   Palette.PaletteAlpha = {0, 128};
-  ASSERT_EQ(read(write("palette_alpha.png", Palette), Image), FileResult::Done);
+  ASSERT_EQ(read(write("palette_alpha.png", Palette), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 6);
   EXPECT_EQ(Image.Pixels, (std::vector<unsigned char>{255, 0, 0, 0, 0, 255, 0, 128, 0, 0, 255, 255,
                                                       9, 8, 7, 255}));
@@ -106,7 +106,7 @@ TEST_F(PngReaderTest, PalettesAndTransparencyBecomeColourSamples) {
   Keyed.Packed = {50, 60};
   Keyed.GreyKey = true;
   Keyed.GreyKeyValue = 60;
-  ASSERT_EQ(read(write("keyed.png", Keyed), Image), FileResult::Done);
+  ASSERT_EQ(read(write("keyed.png", Keyed), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 4);
   EXPECT_EQ(Image.Pixels, (std::vector<unsigned char>{50, 255, 60, 0}));
 }
@@ -118,7 +118,7 @@ TEST_F(PngReaderTest, DeepAndShallowSamplesArriveAsEightBits) {
   Deep.ColorType = PNG_COLOR_TYPE_RGB;
   Deep.Packed = {0x12, 0x34, 0xab, 0xcd, 0xff, 0xff, 0x00, 0x01, 0x80, 0x00, 0x7f, 0xff};
   PngImage Image;
-  ASSERT_EQ(read(write("deep.png", Deep), Image), FileResult::Done);
+  ASSERT_EQ(read(write("deep.png", Deep), Image), PngReadResult::Done);
   EXPECT_EQ(Image.ColorType, 2);
   ASSERT_EQ(Image.Pixels.size(), 6u);
   // Stripping keeps the high byte of each sample.
@@ -129,21 +129,21 @@ TEST_F(PngReaderTest, DeepAndShallowSamplesArriveAsEightBits) {
   Bits.BitDepth = 1;
   Bits.ColorType = PNG_COLOR_TYPE_GRAY;
   Bits.Packed = {0xa5};
-  ASSERT_EQ(read(write("bits.png", Bits), Image), FileResult::Done);
+  ASSERT_EQ(read(write("bits.png", Bits), Image), PngReadResult::Done);
   EXPECT_EQ(Image.Pixels, (std::vector<unsigned char>{255, 0, 255, 0, 0, 255, 0, 255}));
 
   PngFixture Laced = rgbaGradient();
   Laced.Interlaced = true;
   PngImage Plain;
-  ASSERT_EQ(read(write("plain.png", rgbaGradient()), Plain), FileResult::Done);
-  ASSERT_EQ(read(write("laced.png", Laced), Image), FileResult::Done);
+  ASSERT_EQ(read(write("plain.png", rgbaGradient()), Plain), PngReadResult::Done);
+  ASSERT_EQ(read(write("laced.png", Laced), Image), PngReadResult::Done);
   EXPECT_EQ(Image.Pixels, Plain.Pixels);
 }
 
 TEST_F(PngReaderTest, FailuresReturnTheirValueAndNameTheFileOnce) {
   PngImage Image;
   const std::string Missing = (Dir / "missing.png").string();
-  EXPECT_EQ(read(Missing, Image), FileResult::FileFailed);
+  EXPECT_EQ(read(Missing, Image), PngReadResult::FileFailed);
   EXPECT_EQ(lineCount(Errors), 1);
   EXPECT_NE(Errors.find(Missing), std::string::npos);
   EXPECT_EQ(Image.Width, 0);
@@ -151,7 +151,7 @@ TEST_F(PngReaderTest, FailuresReturnTheirValueAndNameTheFileOnce) {
 
   const std::string Text = (Dir / "text.png").string();
   std::ofstream(Text) << "this is not a picture\n";
-  EXPECT_EQ(read(Text, Image), FileResult::NotAPicture);
+  EXPECT_EQ(read(Text, Image), PngReadResult::NotAPicture);
   EXPECT_EQ(lineCount(Errors), 1);
   EXPECT_NE(Errors.find(Text), std::string::npos);
 
@@ -159,7 +159,7 @@ TEST_F(PngReaderTest, FailuresReturnTheirValueAndNameTheFileOnce) {
   // one line naming the file is written.
   const std::string Garbage = (Dir / "garbage.png").string();
   std::ofstream(Garbage, std::ios::binary) << "\x89PNG\r\n\x1a\n-- nothing follows --";
-  EXPECT_EQ(read(Garbage, Image), FileResult::NotAPicture);
+  EXPECT_EQ(read(Garbage, Image), PngReadResult::NotAPicture);
   EXPECT_EQ(lineCount(Errors), 1);
   EXPECT_NE(Errors.find(Garbage), std::string::npos);
 
@@ -172,7 +172,7 @@ TEST_F(PngReaderTest, FailuresReturnTheirValueAndNameTheFileOnce) {
   }
   const std::string Cut = (Dir / "cut.png").string();
   std::ofstream(Cut, std::ios::binary) << Bytes.substr(0, Bytes.size() - 30);
-  EXPECT_EQ(read(Cut, Image), FileResult::NotAPicture);
+  EXPECT_EQ(read(Cut, Image), PngReadResult::NotAPicture);
   EXPECT_TRUE(Image.Pixels.empty());
   EXPECT_NE(Errors.find(Cut), std::string::npos);
 
@@ -180,6 +180,6 @@ TEST_F(PngReaderTest, FailuresReturnTheirValueAndNameTheFileOnce) {
   PngFixture Wide;
   Wide.Width = PngMaxSide + 1;
   Wide.ColorType = PNG_COLOR_TYPE_GRAY;
-  EXPECT_EQ(read(write("wide.png", Wide), Image), FileResult::NotAPicture);
+  EXPECT_EQ(read(write("wide.png", Wide), Image), PngReadResult::NotAPicture);
   EXPECT_NE(Errors.find("wide.png"), std::string::npos);
 }
