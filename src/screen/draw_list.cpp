@@ -53,6 +53,18 @@ void DrawListBuilder::rectangle(float X, float Y, float Width, float Height) {
   end();
 }
 
+void DrawListBuilder::shadedRectangle(float X0, float Y0, float X1, float Y1, float LeftGrey,
+                                      float RightGrey) {
+  begin(Primitive::Polygon);
+  setColour(LeftGrey, LeftGrey, LeftGrey, 1);
+  vertex(X0, Y0);
+  vertex(X0, Y1);
+  setColour(RightGrey, RightGrey, RightGrey, 1);
+  vertex(X1, Y1);
+  vertex(X1, Y0);
+  end();
+}
+
 void DrawListBuilder::shapes(bool OnGrid, const CanvasBounds &Beneath) {
   DrawCommand Command;
   Command.Kind = DrawCommandKind::Shapes;

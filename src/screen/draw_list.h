@@ -125,6 +125,10 @@ public:
   /// A filled rectangle from (X, Y), Width x Height, corners in the order
   /// top left, bottom left, bottom right, top right.
   void rectangle(float X, float Y, float Width, float Height);
+  /// A rectangle from (X0, Y0) to (X1, Y1) shaded from grey \p LeftGrey at
+  /// its left edge to \p RightGrey at its right edge, corners in the order
+  /// of rectangle(); leaves the colour at the right edge's grey.
+  void shadedRectangle(float X0, float Y0, float X1, float Y1, float LeftGrey, float RightGrey);
   void shapes(bool OnGrid, const CanvasBounds &Beneath);
 
 private:

@@ -33,15 +33,7 @@ void appendTriangle(DrawListBuilder &Out, float TipY, float BaseY) {
 }
 
 void appendBackground(DrawListBuilder &Out) {
-  const auto Height = static_cast<float>(LayoutHeight);
-  Out.begin(Primitive::Polygon);
-  Out.setColour(1, 1, 1, 1);
-  Out.vertex(0, 0);
-  Out.vertex(0, Height);
-  Out.setColour(0.6f, 0.6f, 0.6f, 1);
-  Out.vertex(PanelWidth, Height);
-  Out.vertex(PanelWidth, 0);
-  Out.end();
+  Out.shadedRectangle(0, 0, PanelWidth, static_cast<float>(LayoutHeight), 1, 0.6f);
 }
 
 void appendScrollStrips(DrawListBuilder &Out, int ListingTop, int CommandCount) {

@@ -26,14 +26,7 @@ void appendToolPanelBackground(
     DrawListBuilder &Out, const std::array<OutlineCorners, BackgroundRectangleCount> &Outlines) {
   const auto Width = static_cast<float>(LayoutWidth / 4);
   const auto Height = static_cast<float>(LayoutHeight);
-  Out.begin(Primitive::Polygon);
-  Out.setColour(0.6f, 0.6f, 0.6f, 1);
-  Out.vertex(0, 0);
-  Out.vertex(0, Height);
-  Out.setColour(1, 1, 1, 1);
-  Out.vertex(Width, Height);
-  Out.vertex(Width, 0);
-  Out.end();
+  Out.shadedRectangle(0, 0, Width, Height, 0.6f, 1);
   for (const OutlineCorners &Corners : Outlines) {
     Out.begin(Primitive::LineLoop);
     for (const Point &Corner : Corners)

@@ -14,14 +14,7 @@ namespace {
 
 // A rectangle shaded from grey at its left edge to white at its right edge.
 void appendShadedRectangle(DrawListBuilder &Out, float X0, float Y0, float X1, float Y1) {
-  Out.begin(Primitive::Polygon);
-  Out.setColour(0.5f, 0.5f, 0.5f, 1);
-  Out.vertex(X0, Y0);
-  Out.vertex(X0, Y1);
-  Out.setColour(1, 1, 1, 1);
-  Out.vertex(X1, Y1);
-  Out.vertex(X1, Y0);
-  Out.end();
+  Out.shadedRectangle(X0, Y0, X1, Y1, 0.5f, 1);
 }
 
 void appendToolHighlight(DrawListBuilder &Out, const EditorState &E) {
