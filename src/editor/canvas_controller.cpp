@@ -53,7 +53,7 @@ void CanvasController::onMouse(const MouseEvent &Event) {
         Mode = InteractionMode::Idle;
     } else if (Editing) {
       commitAndLeave();
-    } else if (Context.Picks.pickCanvas(Event.X, Event.Y) == pickValue(PickName::PenMarker)) {
+    } else if (Context.Picks.pickCanvas(Event.X, Event.Y).is(PickName::PenMarker)) {
       openPenMenu();
     }
     Context.Host.postRedisplay();

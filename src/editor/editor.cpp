@@ -33,8 +33,7 @@ void Editor::onMouse(const MouseEvent &Event) {
     Context.Host.postRedisplay();
   Context.GridVisible = true;
   Context.Popup.Visible = false;
-  if (Event.isDown() && Files.fileListVisible() &&
-      Context.Picks.pickToolPanel(Event.X, Event.Y) < pickValue(PickName::FirstFileEntry))
+  if (Event.isDown() && Files.fileListVisible() && !keepsFileList(Event))
     Files.hideFileList();
   Context.updatePointer(Event.X, Event.Y);
   if (Context.Work.run().active())
@@ -69,6 +68,13 @@ void Editor::onMouse(const MouseEvent &Event) {
 // held one; so the right and middle buttons over the listing and the canvas
 // do nothing until the drag ends. A press in the tool panel still replaces
 // the drag with its own hold.
+// A press hides the file list unless it lands on one of its entries, which
+// loads that file, or on the quit Button, which leaves the program anyway.
+bool Editor::keepsFileList(const MouseEvent &Event) const {
+  const PickResult Under = Context.Picks.pickToolPanel(Event.X, Event.Y);
+  return Under.kind() == PickKind::FileEntry || Under.is(PickName::Quit);
+}
+
 bool Editor::ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const {
   return Context.Mode == InteractionMode::ListingLineHeld && !Event.isLeft() &&
          Under != Panel::Tool;

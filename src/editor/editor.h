@@ -43,9 +43,9 @@ public:
 
   /// The left button's action on \p Pick (tool panel, pen menu, file list),
   /// given to the controller the name belongs to.
-  void primaryAction(int Pick) override;
+  void primaryAction(const PickResult &Pick) override;
   /// The right button's action on \p Pick.
-  void secondaryAction(int Pick) override;
+  void secondaryAction(const PickResult &Pick) override;
 
   // The controllers, for tests that drive one concern directly.
   RunController &runs() { return Runs; }
@@ -55,8 +55,9 @@ public:
   CanvasController &canvas() { return Canvas; }
 
 private:
+  bool keepsFileList(const MouseEvent &Event) const;
   bool ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const;
-  void toolPanelAction(PickRole Role, int Pick, bool Left);
+  void toolPanelAction(PickRole Role, PickName Name, bool Left);
   void buttonAction(PickRole Role);
 
   EditorContext Context;

@@ -9,14 +9,14 @@
 #include "editor/pick_role.h"
 #include "editor/window.h"
 
-void Editor::primaryAction(int Pick) {
+void Editor::primaryAction(const PickResult &Pick) {
   const PickRole Role = roleOf(Pick);
   if (Role == PickRole::Quit) {
     Tools.quit();
     return;
   }
   // A load draws its own frame.
-  if (Role == PickRole::FileEntry && Files.openEntry(Pick - pickValue(PickName::FirstFileEntry)))
+  if (Role == PickRole::FileEntry && Files.openEntry(Pick.fileEntry()))
     return;
   if (Role == PickRole::Go)
     Runs.startRun();
@@ -25,28 +25,28 @@ void Editor::primaryAction(int Pick) {
   else if (Role == PickRole::Load)
     Files.showFileList();
   else if (Role == PickRole::PenMenu)
-    Canvas.penMenuAction(static_cast<PickName>(Pick));
+    Canvas.penMenuAction(Pick.name());
   else
-    toolPanelAction(Role, Pick, true);
+    toolPanelAction(Role, Pick.name(), true);
   Context.Host.postRedisplay();
 }
 
 // The names that change the algorithm, the Labels or the selections. The
 // right button steps a Label at once and leaves the highlight alone; the
 // tools and the Buttons without an argument have no right-button action.
-void Editor::toolPanelAction(PickRole Role, int Pick, bool Left) {
+void Editor::toolPanelAction(PickRole Role, PickName Name, bool Left) {
   if (Role == PickRole::Field) {
-    Tools.fieldAction(FieldLabels::rowOfPick(Pick), Left);
+    Tools.fieldAction(FieldLabels::rowOfPick(Name), Left);
   } else if (Role == PickRole::ControlLabel) {
-    ValueLabel *Label = Labels.labels().byPick(Pick);
+    ValueLabel *Label = Labels.labels().byPick(Name);
     assert(Label && "every control name has its Label");
     Tools.controlLabelAction(*Label, Left, Left);
   } else if (Role == PickRole::ValueButton) {
-    Tools.valueAction(static_cast<PickName>(Pick));
+    Tools.valueAction(Name);
   } else if (Role == PickRole::Restart) {
     Tools.restart(Left);
   } else if (Left && Role == PickRole::Tool) {
-    Tools.toolAction(Pick);
+    Tools.toolAction(static_cast<ShapeKind>(Name));
   } else if (Left) {
     buttonAction(Role);
   }
@@ -67,7 +67,7 @@ void Editor::buttonAction(PickRole Role) {
       (Tools.*Button.Act)();
 }
 
-void Editor::secondaryAction(int Pick) {
+void Editor::secondaryAction(const PickResult &Pick) {
   const PickRole Role = roleOf(Pick);
   if (Role == PickRole::Quit) {
     Context.Host.exit(0);
@@ -76,6 +76,6 @@ void Editor::secondaryAction(int Pick) {
   if (Role == PickRole::Go)
     Runs.startRun();
   else
-    toolPanelAction(Role, Pick, false);
+    toolPanelAction(Role, Pick.name(), false);
   Context.Host.postRedisplay();
 }

@@ -54,22 +54,22 @@ UserVariable FieldLabels::rowVariable(int Row) {
   return validRow(Row) ? Rows[Row - 1].Target : UserVariable::X;
 }
 
-int FieldLabels::rowOfPick(int Pick) {
+int FieldLabels::rowOfPick(PickName Name) {
   for (int Row = 1; Row <= FieldRowCount; ++Row)
-    if (pickValue(Rows[Row - 1].Pick) == Pick)
+    if (Rows[Row - 1].Pick == Name)
       return Row;
   return 0;
 }
 
-ValueLabel *FieldLabels::byPick(int Pick) {
+ValueLabel *FieldLabels::byPick(PickName Name) {
   for (auto &Label : Labels)
-    if (pickValue(Label->pick()) == Pick)
+    if (Label->pick() == Name)
       return Label.get();
   return nullptr;
 }
 
-const ValueLabel *FieldLabels::byPick(int Pick) const {
-  return const_cast<FieldLabels *>(this)->byPick(Pick);
+const ValueLabel *FieldLabels::byPick(PickName Name) const {
+  return const_cast<FieldLabels *>(this)->byPick(Name);
 }
 
 void FieldLabels::rebind(const VariableSet &Vars) {

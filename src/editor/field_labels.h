@@ -24,7 +24,7 @@ public:
   /// The user Variable of parameter row \p Row (1 to 10).
   static UserVariable rowVariable(int Row);
   /// The parameter row whose Label is picked as \p Pick, or 0.
-  static int rowOfPick(int Pick);
+  static int rowOfPick(PickName Name);
 
   ValueLabel &row(int Row) { return *Labels[static_cast<size_t>(rowSlot(Row))]; }
   const ValueLabel &row(int Row) const { return *Labels[static_cast<size_t>(rowSlot(Row))]; }
@@ -33,8 +33,8 @@ public:
   ValueLabel &upper() { return *Labels[UpperSlot]; }
   ValueLabel &lower() { return *Labels[LowerSlot]; }
   /// The Label picked as \p Pick, or null.
-  ValueLabel *byPick(int Pick);
-  const ValueLabel *byPick(int Pick) const;
+  ValueLabel *byPick(PickName Name);
+  const ValueLabel *byPick(PickName Name) const;
 
   /// After a load: each row on its (new) Variable with a constant holding
   /// that Variable's value, upper on max, lower on min, r showing x.

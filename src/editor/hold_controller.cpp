@@ -29,7 +29,7 @@ void HoldController::endHolds() {
 }
 
 void HoldController::endRepetition() {
-  Hold.HeldPick = -1;
+  Hold.HeldName = PickName::Nothing;
   Hold.Scroll = ListingScroll::None;
   Hold.RepeatDelay = InitialRepeatDelay;
   ++Hold.TimerGeneration;
@@ -41,10 +41,10 @@ void HoldController::onToolPanelMouse(const MouseEvent &Event) {
   const bool Left = Event.isLeft();
   if (Event.isDown()) {
     Context.Mode = Left ? InteractionMode::LeftHeld : InteractionMode::RightHeld;
-    const int Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
-    if (!repeatsWhileHeld(Pick))
+    const PickResult Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
+    if (Pick.kind() != PickKind::Named || !repeatsWhileHeld(Pick.name()))
       return;
-    Hold.HeldPick = Pick;
+    Hold.HeldName = Pick.name();
     if (Left)
       Actions.primaryAction(Pick);
     else
@@ -58,10 +58,10 @@ void HoldController::onToolPanelMouse(const MouseEvent &Event) {
   Context.Mode = InteractionMode::Idle;
   // After a repetition the release does not act once more; the hold itself
   // ends with every release (endHolds).
-  if (Hold.HeldPick >= 0)
+  if (Hold.HeldName != PickName::Nothing)
     return;
   // The name under the pointer at the release acts, whatever was pressed.
-  const int Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
+  const PickResult Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
   if (Left)
     Actions.primaryAction(Pick);
   else
@@ -104,12 +104,13 @@ void HoldController::scrollByTimer() {
 
 void HoldController::repeatHeldAction() {
   const bool Left = Context.Mode == InteractionMode::LeftHeld;
-  if ((!Left && Context.Mode != InteractionMode::RightHeld) || Hold.HeldPick < 0)
+  if ((!Left && Context.Mode != InteractionMode::RightHeld) || Hold.HeldName == PickName::Nothing)
     return;
   Hold.RepeatDelay = acceleratedDelay(Hold.RepeatDelay);
+  const PickResult Held = PickResult::named(Panel::Tool, Hold.HeldName);
   if (Left)
-    Actions.primaryAction(Hold.HeldPick);
+    Actions.primaryAction(Held);
   else
-    Actions.secondaryAction(Hold.HeldPick);
+    Actions.secondaryAction(Held);
   armRepeatTimer();
 }

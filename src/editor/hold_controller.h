@@ -7,6 +7,7 @@
 
 #include "editor/editor_context.h"
 #include "editor/mouse_event.h"
+#include "editor/pick_name.h"
 
 class PickActions;
 struct ListingState;
@@ -19,8 +20,9 @@ constexpr int InitialRepeatDelay = 500;
 
 struct HoldState {
   ListingScroll Scroll = ListingScroll::None;
-  /// Pick name (19 to 37) of the field under a held button; -1 none.
-  int HeldPick = -1;
+  /// The name that repeats while its button is held (repeatsWhileHeld);
+  /// PickName::Nothing while none is.
+  PickName HeldName = PickName::Nothing;
   /// The auto-repeat's interval in milliseconds, and the generation of its
   /// timers: those armed for an earlier press carry an older one.
   int RepeatDelay = InitialRepeatDelay;

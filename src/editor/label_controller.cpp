@@ -143,7 +143,7 @@ void LabelController::loadCommand() {
     return;
   case CommandKind::Draw:
     // The filled kinds that only files name have no tool to choose.
-    if (isToolPick(Current->value()))
+    if (isToolShape(static_cast<ShapeKind>(Current->value())))
       Tools.SelectedTool = static_cast<ShapeKind>(Current->value());
     return;
   case CommandKind::RepeatEnd:

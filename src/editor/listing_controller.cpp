@@ -23,9 +23,9 @@ void ListingController::onMouse(const MouseEvent &Event) {
   }
   if (Event.isLeft()) {
     // The scrolling ends with the release, as every hold does (endHolds).
-    const int Pick = Context.Picks.pickListing(Event.X, Event.Y);
-    if (Pick >= 1)
-      selectLine(Context.Work.algorithm(), Pick);
+    const PickResult Pick = Context.Picks.pickListing(Event.X, Event.Y);
+    if (Pick.kind() == PickKind::ListingLine)
+      selectLine(Context.Work.algorithm(), Pick.listingLine());
     if (Listing.CommandEditing)
       Labels.loadCommand();
     Context.Mode = InteractionMode::Idle;
@@ -35,21 +35,21 @@ void ListingController::onMouse(const MouseEvent &Event) {
   }
   if (Event.isDown())
     return;
-  const int Pick = Context.Picks.pickListing(Event.X, Event.Y);
-  if (Pick >= 1)
-    runToCommand(Pick);
-  else if (Pick == pickValue(PickName::Nothing))
+  const PickResult Pick = Context.Picks.pickListing(Event.X, Event.Y);
+  if (Pick.kind() == PickKind::ListingLine)
+    runToCommand(Pick.listingLine());
+  else if (Pick.isNothing())
     runImmediately();
   else
     return;
   Host.postRedisplay();
 }
 
-void ListingController::onLeftPress(int Pick) {
+void ListingController::onLeftPress(const PickResult &Pick) {
   Algorithm &A = Context.Work.algorithm();
   Listing.CommandEditing = false;
-  if (Pick >= 1) {
-    selectLine(A, Pick);
+  if (Pick.kind() == PickKind::ListingLine) {
+    selectLine(A, Pick.listingLine());
     Context.Mode = InteractionMode::ListingLineHeld;
     if (A.currentNumber() == Listing.LastClick) {
       Listing.CommandEditing = true;
@@ -60,8 +60,8 @@ void ListingController::onLeftPress(int Pick) {
     Context.Host.setMotion(true);
     return;
   }
-  const bool Up = Pick == pickValue(PickName::UpStrip);
-  if ((Up || Pick == pickValue(PickName::DownStrip)) && canScrollListing(Listing, A, Up))
+  const bool Up = Pick.is(PickName::UpStrip);
+  if ((Up || Pick.is(PickName::DownStrip)) && canScrollListing(Listing, A, Up))
     Holds.startScrolling(Up);
 }
 
@@ -72,9 +72,9 @@ void ListingController::onDrag(int X, int Y) {
   Algorithm &A = Context.Work.algorithm();
   if (Context.Pointer.X > LayoutWidth * 3 / 4) {
     const int32_t Held = A.currentNumber();
-    const int Pick = Context.Picks.pickListing(X, Y);
-    if (Pick >= 1) {
-      selectLine(A, Pick);
+    const PickResult Pick = Context.Picks.pickListing(X, Y);
+    if (Pick.kind() == PickKind::ListingLine) {
+      selectLine(A, Pick.listingLine());
       const int32_t Onto = A.currentNumber();
       if (Onto != Held)
         A.moveCommand(Held, Onto);

@@ -7,6 +7,7 @@
 
 #include "editor/editor_context.h"
 #include "editor/mouse_event.h"
+#include "editor/pick_result.h"
 
 class HoldController;
 class LabelController;
@@ -48,7 +49,7 @@ public:
   bool editing() const { return Listing.CommandEditing; }
 
 private:
-  void onLeftPress(int Pick);
+  void onLeftPress(const PickResult &Pick);
   void leaveDrag();
 
   EditorContext Context;

@@ -5,13 +5,15 @@
 #ifndef QUOVADRIN_EDITOR_PICK_ACTIONS_H
 #define QUOVADRIN_EDITOR_PICK_ACTIONS_H
 
+#include "editor/pick_result.h"
+
 class PickActions {
 public:
   virtual ~PickActions() = default;
   /// The left button's action on \p Pick (tool panel, pen menu, file list).
-  virtual void primaryAction(int Pick) = 0;
+  virtual void primaryAction(const PickResult &Pick) = 0;
   /// The right button's action on \p Pick.
-  virtual void secondaryAction(int Pick) = 0;
+  virtual void secondaryAction(const PickResult &Pick) = 0;
 };
 
 #endif

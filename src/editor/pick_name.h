@@ -1,8 +1,8 @@
-// The names the screen's pickable things carry. GL selection returns them,
-// so their values are those of the screen layout and never change. Listing
-// lines are picked by their 1-based position and file-list entries as
-// FirstFileEntry + index, so a pick result is an int that may hold one of
-// these names or such a number.
+// The names the screen's pickable things carry. Their values are those the
+// screen layout has always given them and never change: the drawing tools'
+// names are the shape kinds a draw command stores, and the screen names the
+// file-list entries FirstFileEntry + index when it offers them to a pick.
+// What a pick found reaches the editor as a PickResult.
 #ifndef QUOVADRIN_EDITOR_PICK_NAME_H
 #define QUOVADRIN_EDITOR_PICK_NAME_H
 
@@ -68,16 +68,24 @@ enum class PickName : int {
 
 constexpr int pickValue(PickName Name) { return static_cast<int>(Name); }
 
-/// Whether \p Pick acts on the press and repeats while held: the names from
+/// Whether \p Name acts on the press and repeats while held: the names from
 /// the x row to min, the value Labels and print among them. Every other
 /// Button acts once, on the release.
-constexpr bool repeatsWhileHeld(int Pick) {
-  return Pick >= pickValue(PickName::FieldX) && Pick <= pickValue(PickName::FieldMin);
+constexpr bool repeatsWhileHeld(PickName Name) {
+  return pickValue(Name) >= pickValue(PickName::FieldX) &&
+         pickValue(Name) <= pickValue(PickName::FieldMin);
 }
 
-/// Whether \p Pick is one of the nine drawing tools.
-constexpr bool isToolPick(int Pick) {
-  return (Pick >= 1 && Pick <= 3) || (Pick >= 7 && Pick <= 12);
+/// Whether \p Name is one of the nine drawing tools.
+constexpr bool isToolPick(PickName Name) {
+  return (pickValue(Name) >= pickValue(PickName::Square) &&
+          pickValue(Name) <= pickValue(PickName::Blob)) ||
+         (pickValue(Name) >= pickValue(PickName::RasterLine) &&
+          pickValue(Name) <= pickValue(PickName::SoftPolyline));
 }
+
+/// Whether the Shape kind \p Kind has a drawing tool (the others are only
+/// drawn by commands loaded from a file).
+constexpr bool isToolShape(ShapeKind Kind) { return isToolPick(static_cast<PickName>(Kind)); }
 
 #endif

@@ -8,6 +8,7 @@
 #include "editor/field_labels.h"
 #include "editor/pen_menu.h"
 #include "editor/pick_name.h"
+#include "editor/pick_result.h"
 
 namespace {
 
@@ -32,14 +33,16 @@ template <typename Names> bool among(PickName Name, const Names &List) {
 
 } // namespace
 
-PickRole roleOf(int Pick) {
-  if (Pick >= pickValue(PickName::FirstFileEntry) && Pick < pickValue(PickName::Quit))
+PickRole roleOf(const PickResult &Pick) {
+  if (Pick.kind() == PickKind::FileEntry)
     return PickRole::FileEntry;
-  if (isToolPick(Pick))
+  if (Pick.kind() != PickKind::Named)
+    return PickRole::None;
+  const PickName Name = Pick.name();
+  if (isToolPick(Name))
     return PickRole::Tool;
-  if (FieldLabels::rowOfPick(Pick) != 0)
+  if (FieldLabels::rowOfPick(Name) != 0)
     return PickRole::Field;
-  const auto Name = static_cast<PickName>(Pick);
   if (among(Name, PenMenuOrder))
     return PickRole::PenMenu;
   if (among(Name, ControlLabelNames))

@@ -3,6 +3,8 @@
 #ifndef QUOVADRIN_EDITOR_PICK_ROLE_H
 #define QUOVADRIN_EDITOR_PICK_ROLE_H
 
+class PickResult;
+
 enum class PickRole {
   None,
   Tool,
@@ -23,6 +25,6 @@ enum class PickRole {
 };
 
 /// The role of tool-panel or canvas pick \p Pick.
-PickRole roleOf(int Pick);
+PickRole roleOf(const PickResult &Pick);
 
 #endif

@@ -12,6 +12,7 @@ add_library(quovadrin_editor STATIC
   editor/listing_controller.cpp
   editor/listing_scroll.cpp
   editor/pen_menu.cpp
+  editor/pick_result.cpp
   editor/pick_role.cpp
   editor/run_controller.cpp
   editor/screen_space.cpp

@@ -17,9 +17,9 @@ const char PrintMessage[] = "Drucken ohne kelbrano nicht m\xF6glich";
 
 } // namespace
 
-void ToolActions::toolAction(int Tool) {
+void ToolActions::toolAction(ShapeKind Kind) {
   Algorithm &A = Context.Work.algorithm();
-  const auto Kind = static_cast<ShapeKind>(Tool);
+  const auto Tool = static_cast<int32_t>(Kind);
   if (Tools.SelectedTool == Kind) {
     A.insertDraw(Tool);
   } else {

@@ -30,7 +30,7 @@ public:
       : Context(Shared), Tools(Selection), Labels(FieldValues), Listing(ListingPanel) {}
 
   /// A drawing tool: the first click chooses it, the next draws with it.
-  void toolAction(int Tool);
+  void toolAction(ShapeKind Tool);
   /// The dice: a random value command with r, upper and lower.
   void diceAction();
   /// The repeat Button: a repeat block with the count c.

@@ -14,8 +14,8 @@
 
 namespace {
 
-PickBox boxOver(Panel Which, const EditorState &E, int X, int Y) {
-  return PickBox(panelRect(Which, E.Screen), X, Y);
+PickBox boxOver(Panel Which, const EditorState &Editing, int X, int Y) {
+  return PickBox(panelRect(Which, Editing.Screen), X, Y);
 }
 
 /// Listing lines shown from position \p Top on: those that exist, at most
@@ -23,6 +23,21 @@ PickBox boxOver(Panel Which, const EditorState &E, int X, int Y) {
 int visibleLines(int CommandCount, int Top) {
   const int Remaining = CommandCount - std::max(Top, 1) + 1;
   return std::clamp(Remaining, 0, ListingVisibleLines);
+}
+
+/// What the winning record \p Name of a pick in panel \p Which stands for:
+/// the records carry listing lines by their number and file entries as
+/// FirstFileEntry + index, as the screen offers them.
+PickResult resultOf(Panel Which, int Name) {
+  if (Name == pickValue(PickName::Nothing))
+    return PickResult::nothing(Which);
+  if (Which == Panel::Listing && Name >= 1)
+    return PickResult::listingLine(Name);
+  const bool FileEntry =
+      Name >= pickValue(PickName::FirstFileEntry) && Name < pickValue(PickName::Quit);
+  if (Which == Panel::Tool && FileEntry)
+    return PickResult::fileEntry(Name - pickValue(PickName::FirstFileEntry));
+  return PickResult::named(Which, static_cast<PickName>(Name));
 }
 
 } // namespace
@@ -34,7 +49,7 @@ void GeometricPicker::offerToolChain(const PickBox &Box, PickHits &Hits) const {
     const LayoutRect Area =
         Widget.isLabel()
             ? labelPickArea(Widget,
-                            E.Labels.at(static_cast<size_t>(Widget.LabelIndex)).text().size())
+                            State.Labels.at(static_cast<size_t>(Widget.LabelIndex)).text().size())
             : Widget.Place;
     Hits.offer(pickValue(Widget.Pick), Box.meets(Area));
   }
@@ -43,7 +58,7 @@ void GeometricPicker::offerToolChain(const PickBox &Box, PickHits &Hits) const {
 // One row per file shown; the row telling of older files, at the top, has
 // no pick name: it loads nothing.
 void GeometricPicker::offerFileList(const PickBox &Box, PickHits &Hits) const {
-  const SavedFileWindow &Files = E.Files.List.Files;
+  const SavedFileWindow &Files = State.Files.List.Files;
   const int Entries = static_cast<int>(Files.Shown.size());
   const int FirstEntryRow = Files.Hidden > 0 ? 1 : 0;
   for (int Entry = 0; Entry < Entries; ++Entry)
@@ -52,37 +67,37 @@ void GeometricPicker::offerFileList(const PickBox &Box, PickHits &Hits) const {
 }
 
 PickHits GeometricPicker::toolPanelHits(int X, int Y) const {
-  const PickBox Box = boxOver(Panel::Tool, E, X, Y);
+  const PickBox Box = boxOver(Panel::Tool, State, X, Y);
   PickHits Hits;
   offerToolChain(Box, Hits);
-  if (E.Files.ListVisible)
+  if (State.Files.ListVisible)
     offerFileList(Box, Hits);
   return Hits;
 }
 
 // The open pen menu takes the marker's place.
 PickHits GeometricPicker::canvasHits(int X, int Y) const {
-  const PickBox Box = boxOver(Panel::Canvas, E, X, Y);
+  const PickBox Box = boxOver(Panel::Canvas, State, X, Y);
   PickHits Hits;
-  if (E.Mode == InteractionMode::PenMenuOpen) {
+  if (State.Mode == InteractionMode::PenMenuOpen) {
     for (size_t I = 0; I < PenMenuSize; ++I) {
-      const IntPoint Corner = E.Canvas.PenMenu.Corners[I];
+      const IntPoint Corner = State.Canvas.PenMenu.Corners[I];
       Hits.offer(pickValue(PenMenuOrder[I]),
                  Box.meets({Corner.X, Corner.Y, PenMenuButtonSide, PenMenuButtonSide}));
     }
     return Hits;
   }
   Hits.offer(pickValue(PickName::PenMarker),
-             Box.meetsUnitBox(unitBoxMap(penPlacement(S.variables()))));
+             Box.meetsUnitBox(unitBoxMap(penPlacement(Work.variables()))));
   return Hits;
 }
 
 // The strips, then one row per visible line, named by its position in the
 // algorithm; nothing at all for an empty algorithm.
 PickHits GeometricPicker::listingHits(int X, int Y) const {
-  const PickBox Box = boxOver(Panel::Listing, E, X, Y);
+  const PickBox Box = boxOver(Panel::Listing, State, X, Y);
   PickHits Hits;
-  const int Commands = S.algorithm().commandCount();
+  const int Commands = Work.algorithm().commandCount();
   if (Commands < 1)
     return Hits;
   const StripCorners Up = listingUpStrip(), Down = listingDownStrip();
@@ -90,18 +105,22 @@ PickHits GeometricPicker::listingHits(int X, int Y) const {
   Hits.offer(pickValue(PickName::DownStrip),
              Box.meetsRect(Down.Left, Down.Top, Down.Right, Down.Bottom));
   const auto Width = static_cast<float>(LayoutWidth / 4);
-  const int Lines = visibleLines(Commands, E.Listing.Top);
+  const int Lines = visibleLines(Commands, State.Listing.Top);
   for (int Line = 0; Line < Lines; ++Line) {
     const float Top = listingRowTop(Line);
-    Hits.offer(E.Listing.Top + Line, Box.meetsRect(0, Top, Width, Top + ListingLinePitch));
+    Hits.offer(State.Listing.Top + Line, Box.meetsRect(0, Top, Width, Top + ListingLinePitch));
   }
   return Hits;
 }
 
-int GeometricPicker::pickToolPanel(int X, int Y) {
-  return toolPanelHits(X, Y).winner(HitRule::Second);
+PickResult GeometricPicker::pickToolPanel(int X, int Y) {
+  return resultOf(Panel::Tool, toolPanelHits(X, Y).winner(HitRule::Second));
 }
 
-int GeometricPicker::pickCanvas(int X, int Y) { return canvasHits(X, Y).winner(HitRule::First); }
+PickResult GeometricPicker::pickCanvas(int X, int Y) {
+  return resultOf(Panel::Canvas, canvasHits(X, Y).winner(HitRule::First));
+}
 
-int GeometricPicker::pickListing(int X, int Y) { return listingHits(X, Y).winner(HitRule::First); }
+PickResult GeometricPicker::pickListing(int X, int Y) {
+  return resultOf(Panel::Listing, listingHits(X, Y).winner(HitRule::First));
+}

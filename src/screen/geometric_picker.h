@@ -18,13 +18,13 @@ struct EditorState;
 
 class GeometricPicker final : public Picker {
 public:
-  /// Picks among the things \p S and \p E put on the screen, as they are at
-  /// the moment of each pick.
-  GeometricPicker(const Session &Work, const EditorState &State) : S(Work), E(State) {}
+  /// Picks among the things \p Shown and \p Editing put on the screen, as
+  /// they are at the moment of each pick.
+  GeometricPicker(const Session &Shown, const EditorState &Editing) : Work(Shown), State(Editing) {}
 
-  int pickToolPanel(int X, int Y) override;
-  int pickCanvas(int X, int Y) override;
-  int pickListing(int X, int Y) override;
+  PickResult pickToolPanel(int X, int Y) override;
+  PickResult pickCanvas(int X, int Y) override;
+  PickResult pickListing(int X, int Y) override;
 
   /// The hit records behind each answer, for the tests of the rules.
   [[nodiscard]] PickHits toolPanelHits(int X, int Y) const;
@@ -35,8 +35,8 @@ private:
   void offerToolChain(const PickBox &Box, PickHits &Hits) const;
   void offerFileList(const PickBox &Box, PickHits &Hits) const;
 
-  const Session &S;
-  const EditorState &E;
+  const Session &Work;
+  const EditorState &State;
 };
 
 #endif

@@ -18,7 +18,7 @@ void appendShadedRectangle(DrawListBuilder &Out, float X0, float Y0, float X1, f
 }
 
 void appendToolHighlight(DrawListBuilder &Out, const EditorState &E) {
-  if (!isToolPick(static_cast<int>(E.Tools.SelectedTool)))
+  if (!isToolShape(E.Tools.SelectedTool))
     return;
   const ToolWidgetPlace *Tool = findToolPlace(static_cast<PickName>(E.Tools.SelectedTool));
   if (!Tool)
@@ -60,7 +60,7 @@ void appendControlHighlight(DrawListBuilder &Out, const EditorState &E) {
     return;
   }
   // The Labels of the random/repeat area: as wide as the operand they show.
-  const ValueLabel *Field = E.Labels.byPick(pickValue(E.Tools.SelectedControl));
+  const ValueLabel *Field = E.Labels.byPick(E.Tools.SelectedControl);
   const Variable *Operand = Field ? Field->operand() : nullptr;
   const auto Length = static_cast<float>(Operand ? Operand->name().size() : 0);
   appendShadedRectangle(Out, X, Y, X + Length * W, Y + H);

@@ -35,28 +35,45 @@ struct EditorFixture {
   void mouse(MouseButton Button, ButtonState State, int X, int Y = 300) {
     Ed.onMouse({Button, State, X, Y});
   }
-  /// A press on \p Pick and a release on \p ReleasePick in the tool panel.
-  void toolPress(int Pick, MouseButton Button = MouseButton::Left) {
+  /// A press and a release in the tool panel over whatever the picker is
+  /// told lies there.
+  void toolPress(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
     P.ToolPanel = Pick;
     mouse(Button, ButtonState::Down, ToolX);
   }
-  void toolRelease(int Pick, MouseButton Button = MouseButton::Left) {
+  void toolRelease(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
     P.ToolPanel = Pick;
     mouse(Button, ButtonState::Up, ToolX);
   }
-  void toolClick(PickName Name, MouseButton Button = MouseButton::Left) {
-    toolPress(pickValue(Name), Button);
-    toolRelease(pickValue(Name), Button);
+  void toolPress(PickName Name, MouseButton Button = MouseButton::Left) {
+    toolPress(PickResult::named(Panel::Tool, Name), Button);
   }
-  void listingClick(int Pick, MouseButton Button = MouseButton::Left) {
+  void toolRelease(PickName Name, MouseButton Button = MouseButton::Left) {
+    toolRelease(PickResult::named(Panel::Tool, Name), Button);
+  }
+  void toolClick(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
+    toolPress(Pick, Button);
+    toolRelease(Pick, Button);
+  }
+  void toolClick(PickName Name, MouseButton Button = MouseButton::Left) {
+    toolClick(PickResult::named(Panel::Tool, Name), Button);
+  }
+  void listingClick(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
     P.Listing = Pick;
     mouse(Button, ButtonState::Down, ListingX);
     mouse(Button, ButtonState::Up, ListingX);
   }
-  void canvasClick(int Pick, MouseButton Button = MouseButton::Left) {
+  /// A click on the listing line of command \p Line.
+  void listingClick(int Line, MouseButton Button = MouseButton::Left) {
+    listingClick(PickResult::listingLine(Line), Button);
+  }
+  void canvasClick(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
     P.Canvas = Pick;
     mouse(Button, ButtonState::Down, CanvasX);
     mouse(Button, ButtonState::Up, CanvasX);
+  }
+  void canvasClick(PickName Name, MouseButton Button = MouseButton::Left) {
+    canvasClick(PickResult::named(Panel::Canvas, Name), Button);
   }
   /// A message raised as the editor raises one.
   void showMessage(const std::string &Text) {

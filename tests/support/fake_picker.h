@@ -4,18 +4,19 @@
 #define QUOVADRIN_TESTS_FAKE_PICKER_H
 
 #include "editor/picker.h"
+#include "pick_result_print.h"
 
 class FakePicker final : public Picker {
 public:
-  int ToolPanel = -1;
-  int Canvas = -1;
-  int Listing = -1;
+  PickResult ToolPanel = PickResult::nothing(Panel::Tool);
+  PickResult Canvas = PickResult::nothing(Panel::Canvas);
+  PickResult Listing = PickResult::nothing(Panel::Listing);
   /// How many picks were asked for, in all panels together.
   int Picks = 0;
 
-  int pickToolPanel(int, int) override { return ++Picks, ToolPanel; }
-  int pickCanvas(int, int) override { return ++Picks, Canvas; }
-  int pickListing(int, int) override { return ++Picks, Listing; }
+  PickResult pickToolPanel(int, int) override { return ++Picks, ToolPanel; }
+  PickResult pickCanvas(int, int) override { return ++Picks, Canvas; }
+  PickResult pickListing(int, int) override { return ++Picks, Listing; }
 };
 
 #endif

@@ -96,7 +96,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
                                  &Vars.v(), &Vars.d(), &Vars.n(),  &Vars.max(), &Vars.min()};
   for (int Row = 0; Row < 10; ++Row) {
     SCOPED_TRACE(Texts[Row]);
-    const ValueLabel *Field = App.E.Labels.byPick(pickValue(Rows[Row]));
+    const ValueLabel *Field = App.E.Labels.byPick(Rows[Row]);
     ASSERT_NE(Field, nullptr);
     EXPECT_EQ(Field->text(), Texts[Row]);
     EXPECT_STREQ(findToolPlace(Rows[Row])->Description, Descriptions[Row]);
@@ -105,10 +105,10 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
     const Variable *Operand = Field->operand();
     EXPECT_EQ(Operand->name(), std::to_string(Operand->value()));
   }
-  const ValueLabel *Count = App.E.Labels.byPick(pickValue(PickName::Count));
-  const ValueLabel *RandomTarget = App.E.Labels.byPick(pickValue(PickName::RandomTarget));
-  const ValueLabel *Upper = App.E.Labels.byPick(pickValue(PickName::Upper));
-  const ValueLabel *Lower = App.E.Labels.byPick(pickValue(PickName::Lower));
+  const ValueLabel *Count = App.E.Labels.byPick(PickName::Count);
+  const ValueLabel *RandomTarget = App.E.Labels.byPick(PickName::RandomTarget);
+  const ValueLabel *Upper = App.E.Labels.byPick(PickName::Upper);
+  const ValueLabel *Lower = App.E.Labels.byPick(PickName::Lower);
   ASSERT_TRUE(Count && RandomTarget && Upper && Lower);
   EXPECT_EQ(Count->text(), "10");
   EXPECT_EQ(Count->target(), &Vars.count());
@@ -132,8 +132,8 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   Vars.min().setValue(-4);
   App.Ed.labels().refreshValues();
   EXPECT_GT(App.Win.Redisplays, 0);
-  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldX))->text(), "x=18");
-  EXPECT_EQ(App.E.Labels.byPick(pickValue(PickName::FieldMin))->text(), "min=-4");
+  EXPECT_EQ(App.E.Labels.byPick(PickName::FieldX)->text(), "x=18");
+  EXPECT_EQ(App.E.Labels.byPick(PickName::FieldMin)->text(), "min=-4");
   EXPECT_EQ(Count->text(), "10");
   EXPECT_GT(InkOfRowX(), Before);
 }

@@ -301,7 +301,7 @@ TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   App.frame();
   EXPECT_EQ(App.S.drawing().count(), 80);
   expectSameCanvas(App.S, App.E, Layer, App.E.GridVisible, "after a whole run");
-  App.Ed.primaryAction(pickValue(PickName::Restart));
+  App.Ed.primaryAction(PickResult::named(Panel::Tool, PickName::Restart));
   App.frame();
   EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen));
   EXPECT_EQ(canvasThrough(App.S, App.E, Layer, true),

@@ -16,9 +16,9 @@ int cellY(int Row, int DY = 10) { return Row * 20 + DY; }
 
 // Opens the pen menu and chooses \p Button with a press at (X, Y).
 void chooseFromPenMenu(EditorFixture &F, PickName Button, int X, int Y) {
-  F.canvasClick(pickValue(PickName::PenMarker));
+  F.canvasClick(PickName::PenMarker);
   ASSERT_EQ(F.E.Mode, InteractionMode::PenMenuOpen);
-  F.P.Canvas = pickValue(Button);
+  F.P.Canvas = PickResult::named(Panel::Canvas, Button);
   F.mouse(Left, ButtonState::Down, X, Y);
   F.mouse(Left, ButtonState::Up, X, Y);
 }
@@ -27,16 +27,16 @@ void chooseFromPenMenu(EditorFixture &F, PickName Button, int X, int Y) {
 
 TEST(CanvasEdit, PenMenuOpensOnTheMarkerOnlyAndClosesBesideItsButtons) {
   EditorFixture F;
-  F.canvasClick(-1);
+  F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.E.Mode, InteractionMode::Idle) << "a press beside the marker does nothing";
-  F.canvasClick(pickValue(PickName::PenMarker));
+  F.canvasClick(PickName::PenMarker);
   EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen);
   // The pen in the top-left cell: the menu's centre is kept at (80, 80).
   EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].X, 30);
   EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].Y, 0);
-  F.canvasClick(-1, MouseButton::Right);
+  F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen) << "a right click leaves it open";
-  F.canvasClick(-1);
+  F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
 }
 
@@ -54,7 +54,7 @@ TEST(CanvasEdit, PositionFollowsTheCellAndCommitsAsValuesOrDifferences) {
   // From 7, 3 to 5, 3: one difference, as the y did not change.
   chooseFromPenMenu(F, PickName::XyRel, cellX(7), cellY(3));
   F.Ed.onPassiveMotion(cellX(5), cellY(3));
-  F.canvasClick(-1, MouseButton::Right);
+  F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.currentText(), "Subtrahiere 2 von x");
   EXPECT_EQ(F.algorithm().commandCount(), 3);
   // The Label's constant follows, so stepping it goes on from 5.
@@ -73,7 +73,7 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.Ed.onPassiveMotion(cellX(12), cellY(0, 1));
   EXPECT_EQ(F.vars().h().value(), 10);
   EXPECT_EQ(F.vars().v().value(), -10);
-  F.canvasClick(-1);
+  F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.sentences(), "Gib h den Wert 10\nGib v den Wert -10\n");
 
   F.vars().h().setValue(0);
@@ -84,7 +84,7 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.Ed.onPassiveMotion(cellX(7), cellY(4));
   EXPECT_EQ(F.vars().dx().value(), 5);
   EXPECT_EQ(F.vars().dy().value(), -1);
-  F.canvasClick(-1);
+  F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.sentences(), "Gib h den Wert 10\nGib v den Wert -10\nAddiere 4 zu dx\n"
                            "Subtrahiere 2 von dy\n");
 
@@ -105,7 +105,7 @@ TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
   EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
   EXPECT_FALSE(F.W.PassiveMotion);
   EXPECT_EQ(F.vars().x().value(), 4) << "the pen stays where the pointer left";
-  F.canvasClick(-1);
+  F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.algorithm().commandCount(), 0) << "nothing is inserted";
 
   F.E.Tools.SelectedTool = ShapeKind::Circle;
@@ -121,11 +121,12 @@ TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
 TEST(CanvasEdit, ARelativeEditKeepsItsStartApartFromTheRunSnapshot) {
   EditorFixture F;
   F.vars().x().setValue(4);
-  F.listingClick(-1, MouseButton::Right); // a preview remembers x = 4
+  F.listingClick(PickResult::nothing(Panel::Listing),
+                 MouseButton::Right); // a preview remembers x = 4
   const UserValues Remembered = F.S.run().SavedValues;
   chooseFromPenMenu(F, PickName::XyRel, cellX(4), cellY(0));
   F.Ed.onPassiveMotion(cellX(9), cellY(0));
   EXPECT_EQ(F.S.run().SavedValues, Remembered);
-  F.canvasClick(-1, MouseButton::Right);
+  F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.sentences(), "Addiere 5 zu x\n");
 }

@@ -16,7 +16,7 @@ constexpr auto Right = MouseButton::Right;
 
 TEST(MouseInput, EveryButtonEventShowsTheGridHidesTheMessageAndStopsARun) {
   EditorFixture F;
-  F.toolPress(pickValue(PickName::Print));
+  F.toolPress(PickName::Print);
   EXPECT_EQ(F.E.Popup.text(), "Drucken ohne kelbrano nicht m\xF6glich");
   EXPECT_TRUE(F.E.Popup.Visible);
   EXPECT_EQ(F.W.Draws, 1) << "drawn at once";
@@ -43,11 +43,11 @@ TEST(MouseInput, EveryButtonEventShowsTheGridHidesTheMessageAndStopsARun) {
 TEST(MouseInput, ThePressThatClosesTheFileListIsOneNotOnAnEntry) {
   EditorFixture F;
   F.E.Files.ListVisible = true;
-  F.P.ToolPanel = pickValue(PickName::FirstFileEntry) + 2;
+  F.P.ToolPanel = PickResult::fileEntry(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
   EXPECT_TRUE(F.E.Files.ListVisible) << "the pick is made wherever the press is";
   F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
-  F.P.ToolPanel = pickValue(PickName::Go);
+  F.P.ToolPanel = PickResult::named(Panel::Tool, PickName::Go);
   F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
   EXPECT_FALSE(F.E.Files.ListVisible);
 }
@@ -63,9 +63,9 @@ std::string panelClicked(int Width, int Height, int Column) {
   F.E.Screen = {Width, Height};
   F.algorithm().appendDraw(2);
   F.algorithm().appendDraw(2);
-  F.P.ToolPanel = pickValue(PickName::Square);
-  F.P.Canvas = pickValue(PickName::PenMarker);
-  F.P.Listing = 1;
+  F.P.ToolPanel = PickResult::named(Panel::Tool, PickName::Square);
+  F.P.Canvas = PickResult::named(Panel::Canvas, PickName::PenMarker);
+  F.P.Listing = PickResult::listingLine(1);
   F.mouse(Left, ButtonState::Down, Column);
   F.mouse(Left, ButtonState::Up, Column);
   if (F.E.Mode == InteractionMode::PenMenuOpen)

@@ -21,13 +21,13 @@ TEST(FieldLabels, RowsEditTheirUserVariablesAndMaxComesBeforeMin) {
   EXPECT_EQ(L.row(5).target(), &V.h());
   EXPECT_EQ(L.row(6).target(), &V.v());
 
-  EXPECT_EQ(FieldLabels::rowOfPick(pickValue(PickName::FieldMax)), 9);
-  EXPECT_EQ(FieldLabels::rowOfPick(pickValue(PickName::FieldMin)), 10);
-  EXPECT_EQ(FieldLabels::rowOfPick(pickValue(PickName::FieldN)), 8);
-  EXPECT_EQ(FieldLabels::rowOfPick(pickValue(PickName::Count)), 0);
-  EXPECT_EQ(L.byPick(pickValue(PickName::FieldMax)), &L.row(9));
-  EXPECT_EQ(L.byPick(pickValue(PickName::Lower)), &L.lower());
-  EXPECT_EQ(L.byPick(pickValue(PickName::Go)), nullptr);
+  EXPECT_EQ(FieldLabels::rowOfPick(PickName::FieldMax), 9);
+  EXPECT_EQ(FieldLabels::rowOfPick(PickName::FieldMin), 10);
+  EXPECT_EQ(FieldLabels::rowOfPick(PickName::FieldN), 8);
+  EXPECT_EQ(FieldLabels::rowOfPick(PickName::Count), 0);
+  EXPECT_EQ(L.byPick(PickName::FieldMax), &L.row(9));
+  EXPECT_EQ(L.byPick(PickName::Lower), &L.lower());
+  EXPECT_EQ(L.byPick(PickName::Go), nullptr);
   // Panel order: the eight rows, c, r, then max and min.
   EXPECT_EQ(&L.at(7), &L.row(8));
   EXPECT_EQ(&L.at(8), &L.count());

@@ -18,9 +18,9 @@ TEST(FileLoading, AListedFileReplacesTheAlgorithmAndTheLabelsFollow) {
   F.vars().x().setValue(77);
   F.toolClick(PickName::Load);
   ASSERT_EQ(F.E.Files.List.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
-  F.toolPress(pickValue(PickName::FirstFileEntry));
+  F.toolPress(PickResult::fileEntry(0));
   EXPECT_TRUE(F.E.Files.ListVisible) << "a press on an entry keeps the list";
-  F.toolRelease(pickValue(PickName::FirstFileEntry));
+  F.toolRelease(PickResult::fileEntry(0));
   EXPECT_FALSE(F.E.Files.ListVisible);
   EXPECT_EQ(F.sentences(),
             "Gib x den Wert 4\nWiederhole 3 mal:\nZeichne Kreis\nWiederhole bis hier.\n");
@@ -46,7 +46,7 @@ TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
   F.toolClick(PickName::Load);
   std::remove("vorpAlgorithms/seed_1-a.alg");
   testing::internal::CaptureStdout();
-  F.toolClick(PickName::FirstFileEntry);
+  F.toolClick(PickResult::fileEntry(0));
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "\nDatei vorpAlgorithms/seed_1-a.alg konnte nicht geoeffnet werden!!! :-(\n");
   EXPECT_TRUE(F.W.Exits.empty());
@@ -55,7 +55,7 @@ TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
   EXPECT_TRUE(F.E.Popup.Visible);
   // An entry the list does not have loads nothing.
   F.toolClick(PickName::Load);
-  F.P.ToolPanel = pickValue(PickName::FirstFileEntry) + 5;
+  F.P.ToolPanel = PickResult::fileEntry(5);
   F.mouse(MouseButton::Left, ButtonState::Up, EditorFixture::ToolX);
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
 }
@@ -65,7 +65,7 @@ namespace {
 /// Opens the file list and loads its first entry, as the learner does.
 void loadFirstFile(EditorFixture &F) {
   F.toolClick(PickName::Load);
-  F.toolClick(PickName::FirstFileEntry);
+  F.toolClick(PickResult::fileEntry(0));
 }
 
 } // namespace

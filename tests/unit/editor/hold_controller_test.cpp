@@ -18,7 +18,7 @@ int valueOf(EditorFixture &F, UserVariable Which) { return F.vars().user(Which).
 
 TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   EditorFixture F;
-  F.toolPress(pickValue(PickName::FieldX));
+  F.toolPress(PickName::FieldX);
   EXPECT_EQ(valueOf(F, UserVariable::X), 1) << "row 1 is selected: the press acts at once";
   for (int Repeat = 0; Repeat < 12; ++Repeat)
     F.fireTimer();
@@ -34,20 +34,20 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
   F.fireTimer();
   EXPECT_EQ(valueOf(F, UserVariable::X), 13);
-  EXPECT_EQ(F.E.Hold.HeldPick, -1);
+  EXPECT_EQ(F.E.Hold.HeldName, PickName::Nothing);
   EXPECT_EQ(F.E.Hold.RepeatDelay, 500);
   EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
 
   // A row that is not selected: the press selects it, the first repeat steps.
-  F.toolPress(pickValue(PickName::FieldY));
+  F.toolPress(PickName::FieldY);
   EXPECT_EQ(F.E.Tools.SelectedFieldRow, 2);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 0);
   F.fireTimer();
   EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
   // Released in the panel: no step on release, and a new hold starts at 500.
-  F.toolRelease(pickValue(PickName::FieldY));
+  F.toolRelease(PickName::FieldY);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
-  F.toolPress(pickValue(PickName::FieldY), Right);
+  F.toolPress(PickName::FieldY, Right);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 0) << "the right button steps down";
   EXPECT_EQ(F.W.Timers.back().Milliseconds, 500);
 }
@@ -60,14 +60,14 @@ TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
   F.toolClick(PickName::FieldMin);
   ASSERT_EQ(F.E.Tools.SelectedFieldRow, 10);
   const size_t Armed = F.W.Timers.size();
-  F.toolPress(pickValue(PickName::FieldMin));
+  F.toolPress(PickName::FieldMin);
   EXPECT_EQ(F.E.Labels.row(10).text(), "min=1") << "the press counts at once";
   ASSERT_EQ(F.W.Timers.size(), Armed + 1) << "and the hold goes on counting";
   F.fireTimer();
   F.fireTimer();
   F.fireTimer();
   EXPECT_EQ(F.W.Timers.back().Milliseconds, 92);
-  F.toolRelease(pickValue(PickName::FieldMin));
+  F.toolRelease(PickName::FieldMin);
   EXPECT_EQ(valueOf(F, UserVariable::Min), 4) << "the release counts no more";
   EXPECT_EQ(F.E.Labels.row(10).text(), "min=4");
 }
@@ -78,13 +78,13 @@ TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
 
 TEST(ToolPanelInput, ButtonsActOnReleaseOverTheNameUnderThePointer) {
   EditorFixture F;
-  F.toolPress(pickValue(PickName::Save));
+  F.toolPress(PickName::Save);
   EXPECT_TRUE(F.W.Pictures.empty()) << "nothing on press";
-  F.toolRelease(pickValue(PickName::Load));
+  F.toolRelease(PickName::Load);
   EXPECT_TRUE(F.W.Pictures.empty()) << "save was never released";
   EXPECT_TRUE(F.E.Files.ListVisible) << "load was";
-  F.toolPress(pickValue(PickName::Undo));
-  F.toolRelease(-1);
+  F.toolPress(PickName::Undo);
+  F.toolRelease(PickResult::nothing(Panel::Tool));
   EXPECT_EQ(F.algorithm().commandCount(), 0);
   F.algorithm().appendDraw(1);
   F.toolClick(PickName::Undo, Right);

@@ -57,10 +57,10 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
 TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
   EditorFixture F;
   appendLines(F, 4);
-  F.P.Listing = 2;
+  F.P.Listing = PickResult::listingLine(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   EXPECT_TRUE(F.W.Motion);
-  F.P.Listing = 4;
+  F.P.Listing = PickResult::listingLine(4);
   F.Ed.onListingDrag(EditorFixture::ListingX, 100);
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   EXPECT_EQ(F.currentText(), "Addiere 2 zu x") << "the held command stays current";
@@ -77,7 +77,7 @@ TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
   EditorFixture F;
   appendLines(F, 8);
   F.E.Listing.Top = 1;
-  F.P.Listing = pickValue(PickName::DownStrip);
+  F.P.Listing = PickResult::named(Panel::Listing, PickName::DownStrip);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   EXPECT_EQ(F.E.Listing.Top, 2) << "one line at once";
   F.fireTimer();
@@ -103,7 +103,7 @@ TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
   EXPECT_NE(F.W.Timers.back().Generation, F.E.Hold.TimerGeneration);
   // The up strip at the top does nothing.
   F.E.Listing.Top = 1;
-  F.P.Listing = pickValue(PickName::UpStrip);
+  F.P.Listing = PickResult::named(Panel::Listing, PickName::UpStrip);
   const size_t Timers = F.W.Timers.size();
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   EXPECT_EQ(F.W.Timers.size(), Timers);
@@ -119,7 +119,7 @@ TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
   EXPECT_EQ(F.S.drawing().count(), 1);
   EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
   EXPECT_FALSE(F.E.GridVisible);
-  F.listingClick(-1, MouseButton::Right);
+  F.listingClick(PickResult::nothing(Panel::Listing), MouseButton::Right);
   EXPECT_EQ(F.S.drawing().count(), 5);
   EXPECT_EQ(F.vars().x().value(), 0) << "only the picture remains";
   EXPECT_EQ(F.E.Labels.row(1).text(), "x=0");
@@ -131,7 +131,7 @@ TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
   F.algorithm().appendRepeatStart(2000000000);
   F.algorithm().appendDraw(2);
   F.algorithm().appendRepeatEnd();
-  F.listingClick(-1, MouseButton::Right);
+  F.listingClick(PickResult::nothing(Panel::Listing), MouseButton::Right);
   EXPECT_EQ(F.E.Popup.text(), "Zuviele Befehle");
   EXPECT_TRUE(F.E.Popup.Visible);
   EXPECT_EQ(F.S.drawing().count(), 33334);
@@ -171,15 +171,15 @@ TEST(ListingInput, ACommandInsertedBelowTheLastShownLineScrollsIntoView) {
 TEST(ListingInput, OnlyTheLeftReleaseEndsALineDrag) {
   EditorFixture F;
   appendLines(F, 4);
-  F.P.Listing = 2;
+  F.P.Listing = PickResult::listingLine(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   F.listingClick(4, MouseButton::Right);
   EXPECT_TRUE(F.E.GridVisible) << "no preview";
   EXPECT_EQ(F.currentText(), "Addiere 2 zu x");
-  F.canvasClick(-1, MouseButton::Middle);
+  F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Middle);
   EXPECT_EQ(F.E.Mode, InteractionMode::ListingLineHeld);
   EXPECT_TRUE(F.W.Motion);
-  F.P.Listing = 4;
+  F.P.Listing = PickResult::listingLine(4);
   F.Ed.onListingDrag(EditorFixture::ListingX, 100);
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);

@@ -92,41 +92,44 @@ private:
   bool chance(int Percent) { return below(100) < Percent; }
 
   // What the GL pickers could report under the pointer right now.
-  int toolPanelPick() {
+  PickResult toolPanelPick() {
     const auto &Shown = F.E.Files.List.Files.Shown;
     if (F.E.Files.ListVisible && !Shown.empty() && chance(30))
-      return pickValue(PickName::FirstFileEntry) + below(static_cast<int>(Shown.size()));
+      return PickResult::fileEntry(below(static_cast<int>(Shown.size())));
     // Half the clicks build: shapes, random values, blocks and arithmetic.
     const PickName Builders[] = {PickName::Square, PickName::Circle, PickName::SoftPolyline,
                                  PickName::Dice,   PickName::Repeat, PickName::Rel,
                                  PickName::Abs,    PickName::FieldX, PickName::Count};
-    int Pick = chance(50) ? pickValue(Builders[below(std::size(Builders))])
-                          : pickValue(ToolPanelNames[below(std::size(ToolPanelNames))]);
+    PickName Name = chance(50) ? Builders[below(std::size(Builders))]
+                               : ToolPanelNames[below(std::size(ToolPanelNames))];
     // Emptying the algorithm or quitting ends what the others build; they
     // are tried less often.
-    const bool Ending = Pick == pickValue(PickName::Quit) || Pick == pickValue(PickName::Restart);
-    if (Ending && !chance(Pick == pickValue(PickName::Quit) ? 5 : 20))
-      Pick = pickValue(PickName::Square);
-    return Pick;
+    const bool Ending = Name == PickName::Quit || Name == PickName::Restart;
+    if (Ending && !chance(Name == PickName::Quit ? 5 : 20))
+      Name = PickName::Square;
+    return Name == PickName::Nothing ? PickResult::nothing(Panel::Tool)
+                                     : PickResult::named(Panel::Tool, Name);
   }
-  int canvasPick() {
+  PickResult canvasPick() {
     if (F.E.Mode == InteractionMode::PenMenuOpen && chance(80))
-      return pickValue(PenMenuOrder[static_cast<size_t>(below(PenMenuSize))]);
-    return chance(60) ? pickValue(PickName::PenMarker) : -1;
+      return PickResult::named(Panel::Canvas,
+                               PenMenuOrder[static_cast<size_t>(below(PenMenuSize))]);
+    return chance(60) ? PickResult::named(Panel::Canvas, PickName::PenMarker)
+                      : PickResult::nothing(Panel::Canvas);
   }
-  int listingPick() {
+  PickResult listingPick() {
     const int Count = F.algorithm().commandCount();
     if (Count == 0)
-      return -1;
+      return PickResult::nothing(Panel::Listing);
     const int Choice = below(10);
     if (Choice == 0)
-      return pickValue(PickName::UpStrip);
+      return PickResult::named(Panel::Listing, PickName::UpStrip);
     if (Choice == 1)
-      return pickValue(PickName::DownStrip);
+      return PickResult::named(Panel::Listing, PickName::DownStrip);
     if (Choice == 2)
-      return -1;
+      return PickResult::nothing(Panel::Listing);
     const int Last = std::min(Count, F.E.Listing.Top + 59);
-    return F.E.Listing.Top + below(Last - F.E.Listing.Top + 1);
+    return PickResult::listingLine(F.E.Listing.Top + below(Last - F.E.Listing.Top + 1));
   }
   int pixelIn(Panel Which) {
     switch (Which) {
@@ -160,7 +163,8 @@ private:
     LastWasRelease = !Down;
     std::ostringstream Out;
     Out << (Down ? "press " : "release ") << B << " at " << X << "," << Y << " (tool "
-        << F.P.ToolPanel << ", canvas " << F.P.Canvas << ", listing " << F.P.Listing << ")";
+        << F.P.ToolPanel.describe() << ", canvas " << F.P.Canvas.describe() << ", listing "
+        << F.P.Listing.describe() << ")";
     return Out.str();
   }
 
@@ -271,7 +275,7 @@ std::string brokenInvariant(EditorFixture &F) {
     return "the current command is missing or not in the list";
   if (F.E.Listing.Top < 1 || F.E.Listing.Top > std::max(1, Count))
     return "listingTop " + std::to_string(F.E.Listing.Top) + " outside 1.." + std::to_string(Count);
-  if (!isToolPick(static_cast<int>(F.E.Tools.SelectedTool)))
+  if (!isToolShape(F.E.Tools.SelectedTool))
     return "selected tool " + std::to_string(static_cast<int>(F.E.Tools.SelectedTool));
   if (F.E.Tools.SelectedFieldRow < 1 || F.E.Tools.SelectedFieldRow > FieldRowCount)
     return "selected row " + std::to_string(F.E.Tools.SelectedFieldRow);
@@ -302,7 +306,7 @@ std::string brokenInvariant(EditorFixture &F) {
 // After a release, no repetition or scroll goes on: nothing is held, and no
 // timer armed so far still carries the live generation.
 std::string brokenRelease(EditorFixture &F) {
-  if (F.E.Hold.HeldPick >= 0 || F.E.Hold.Scroll != ListingScroll::None)
+  if (F.E.Hold.HeldName != PickName::Nothing || F.E.Hold.Scroll != ListingScroll::None)
     return "a repetition or scroll outlives its release";
   for (const auto &T : F.W.Timers)
     if (T.Generation == F.E.Hold.TimerGeneration)

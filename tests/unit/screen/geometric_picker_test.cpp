@@ -13,6 +13,7 @@
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
 #include "files/saved_files.h"
+#include "pick_result_print.h"
 #include "screen/geometric_picker.h"
 #include "screen/screen_layout.h"
 
@@ -58,26 +59,28 @@ TEST(GeometricPicker, EveryToolPanelWidgetAnswersWhereALearnerAimsAtIt) {
     if (Widget.Pick == PickName::Repeat)
       continue;
     const IntPoint At = aimAt(Widget);
-    EXPECT_EQ(F.Pick.pickToolPanel(At.X, At.Y), pickValue(Widget.Pick))
+    EXPECT_EQ(F.Pick.pickToolPanel(At.X, At.Y), PickResult::named(Panel::Tool, Widget.Pick))
         << "pick name " << pickValue(Widget.Pick);
   }
   // Empty panel right of the tools is no hit.
-  EXPECT_EQ(F.Pick.pickToolPanel(240, 300), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(240, 300), PickResult::nothing(Panel::Tool));
 }
 
 TEST(GeometricPicker, LaterLabelsAndFileEntriesWinOverTheButtonBeneath) {
   PickingFixture F;
   const IntPoint OnCount = aimAt(*findToolPlace(PickName::Count));
-  EXPECT_EQ(F.Pick.pickToolPanel(OnCount.X, OnCount.Y), pickValue(PickName::Count));
-  EXPECT_EQ(F.Pick.pickToolPanel(170, 380), pickValue(PickName::Repeat)); // beside the Label
+  EXPECT_EQ(F.Pick.pickToolPanel(OnCount.X, OnCount.Y),
+            PickResult::named(Panel::Tool, PickName::Count));
+  EXPECT_EQ(F.Pick.pickToolPanel(170, 380),
+            PickResult::named(Panel::Tool, PickName::Repeat)); // beside the Label
 
   // A Label's area covers its description at the panel's left edge, and
   // grows with its text.
-  EXPECT_EQ(F.Pick.pickToolPanel(20, 429), pickValue(PickName::FieldX));
-  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(20, 429), PickResult::named(Panel::Tool, PickName::FieldX));
+  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), PickResult::nothing(Panel::Tool));
   F.S.variables().x().setValue(1234);
   F.E.Labels.row(1).showValue(); // "x=1234" reaches 96 units right of the text
-  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), pickValue(PickName::FieldX));
+  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), PickResult::named(Panel::Tool, PickName::FieldX));
 
   // Three saved files over the go Button, newest at the bottom.
   F.E.Files.List.Files = newestThatFit(savedNames(3), MaxFileListRows);
@@ -86,9 +89,9 @@ TEST(GeometricPicker, LaterLabelsAndFileEntriesWinOverTheButtonBeneath) {
   for (int Entry = 0; Entry < 3; ++Entry) {
     const int Y = List.Y + FileListRowHeight * Entry + FileListRowHeight / 2;
     F.E.Files.ListVisible = false; // only a list on screen is picked
-    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::Go));
+    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), PickResult::named(Panel::Tool, PickName::Go));
     F.E.Files.ListVisible = true;
-    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), pickValue(PickName::FirstFileEntry) + Entry);
+    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), PickResult::fileEntry(Entry));
   }
 }
 
@@ -99,33 +102,37 @@ TEST(GeometricPicker, TheRowTellingOfOlderFilesLoadsNothing) {
   ASSERT_GT(F.E.Files.List.Files.Hidden, 0);
   const LayoutRect List = fileListRect(MaxFileListRows);
   const int TopRowMiddle = List.Y + FileListRowHeight / 2;
-  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle), -1);
-  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle + FileListRowHeight),
-            pickValue(PickName::FirstFileEntry));
+  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle), PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle + FileListRowHeight), PickResult::fileEntry(0));
 }
 
 TEST(GeometricPicker, ListingLinesAnswerWithTheirPositionAndNothingPastTheSixtiethLine) {
   PickingFixture F;
   Algorithm &A = F.S.algorithm();
   // An empty listing offers nothing, not even its strips.
-  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, 12), -1);
+  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, 12), PickResult::nothing(Panel::Listing));
   for (int I = 0; I < 70; ++I)
     A.appendDraw(pickValue(PickName::Square));
   for (int Line = 0; Line < ListingVisibleLines; ++Line)
-    ASSERT_EQ(F.Pick.pickListing(listingLine(Line).X, listingLine(Line).Y), Line + 1);
+    ASSERT_EQ(F.Pick.pickListing(listingLine(Line).X, listingLine(Line).Y),
+              PickResult::listingLine(Line + 1));
   const IntPoint Past = listingLine(ListingVisibleLines);
-  EXPECT_EQ(F.Pick.pickListing(Past.X, Past.Y), -1); // command 61 exists, unshown
-  EXPECT_EQ(F.Pick.pickListing(Past.X, 12), pickValue(PickName::UpStrip));
-  EXPECT_EQ(F.Pick.pickListing(Past.X, LayoutHeight - 12), pickValue(PickName::DownStrip));
+  EXPECT_EQ(F.Pick.pickListing(Past.X, Past.Y),
+            PickResult::nothing(Panel::Listing)); // command 61 exists, unshown
+  EXPECT_EQ(F.Pick.pickListing(Past.X, 12), PickResult::named(Panel::Listing, PickName::UpStrip));
+  EXPECT_EQ(F.Pick.pickListing(Past.X, LayoutHeight - 12),
+            PickResult::named(Panel::Listing, PickName::DownStrip));
   // Of two lines under the box, the upper one.
-  EXPECT_EQ(F.Pick.pickListing(Past.X, static_cast<int>(listingRowTop(1))), 1);
+  EXPECT_EQ(F.Pick.pickListing(Past.X, static_cast<int>(listingRowTop(1))),
+            PickResult::listingLine(1));
 
   F.E.Listing.Top = 5;
-  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, listingLine(0).Y), 5);
-  EXPECT_EQ(F.Pick.pickListing(listingLine(59).X, listingLine(59).Y), 64);
+  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, listingLine(0).Y), PickResult::listingLine(5));
+  EXPECT_EQ(F.Pick.pickListing(listingLine(59).X, listingLine(59).Y), PickResult::listingLine(64));
   F.E.Listing.Top = 68; // three lines left
-  EXPECT_EQ(F.Pick.pickListing(listingLine(2).X, listingLine(2).Y), 70);
-  EXPECT_EQ(F.Pick.pickListing(listingLine(3).X, listingLine(3).Y), -1);
+  EXPECT_EQ(F.Pick.pickListing(listingLine(2).X, listingLine(2).Y), PickResult::listingLine(70));
+  EXPECT_EQ(F.Pick.pickListing(listingLine(3).X, listingLine(3).Y),
+            PickResult::nothing(Panel::Listing));
 }
 
 TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
@@ -135,16 +142,18 @@ TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
   Vars.y().setValue(3);
   const int Cell = static_cast<int>(CellWidth);
   const IntPoint Pen = {CanvasPixelX + 7 * Cell + Cell / 2, 3 * Cell + Cell / 2};
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y), pickValue(PickName::PenMarker));
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + Cell, Pen.Y), -1);
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y), PickResult::named(Panel::Canvas, PickName::PenMarker));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + Cell, Pen.Y), PickResult::nothing(Panel::Canvas));
 
   // Turned by 45 degrees the marker is a diamond: its corner reaches 14
   // units from the centre, its sides no longer reach the old corners.
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), pickValue(PickName::PenMarker));
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), -1);
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11),
+            PickResult::named(Panel::Canvas, PickName::PenMarker));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), PickResult::nothing(Panel::Canvas));
   Vars.d().setValue(45);
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), -1);
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), pickValue(PickName::PenMarker));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), PickResult::nothing(Panel::Canvas));
+  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13),
+            PickResult::named(Panel::Canvas, PickName::PenMarker));
 
   // In the top-left cell the menu is pushed inward and leaves the marker
   // free: there a press hits nothing while the menu is open.
@@ -152,11 +161,12 @@ TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
   Vars.y().setValue(0);
   F.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(Vars));
   F.E.Mode = InteractionMode::PenMenuOpen;
-  EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2), -1);
+  EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2),
+            PickResult::nothing(Panel::Canvas));
   for (size_t I = 0; I < PenMenuSize; ++I) {
     const IntPoint Corner = F.E.Canvas.PenMenu.Corners[I];
     EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Corner.X + 20, Corner.Y + 20),
-              pickValue(PenMenuOrder[I]));
+              PickResult::named(Panel::Canvas, PenMenuOrder[I]));
   }
 }
 
@@ -167,12 +177,12 @@ TEST(GeometricPicker, AnEdgeOnTheBordersOfThePickBoxCounts) {
   PickingFixture F;
   F.E.Screen = {1280, 1024};
   const int OnGoRow = 906; // 680 units down, in the middle of the Button
-  EXPECT_EQ(F.Pick.pickToolPanel(10, OnGoRow), pickValue(PickName::Go));
-  EXPECT_EQ(F.Pick.pickToolPanel(9, OnGoRow), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(10, OnGoRow), PickResult::named(Panel::Tool, PickName::Go));
+  EXPECT_EQ(F.Pick.pickToolPanel(9, OnGoRow), PickResult::nothing(Panel::Tool));
   // The listing's strips start 2 units in: 2.5 pixels at this width.
   F.S.algorithm().appendDraw(pickValue(PickName::Square));
-  EXPECT_EQ(F.Pick.pickListing(960, 10), pickValue(PickName::UpStrip));
-  EXPECT_EQ(F.Pick.pickListing(959, 10), -1);
+  EXPECT_EQ(F.Pick.pickListing(960, 10), PickResult::named(Panel::Listing, PickName::UpStrip));
+  EXPECT_EQ(F.Pick.pickListing(959, 10), PickResult::nothing(Panel::Listing));
 }
 
 // The selection buffer held five records of one name each; a sixth hit
@@ -186,9 +196,9 @@ TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
           I < Stacked ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * I};
     return F.Pick.pickCanvas(CanvasPixelX + 120, 120);
   };
-  EXPECT_EQ(StackMenu(5), pickValue(PenMenuOrder[0]));
+  EXPECT_EQ(StackMenu(5), PickResult::named(Panel::Canvas, PenMenuOrder[0]));
   EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), 5);
-  EXPECT_EQ(StackMenu(6), -1);
+  EXPECT_EQ(StackMenu(6), PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), -1);
 
   // On a coarse screen one 5 x 5 pixel box covers many parameter rows, or
@@ -197,12 +207,14 @@ TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
     F.S.algorithm().appendDraw(pickValue(PickName::Square));
   const IntPoint Rows = aimAt(*findToolPlace(PickName::FieldH));
   const IntPoint Lines = listingLine(20);
-  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X, Rows.Y), pickValue(PickName::FieldH));
-  EXPECT_EQ(F.Pick.pickListing(Lines.X, Lines.Y), 21);
+  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X, Rows.Y), PickResult::named(Panel::Tool, PickName::FieldH));
+  EXPECT_EQ(F.Pick.pickListing(Lines.X, Lines.Y), PickResult::listingLine(21));
   const int Coarse = 16; // layout units per pixel
   F.E.Screen = {LayoutWidth / Coarse, LayoutHeight / Coarse};
-  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X / Coarse, Rows.Y / Coarse), -1);
-  EXPECT_EQ(F.Pick.pickListing(Lines.X / Coarse, Lines.Y / Coarse), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X / Coarse, Rows.Y / Coarse),
+            PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Pick.pickListing(Lines.X / Coarse, Lines.Y / Coarse),
+            PickResult::nothing(Panel::Listing));
 }
 
 // A Label whose text is empty and that has no description is a line of no
@@ -218,6 +230,7 @@ TEST(GeometricPicker, ALabelWithoutTextIsALine) {
   ASSERT_EQ(OnLine.hitCount(), 2);
   EXPECT_EQ(OnLine.name(0), pickValue(PickName::Dice));
   EXPECT_EQ(OnLine.name(1), pickValue(PickName::RandomTarget));
-  EXPECT_EQ(F.Pick.pickToolPanel(Place.X - 3, Place.Y + 5), pickValue(PickName::Dice));
-  EXPECT_EQ(F.Pick.pickToolPanel(Place.X + 3, Place.Y + 5), -1);
+  EXPECT_EQ(F.Pick.pickToolPanel(Place.X - 3, Place.Y + 5),
+            PickResult::named(Panel::Tool, PickName::Dice));
+  EXPECT_EQ(F.Pick.pickToolPanel(Place.X + 3, Place.Y + 5), PickResult::nothing(Panel::Tool));
 }
