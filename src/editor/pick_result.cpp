@@ -1,33 +1,22 @@
 // A pick in words, for the messages of failed tests and for logs.
 #include "editor/pick_result.h"
 
+#include <cstddef>
+
 namespace {
 
-const char *panelWord(Panel Where) {
-  switch (Where) {
-  case Panel::Tool:
-    return "tool panel";
-  case Panel::Canvas:
-    return "canvas";
-  case Panel::Listing:
-    return "listing";
-  }
-  return "?";
-}
+/// Indexed by Panel and by PickKind.
+constexpr const char *PanelWords[] = {"tool panel", "canvas", "listing"};
+constexpr const char *KindWords[] = {"nothing", "name ", "line ", "file entry "};
 
 } // namespace
 
 std::string PickResult::describe() const {
-  const std::string Place = std::string(panelWord(Where)) + ": ";
-  switch (Kind) {
-  case PickKind::Nothing:
-    return Place + "nothing";
-  case PickKind::Named:
-    return Place + "name " + std::to_string(pickValue(Name));
-  case PickKind::ListingLine:
-    return Place + "line " + std::to_string(Index);
-  case PickKind::FileEntry:
-    return Place + "file entry " + std::to_string(Index);
-  }
-  return Place + "?";
+  std::string Text = std::string(PanelWords[static_cast<size_t>(Where)]) + ": " +
+                     KindWords[static_cast<size_t>(Kind)];
+  if (Kind == PickKind::Named)
+    Text += std::to_string(pickValue(Name));
+  else if (Kind != PickKind::Nothing)
+    Text += std::to_string(Index);
+  return Text;
 }
