@@ -13,16 +13,12 @@
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
 #include "files/saved_files.h"
+#include "layout_pixels.h"
 #include "pick_result_print.h"
 #include "screen/geometric_picker.h"
 #include "screen/screen_layout.h"
 
 namespace {
-
-// At 1024 x 768 pixels a layout unit is one pixel: the tool panel starts at
-// pixel 0, the canvas at 256, the listing at 768.
-constexpr int CanvasPixelX = LayoutWidth / 4;
-constexpr int ListingPixelX = LayoutWidth * 3 / 4;
 
 struct PickingFixture {
   Session S{1};

@@ -15,16 +15,13 @@
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
+#include "layout_pixels.h"
 #include "recording_window.h"
 #include "scratch_dir.h"
 #include "screen/geometric_picker.h"
 #include "screen/screen_layout.h"
 
 namespace {
-
-// At 1024 x 768 a layout unit is one pixel.
-constexpr int CanvasPixelX = LayoutWidth / 4;
-constexpr int ListingPixelX = LayoutWidth * 3 / 4;
 
 struct PixelLearner {
   Session Work{1};
