@@ -175,7 +175,7 @@ TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
   }
 }
 
-TEST(SaveAlgorithmFiles, NoPictureWriterMeansNotSaved) {
+TEST(SaveAlgorithmFiles, NoPictureMeansNotSaved) {
   SaveFixture F;
   F.Content.Picture = nullptr;
   EXPECT_EQ(F.save(), FileResult::FileFailed);
