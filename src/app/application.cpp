@@ -14,7 +14,7 @@
 Application::Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
                          ScreenSize Size)
     : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(ImageFolder)), Win(*this),
-      Pick(S, E), Ed(S, E, Win, Pick) {
+      Pick(S, E), Ed(S, E, Win, Pick, Storage) {
   (void)ArgCount;
   (void)Args;
   initGraphicsState();
@@ -65,6 +65,4 @@ void Application::resize(ScreenSize Size) {
   E.Screen = Size;
 }
 
-FileResult Application::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
-  return ::writeCanvasPicture(S, E, *Widgets, Path, Faults);
-}
+GrayImage Application::canvasPicture() { return takeCanvasPicture(S, E, *Widgets); }

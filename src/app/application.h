@@ -12,6 +12,7 @@
 #include "editor/editor.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
+#include "files/file_operations.h"
 #include "screen/geometric_picker.h"
 
 class Screen;
@@ -36,9 +37,9 @@ public:
   /// The window now has \p Size pixels: the layout is scaled to it, and
   /// pointer positions are converted by it.
   void resize(ScreenSize Size);
-  /// The canvas as the last frame showed it, into the back buffer and from
-  /// there into a grey PNG at \p Path.
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
+  /// The canvas as the last frame showed it, drawn into the back buffer and
+  /// read back from there in grey.
+  GrayImage canvasPicture();
 
   Session &session() { return S; }
   EditorState &state() { return E; }
@@ -48,6 +49,8 @@ public:
 private:
   Session S;
   EditorState E;
+  /// The learner's files are written through here: the real disk.
+  FileOperations Storage;
   std::unique_ptr<Screen> Widgets;
   GlWindow Win;
   GeometricPicker Pick;

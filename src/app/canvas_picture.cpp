@@ -9,14 +9,14 @@
 #include "files/gray_png.h"
 #include "gfx/read_back.h"
 
-FileResult writeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets,
-                              const std::string &Path, const FileFaultPlan &Faults) {
+GrayImage takeCanvasPicture(const Session &S, const EditorState &E, Screen &Widgets) {
   drawCanvasForPicture(S, E, Widgets);
   // The canvas is the middle half of the screen, over its whole height.
   const int X = static_cast<int>(0.25 * E.Screen.Width);
-  const int Width = static_cast<int>(0.5 * E.Screen.Width);
-  const int Height = E.Screen.Height;
-  const std::vector<float> Red = readBackRed(X, 0, Width, Height);
-  const std::vector<unsigned char> Gray = grayRowsFromRed(Red.data(), Width, Height);
-  return writeGrayPngBytes(Path, Gray.data(), Width, Height, Faults);
+  GrayImage Picture;
+  Picture.Width = static_cast<int>(0.5 * E.Screen.Width);
+  Picture.Height = E.Screen.Height;
+  const std::vector<float> Red = readBackRed(X, 0, Picture.Width, Picture.Height);
+  Picture.Rows = grayRowsFromRed(Red.data(), Picture.Width, Picture.Height);
+  return Picture;
 }

@@ -23,13 +23,9 @@ void GlWindow::setPassiveMotion(bool On) { installPassiveMotionCallback(On); }
 
 void GlWindow::setMotion(bool On) { installMotionCallback(On); }
 
-FileResult GlWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
-  return App.writeCanvasPicture(Path, Faults);
-}
+GrayImage GlWindow::canvasPicture() { return App.canvasPicture(); }
 
-bool GlWindow::writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) {
-  return ::writeVectorPicture(App.session().drawing(), Path, Faults);
-}
+std::string GlWindow::vectorPicture() { return drawingSvg(App.session().drawing()); }
 
 void GlWindow::exit(int Status) {
   std::fflush(stdout);

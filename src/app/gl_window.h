@@ -17,8 +17,8 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override;
   void setMotion(bool On) override;
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
-  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  GrayImage canvasPicture() override;
+  std::string vectorPicture() override;
   void exit(int Status) override;
 
 private:

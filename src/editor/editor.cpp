@@ -17,12 +17,14 @@ constexpr unsigned char RedrawKey = 'p';
 
 } // namespace
 
-Editor::Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks)
+Editor::Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks,
+               const FileOperations &Storage)
     : Context{Work,       Host,          Picks,       State.Screen,
               State.Mode, State.Pointer, State.Popup, State.GridVisible},
       Labels(Context, State.Labels, State.Tools), Runs(Context, Labels),
       Holds(Context, State.Hold, State.Listing, *this),
-      Listing(Context, State.Listing, Labels, Holds), Files(Context, State.Files, Labels, Listing),
+      Listing(Context, State.Listing, Labels, Holds),
+      Files(Context, State.Files, Labels, Listing, Storage),
       Canvas(Context, State.Canvas, Labels, State.Tools, *this),
       Tools(Context, State.Tools, Labels, Listing) {}
 

@@ -23,7 +23,9 @@ struct EditorState;
 
 class Editor final : public PickActions {
 public:
-  Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks);
+  /// Every file the editor saves is written through \p Storage.
+  Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks,
+         const FileOperations &Storage);
   Editor(const Editor &) = delete;
   Editor &operator=(const Editor &) = delete;
 

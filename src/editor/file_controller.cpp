@@ -15,15 +15,11 @@
 
 FileResult FileController::saveAlgorithmFiles() {
   Window &Host = Context.Host;
+  SaveContent Content;
+  Content.Picture = [&Host] { return Host.canvasPicture(); };
+  Content.VectorPicture = [&Host] { return Host.vectorPicture(); };
   const SaveOutcome Outcome = ::saveAlgorithmFiles(
-      Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter,
-      [&Host](const std::string &Path, const FileFaultPlan &Faults) {
-        return Host.writeCanvasPicture(Path, Faults);
-      },
-      SaveFaults,
-      [&Host](const std::string &Path, const FileFaultPlan &Faults) {
-        return Host.writeVectorPicture(Path, Faults);
-      });
+      Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter, Content, Disk);
   Context.showMessage(Outcome.Message);
   return Outcome.Result;
 }

@@ -1,12 +1,13 @@
 // Saving and loading from the editor: the save Button writes the algorithm
-// and the canvas picture under the next letter, the load Button opens the
+// and the window's pictures under the next letter, through the file
+// operations the platform hands the editor, the load Button opens the
 // list of saved files, and an entry of that list replaces the learner's
 // algorithm and Variables.
 #ifndef QUOVADRIN_EDITOR_FILE_CONTROLLER_H
 #define QUOVADRIN_EDITOR_FILE_CONTROLLER_H
 
 #include "editor/editor_context.h"
-#include "files/atomic_file.h"
+#include "files/file_operations.h"
 #include "files/file_result.h"
 #include "files/saved_files.h"
 
@@ -37,12 +38,13 @@ class ListingController;
 class FileController {
 public:
   FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
-                 ListingController &ListingPanel)
-      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel) {}
+                 ListingController &ListingPanel, const FileOperations &Storage)
+      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel), Disk(Storage) {}
 
   bool fileListVisible() const { return Files.ListVisible; }
-  /// Saves the algorithm and the canvas picture and tells the learner how
-  /// it went. Returns 0 when both files were written (see saveAlgorithmFiles).
+  /// Saves the algorithm, the canvas picture and the vector picture the
+  /// window supplies and tells the learner how it went. Returns Done when
+  /// the algorithm and the picture were written (see saveAlgorithmFiles).
   [[nodiscard]] FileResult saveAlgorithmFiles();
   /// The list of saved files opens, read anew from the folder.
   void showFileList();
@@ -52,15 +54,14 @@ public:
   [[nodiscard]] bool openEntry(int Entry);
   /// Loads entry \p Entry of the saved-file list in place of the algorithm.
   void loadAlgorithmFile(int Entry);
-  /// Failures to simulate in the files a save writes.
-  void setSaveFaults(const FileFaultPlan &Faults) { SaveFaults = Faults; }
 
 private:
   EditorContext Context;
   FileState &Files;
   LabelController &Labels;
   ListingController &Listing;
-  FileFaultPlan SaveFaults;
+  /// Every file a save writes goes through here.
+  const FileOperations &Disk;
 };
 
 #endif

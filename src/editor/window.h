@@ -1,14 +1,15 @@
 // What the editor asks of the window it runs in. The editor never draws and
 // never talks to the window system itself: it changes the state and asks for
 // a frame, a timer, the idle step or the end of the program through here.
+// For a save it supplies what only the platform can make (the canvas as the
+// screen showed it, the vector picture's text) and writes no file itself.
 // The program's window carries these out with GLUT; tests record them.
 #ifndef QUOVADRIN_EDITOR_WINDOW_H
 #define QUOVADRIN_EDITOR_WINDOW_H
 
 #include <string>
 
-#include "files/atomic_file.h"
-#include "files/file_result.h"
+#include "files/gray_png.h"
 
 class Window {
 public:
@@ -26,15 +27,11 @@ public:
   /// (canvas edit modes) and with one held (dragging a listing line).
   virtual void setPassiveMotion(bool On) = 0;
   virtual void setMotion(bool On) = 0;
-  /// Writes the canvas as the last frame showed it to \p Path as a grey PNG:
-  /// 0 on success, -1 when the file cannot be written, 2, 3 or 4 when libpng
-  /// fails.
-  [[nodiscard]] virtual FileResult writeCanvasPicture(const std::string &Path,
-                                                      const FileFaultPlan &Faults) = 0;
-  /// Writes the Shapes of the Drawing to \p Path as a vector picture for
-  /// printing: true when it was written.
-  [[nodiscard]] virtual bool writeVectorPicture(const std::string &Path,
-                                                const FileFaultPlan &Faults) = 0;
+  /// The canvas as the last frame showed it (without popups or menus), in
+  /// grey; its rows are empty when it could not be read back.
+  [[nodiscard]] virtual GrayImage canvasPicture() = 0;
+  /// The Shapes of the Drawing as the text of a vector picture for printing.
+  [[nodiscard]] virtual std::string vectorPicture() = 0;
   /// Ends the program with \p Status. The editor does nothing after asking.
   virtual void exit(int Status) = 0;
 };

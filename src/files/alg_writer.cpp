@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "files/alg_format.h"
+#include "files/atomic_file.h"
 #include "model/text_format.h"
 
 namespace {
@@ -35,6 +36,15 @@ bool nextFreeNames(const std::string &SeedText, int &SaveLetter, SaveNames &Name
   return false;
 }
 
+// Without a window there is no picture to take.
+FileResult writePicture(const SaveContent &Content, const std::string &Path,
+                        const FileOperations &Files) {
+  if (!Content.Picture)
+    return FileResult::FileFailed;
+  const GrayImage Picture = Content.Picture();
+  return writeGrayPngBytes(Path, Picture.Rows.data(), Picture.Width, Picture.Height, Files);
+}
+
 } // namespace
 
 std::string saveLetterText(int SaveLetter) {
@@ -56,8 +66,8 @@ SaveNames saveNames(const std::string &SeedText, const std::string &Letter) {
   return Names;
 }
 
-FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileFaultPlan &Faults) {
-  AtomicFile File(Path, Faults);
+FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileOperations &Files) {
+  AtomicFile File(Path, Files);
   if (!File.isOpen())
     return FileResult::FileFailed;
   const bool Written = writeAlgorithmText(
@@ -68,8 +78,7 @@ FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileF
 }
 
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
-                               const PictureWriter &WritePicture, const FileFaultPlan &Faults,
-                               const VectorPictureWriter &WriteVectorPicture) {
+                               const SaveContent &Content, const FileOperations &Files) {
   ensureFolder(AlgorithmFolder);
   ensureFolder(PictureFolder);
   SaveNames Names;
@@ -79,18 +88,17 @@ SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &S
     Outcome.Message = Names.Failure;
     return Outcome;
   }
-  // Without a window there is no picture to take.
-  Outcome.Result = WritePicture ? WritePicture(Names.PicturePath, Faults) : FileResult::FileFailed;
+  Outcome.Result = writePicture(Content, Names.PicturePath, Files);
   if (Outcome.Result == FileResult::Done)
-    Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Faults);
+    Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Files);
   if (Outcome.Result != FileResult::Done) {
     Outcome.Message = Names.Failure;
     return Outcome;
   }
   Outcome.Message = Names.Confirmation;
-  if (!WriteVectorPicture)
+  if (!Content.VectorPicture)
     return Outcome;
-  Outcome.VectorPictureWritten = WriteVectorPicture(Names.VectorPicturePath, Faults);
+  Outcome.VectorPictureWritten = Files.writeText(Names.VectorPicturePath, Content.VectorPicture());
   if (!Outcome.VectorPictureWritten)
     Outcome.Message = Names.ConfirmationWithoutVector;
   return Outcome;

@@ -8,8 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "files/atomic_file.h"
+#include "files/file_operations.h"
 #include "files/file_result.h"
+#include "files/gray_png.h"
 
 class Algorithm;
 
@@ -29,20 +30,20 @@ struct SaveNames {
 std::string saveLetterText(int SaveLetter);
 SaveNames saveNames(const std::string &SeedText, const std::string &Letter);
 
-/// Writes \p A to \p Path (replacing it only when complete). A write that
-/// got as far as the commands leaves the first Command current.
+/// Writes \p A to \p Path through \p Files (replacing it only when
+/// complete). A write that got as far as the commands leaves the first
+/// Command current.
 [[nodiscard]] FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path,
-                                            const FileFaultPlan &Faults = FileFaultPlan());
+                                            const FileOperations &Files = FileOperations());
 
-/// Writes the canvas picture to the path given. The window supplies it; the
-/// fault plan is passed on to the PNG writer.
-using PictureWriter =
-    std::function<FileResult(const std::string &Path, const FileFaultPlan &Faults)>;
-
-/// Writes the Drawing as a vector picture to the path given: true when it
-/// was written. The window supplies it; the fault plan is passed on.
-using VectorPictureWriter =
-    std::function<bool(const std::string &Path, const FileFaultPlan &Faults)>;
+/// What the window gives a save besides the algorithm, each asked for only
+/// right before it is written: the canvas picture, and the vector picture's
+/// text. Without a picture nothing is saved; without a vector picture none
+/// is written.
+struct SaveContent {
+  std::function<GrayImage()> Picture;
+  std::function<std::string()> VectorPicture;
+};
 
 struct SaveOutcome {
   /// Done when both files were written, else what failed first.
@@ -55,13 +56,11 @@ struct SaveOutcome {
 
 /// The save action: advances \p SaveLetter to the next letter whose names
 /// are free, writes the picture and then the .alg file of \p A, named after
-/// \p SeedText and the letter. No older file is ever written over. A
-/// picture that fails stops the save before the .alg file. The vector
-/// picture comes last, only after both, so its failure can harm neither; it
-/// adds a remark to the confirmation. Without a vector writer none is made.
+/// \p SeedText and the letter, all through \p Files. No older file is ever
+/// written over. A picture that fails stops the save before the .alg file.
+/// The vector picture comes last, only after both, so its failure can harm
+/// neither; it adds a remark to the confirmation.
 SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
-                               const PictureWriter &WritePicture,
-                               const FileFaultPlan &Faults = FileFaultPlan(),
-                               const VectorPictureWriter &WriteVectorPicture = nullptr);
+                               const SaveContent &Content, const FileOperations &Files);
 
 #endif

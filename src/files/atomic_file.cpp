@@ -34,14 +34,8 @@ FILE *createExclusive(const std::string &FinalPath, std::string &TempPath) {
 
 } // namespace
 
-FileFaultPlan FileFaultPlan::forPath(const std::string &FinalPath) const {
-  if (!Path.empty() && Path != FinalPath)
-    return FileFaultPlan();
-  return *this;
-}
-
-AtomicFile::AtomicFile(std::string Path, const FileFaultPlan &Plan)
-    : FinalPath(std::move(Path)), Faults(Plan.forPath(FinalPath)) {
+AtomicFile::AtomicFile(std::string Path, const FileOperations &Files)
+    : FinalPath(std::move(Path)), Faults(Files.faultsFor(FinalPath)) {
   Stream = createExclusive(FinalPath, TempPath);
 }
 

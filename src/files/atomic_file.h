@@ -1,8 +1,9 @@
 // A file written under a temporary name beside its final place and renamed
 // into place only when every byte has reached the disk, so that a failed save
 // never leaves a truncated file nor destroys the older file of that name.
-// A fault plan handed to the writer makes a chosen write, the sync, the close
-// or the rename fail, so tests can prove that the older file survives.
+// The file operations it is opened through can make a chosen write, the
+// sync, the close or the rename fail, so tests can prove that the older file
+// survives.
 #ifndef QUOVADRIN_FILES_ATOMIC_FILE_H
 #define QUOVADRIN_FILES_ATOMIC_FILE_H
 
@@ -10,28 +11,13 @@
 #include <cstdio>
 #include <string>
 
-/// Failures to simulate in the files whose final path is Path (every file
-/// when Path is empty). Each file counts its own writes from 1. The default
-/// plan fails nothing.
-struct FileFaultPlan {
-  std::string Path;
-  int FailWrite = 0; ///< the write call that fails; 0 for none
-  bool FailSync = false;
-  bool FailClose = false;
-  bool FailRename = false;
-  /// The PNG writer's memory request that fails (1 hits its write
-  /// structure, 2 its info structure); 0 for none.
-  int FailPngAllocation = 0;
-
-  /// The part of the plan that applies to the file \p FinalPath.
-  FileFaultPlan forPath(const std::string &FinalPath) const;
-};
+#include "files/file_operations.h"
 
 class AtomicFile {
 public:
   /// Creates the temporary file beside \p FinalPath; isOpen() tells whether
-  /// that worked. \p Faults are failures to simulate.
-  explicit AtomicFile(std::string FinalPath, const FileFaultPlan &Faults = FileFaultPlan());
+  /// that worked. The failures \p Files plans for that path are simulated.
+  explicit AtomicFile(std::string FinalPath, const FileOperations &Files = FileOperations());
   /// Removes the temporary file unless commit() succeeded.
   ~AtomicFile();
   AtomicFile(const AtomicFile &) = delete;

@@ -55,13 +55,13 @@ FileResult writeGuarded(png_structp Png, png_infop Info, AtomicFile *File, png_b
 } // namespace
 
 FileResult writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
-                             int Height, const FileFaultPlan &Faults) {
+                             int Height, const FileOperations &Files) {
   if (Width > 0 && Height > 0 && !Pixels)
     return FileResult::EncoderFailed;
-  AtomicFile File(Path, Faults);
+  AtomicFile File(Path, Files);
   if (!File.isOpen())
     return FileResult::FileFailed;
-  AllocationPlan Plan{Faults.forPath(Path).FailPngAllocation, 0};
+  AllocationPlan Plan{Files.faultsFor(Path).FailPngAllocation, 0};
   png_structp Png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning,
                                               &Plan, allocate, release);
   if (!Png)

@@ -8,6 +8,8 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include "files/atomic_file.h"
+
 namespace {
 
 // The encoder hands its output in pieces; the first failed write is kept
@@ -28,11 +30,11 @@ void writePiece(void *Context, void *Data, int Size) {
 } // namespace
 
 FileResult writeGrayPngBytes(const std::string &Path, const unsigned char *Pixels, int Width,
-                             int Height, const FileFaultPlan &Faults) {
+                             int Height, const FileOperations &Files) {
   // A size PNG cannot hold is refused before any file is made.
   if (Width <= 0 || Height <= 0 || !Pixels)
     return FileResult::EncoderFailed;
-  AtomicFile File(Path, Faults);
+  AtomicFile File(Path, Files);
   if (!File.isOpen())
     return FileResult::FileFailed;
   PngSink Sink{&File};

@@ -1,10 +1,12 @@
-# The .alg text and its reader, the grey PNG encoding, atomic writing, the
+# The .alg text and its reader, the grey PNG encoding, atomic writing through
+# the one file-operations seam, the
 # saved-file scan and the lookup of the program's images; built on the model
 # and execution. The PNG encoder is libpng's on the desktop and the header-only
 # stb_image_write in the web build, where libpng cannot be built; both encode
 # the same grey rows (gray_rows.cpp).
 add_library(quovadrin_files STATIC
   files/saved_files.cpp
+  files/file_operations.cpp
   files/atomic_file.cpp
   files/gray_rows.cpp
   files/alg_format.cpp

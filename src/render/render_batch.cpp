@@ -50,7 +50,7 @@ std::vector<ListingLine> listingOf(const Algorithm &A) {
 }
 
 void renderFile(RenderedFile &File, const std::string &Folder, const RenderMessageSink &Tell,
-                const FileFaultPlan &Faults) {
+                const FileOperations &Files) {
   AlgorithmFileReader Reader(File.Path);
   if (!Reader.opened()) {
     File.Outcome = RenderOutcome::Unreadable;
@@ -68,7 +68,7 @@ void renderFile(RenderedFile &File, const std::string &Folder, const RenderMessa
                     ImmediateStepCapMessage));
   }
   const std::string PicturePath = joinPath(Folder, File.PictureName);
-  if (!writeVectorPicture(S.drawing(), PicturePath, Faults)) {
+  if (!writeVectorPicture(S.drawing(), PicturePath, Files)) {
     File.Outcome = RenderOutcome::PictureNotWritten;
     Tell(formatText("%s: Bild %s kann nicht geschrieben werden.", File.Path.c_str(),
                     PicturePath.c_str()));
@@ -112,7 +112,7 @@ bool RenderReport::complete() const {
 }
 
 RenderReport renderAlgorithmFiles(const RenderRequest &Request, const RenderMessageSink &Tell,
-                                  const FileFaultPlan &Faults) {
+                                  const FileOperations &Files) {
   RenderReport Report;
   Report.Files = plannedFiles(Request);
   Report.FolderUsable = makeFolder(Request.OutputFolder);
@@ -122,11 +122,9 @@ RenderReport renderAlgorithmFiles(const RenderRequest &Request, const RenderMess
     return Report;
   }
   for (RenderedFile &File : Report.Files)
-    renderFile(File, Request.OutputFolder, Tell, Faults);
+    renderFile(File, Request.OutputFolder, Tell, Files);
   Report.OverviewPath = joinPath(Request.OutputFolder, OverviewPageName);
-  AtomicFile Overview(Report.OverviewPath, Faults);
-  Report.OverviewWritten =
-      Overview.isOpen() && Overview.write(overviewPage(Report.Files)) && Overview.commit();
+  Report.OverviewWritten = Files.writeText(Report.OverviewPath, overviewPage(Report.Files));
   if (!Report.OverviewWritten)
     Tell(formatText("Die Uebersicht %s kann nicht geschrieben werden.",
                     Report.OverviewPath.c_str()));

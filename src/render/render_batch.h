@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "files/atomic_file.h"
+#include "files/file_operations.h"
 
 struct RenderRequest {
   /// The algorithm files, in any order.
@@ -69,9 +69,9 @@ using RenderMessageSink = std::function<void(const std::string &Line)>;
 /// Renders every file of \p Request (creating the output folder when it is
 /// missing) and writes the overview. A file that fails is told to \p Tell in
 /// one line and the others are rendered all the same; a run stopped by the
-/// step cap is told too, but its picture counts as rendered. \p Faults are
-/// write failures to simulate.
+/// step cap is told too, but its picture counts as rendered. Every file is
+/// written through \p Files.
 RenderReport renderAlgorithmFiles(const RenderRequest &Request, const RenderMessageSink &Tell,
-                                  const FileFaultPlan &Faults = FileFaultPlan());
+                                  const FileOperations &Files = FileOperations());
 
 #endif

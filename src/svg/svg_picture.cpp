@@ -35,7 +35,6 @@ std::string drawingSvg(const Drawing &Picture) {
 }
 
 bool writeVectorPicture(const Drawing &Picture, const std::string &Path,
-                        const FileFaultPlan &Faults) {
-  AtomicFile File(Path, Faults);
-  return File.isOpen() && File.write(drawingSvg(Picture)) && File.commit();
+                        const FileOperations &Files) {
+  return Files.writeText(Path, drawingSvg(Picture));
 }

@@ -7,17 +7,17 @@
 
 #include <string>
 
-#include "files/atomic_file.h"
+#include "files/file_operations.h"
 
 class Drawing;
 
 /// The whole SVG document of \p Picture's Shapes, in list order.
 std::string drawingSvg(const Drawing &Picture);
 
-/// Writes drawingSvg(\p Picture) to \p Path through a temporary file, so a
-/// failed write leaves whatever the path held before. False when any part
-/// of the write failed. \p Faults are failures to simulate.
+/// Writes drawingSvg(\p Picture) to \p Path through \p Files, by way of a
+/// temporary file, so a failed write leaves whatever the path held before.
+/// False when any part of the write failed.
 [[nodiscard]] bool writeVectorPicture(const Drawing &Picture, const std::string &Path,
-                                      const FileFaultPlan &Faults = FileFaultPlan());
+                                      const FileOperations &Files = FileOperations());
 
 #endif

@@ -12,8 +12,8 @@
 #include "web/page.h"
 
 WebApplication::WebApplication(int32_t Seed, const std::string &ImageFolder, ScreenSize Size)
-    : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E), Ed(S, E, Win, Pick),
-      SaveLetterSeen(E.Files.SaveLetter) {
+    : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E),
+      Ed(S, E, Win, Pick, Storage), SaveLetterSeen(E.Files.SaveLetter) {
   E.Screen = Size;
   // The browser paces the animated run: one step per animation frame, and
   // no waiting in between, which would freeze the page.
@@ -43,20 +43,19 @@ void WebApplication::resize(ScreenSize Size) {
   Win.RedisplayPending = true;
 }
 
-FileResult WebApplication::writeCanvasPicture(const std::string &Path,
-                                              const FileFaultPlan &Faults) {
+GrayImage WebApplication::canvasPicture() {
   // A frame asked for but not yet drawn is the one the learner sees.
   if (Win.DrawNowPending)
     LastFrameShowedGrid = E.GridVisible;
   Renderer.syncShapes(S.drawing(), E.Screen);
   buildCanvasPicture(Frame, S, E, LastFrameShowedGrid);
   Renderer.draw(Frame, E.Screen);
-  const std::vector<unsigned char> Gray = readCanvasGray(E.Screen);
   const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
+  GrayImage Picture{readCanvasGray(E.Screen), Canvas.Width, Canvas.Height};
   // The drawing buffer now holds the picture alone: the frame comes back
   // before the browser shows it.
   Win.DrawNowPending = true;
-  return writeGrayPngBytes(Path, Gray.data(), Canvas.Width, Canvas.Height, Faults);
+  return Picture;
 }
 
 void WebApplication::afterEvent() {

@@ -11,6 +11,7 @@
 #include "editor/editor.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
+#include "files/file_operations.h"
 #include "screen/draw_list.h"
 #include "screen/geometric_picker.h"
 #include "web/web_window.h"
@@ -37,9 +38,9 @@ public:
   void drawFrame();
   /// The canvas now has \p Size pixels.
   void resize(ScreenSize Size);
-  /// The canvas as the last frame showed it, drawn again and read back into
-  /// a grey PNG at \p Path.
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults);
+  /// The canvas as the last frame showed it, drawn again and read back in
+  /// grey.
+  GrayImage canvasPicture();
 
   /// After each event: the frame the event asked for, and the files a save
   /// wrote handed to the page.
@@ -53,6 +54,9 @@ private:
 
   Session S;
   EditorState E;
+  /// The learner's files are written through here, into the browser's
+  /// file system.
+  FileOperations Storage;
   FrameRenderer Renderer;
   WebWindow Win;
   GeometricPicker Pick;

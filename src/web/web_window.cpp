@@ -10,14 +10,10 @@ void WebWindow::armTimer(int Milliseconds, unsigned Generation) {
   armEventTimer(Milliseconds < 0 ? 0 : Milliseconds, Generation);
 }
 
-FileResult WebWindow::writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) {
-  return App.writeCanvasPicture(Path, Faults);
-}
+GrayImage WebWindow::canvasPicture() { return App.canvasPicture(); }
 
 // The vector copy goes into the browser's storage with the other two files.
-bool WebWindow::writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) {
-  return ::writeVectorPicture(App.session().drawing(), Path, Faults);
-}
+std::string WebWindow::vectorPicture() { return drawingSvg(App.session().drawing()); }
 
 // The page cannot close itself: the program stops its frames and events,
 // and the page puts its work away and offers a new start.

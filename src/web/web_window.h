@@ -21,8 +21,8 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override { PassiveMotion = On; }
   void setMotion(bool On) override { Motion = On; }
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
-  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  GrayImage canvasPicture() override;
+  std::string vectorPicture() override;
   void exit(int Status) override;
 
   bool RedisplayPending = true;

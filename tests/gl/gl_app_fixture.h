@@ -1,8 +1,8 @@
 // The program's parts for the GL tests: a Session, the editor's state, the
 // Screen built from it and an Editor whose Window records its requests and
-// photographs the canvas and writes the vector picture as the program's
-// window does. Application's window is GLUT's, so the tests put the same
-// parts together here.
+// photographs the canvas and makes the vector picture as the program's
+// window does, and the file operations the saves are written through. Application's window is
+// GLUT's, so the tests put the same parts together here.
 #ifndef QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 #define QUOVADRIN_TESTS_GL_GL_APP_FIXTURE_H
 
@@ -18,6 +18,7 @@
 #include "editor/listing_scroll.h"
 #include "editor/window.h"
 #include "exec/session.h"
+#include "files/file_operations.h"
 #include "gl_test_support.h"
 #include "screen/geometric_picker.h"
 #include "svg/svg_picture.h"
@@ -36,8 +37,8 @@ public:
   void armTimer(int, unsigned) override {}
   void setPassiveMotion(bool) override {}
   void setMotion(bool) override {}
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override;
-  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override;
+  GrayImage canvasPicture() override;
+  std::string vectorPicture() override;
   void exit(int Status) override { ExitStatus = Status; }
 
   int Redisplays = 0;
@@ -53,7 +54,7 @@ public:
   /// Everything at the test window's size; \p Seed names the saved files.
   explicit GlApp(int32_t Seed = 1)
       : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>()), Win(*this), Pick(S, E),
-        Ed(S, E, Win, Pick) {
+        Ed(S, E, Win, Pick, Storage) {
     E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }
 
@@ -74,6 +75,7 @@ public:
 
   Session S;
   EditorState E;
+  FileOperations Storage;
   std::unique_ptr<Screen> Widgets;
   RecordingWindow Win;
   GeometricPicker Pick;
@@ -82,14 +84,10 @@ public:
 
 inline void RecordingWindow::drawNow() { App.frame(); }
 
-inline FileResult RecordingWindow::writeCanvasPicture(const std::string &Path,
-                                                      const FileFaultPlan &Faults) {
-  return ::writeCanvasPicture(App.S, App.E, *App.Widgets, Path, Faults);
+inline GrayImage RecordingWindow::canvasPicture() {
+  return takeCanvasPicture(App.S, App.E, *App.Widgets);
 }
 
-inline bool RecordingWindow::writeVectorPicture(const std::string &Path,
-                                                const FileFaultPlan &Faults) {
-  return ::writeVectorPicture(App.S.drawing(), Path, Faults);
-}
+inline std::string RecordingWindow::vectorPicture() { return drawingSvg(App.S.drawing()); }
 
 #endif

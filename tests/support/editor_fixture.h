@@ -11,6 +11,7 @@
 #include "editor/editor_state.h"
 #include "exec/session.h"
 #include "fake_picker.h"
+#include "files/file_operations.h"
 #include "recording_window.h"
 
 struct EditorFixture {
@@ -18,7 +19,9 @@ struct EditorFixture {
   EditorState E{S.variables()};
   RecordingWindow W;
   FakePicker P;
-  Editor Ed{S, E, W, P};
+  /// The saved files are written through here; tests plan failures on it.
+  FileOperations Storage;
+  Editor Ed{S, E, W, P, Storage};
 
   // Pixels inside each panel at 1024 x 768.
   static constexpr int ToolX = 100;

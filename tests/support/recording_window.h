@@ -1,7 +1,8 @@
 // Test helper: a Window that draws nothing and records what the editor asks
 // of it (frames, the idle step, timers, pointer callbacks, exits, canvas
 // pictures and vector pictures), so editor tests can check the requests
-// without a display.
+// without a display. The pictures it hands out are small stand-ins, which
+// the editor writes as it writes the real ones.
 #ifndef QUOVADRIN_TESTS_RECORDING_WINDOW_H
 #define QUOVADRIN_TESTS_RECORDING_WINDOW_H
 
@@ -16,10 +17,6 @@ public:
   struct Timer {
     int Milliseconds = 0;
     unsigned Generation = 0;
-  };
-  struct Picture {
-    std::string Path;
-    FileFaultPlan Faults;
   };
 
   int Redisplays = 0;
@@ -42,17 +39,13 @@ public:
 
   std::vector<int> Exits;
 
-  std::vector<Picture> Pictures;
-  /// What writeCanvasPicture answers.
-  FileResult PictureResult = FileResult::Done;
-  /// When set, writes the picture instead, and its result is the answer.
-  std::function<FileResult(const std::string &Path, const FileFaultPlan &Faults)> PictureWriter;
+  int PictureRequests = 0;
+  /// What canvasPicture answers: a light grey canvas of 64 x 48.
+  GrayImage Picture{std::vector<unsigned char>(64 * 48, 200), 64, 48};
 
-  std::vector<Picture> VectorPictures;
-  /// What writeVectorPicture answers.
-  bool VectorPictureResult = true;
-  /// When set, writes the vector picture instead, and its result is the answer.
-  std::function<bool(const std::string &Path, const FileFaultPlan &Faults)> VectorPictureWriter;
+  int VectorPictureRequests = 0;
+  /// What vectorPicture answers.
+  std::function<std::string()> VectorPictureText = [] { return std::string("<svg/>\n"); };
 
   void postRedisplay() override { ++Redisplays; }
 
@@ -74,14 +67,14 @@ public:
 
   void setMotion(bool On) override { toggle(On, Motion, MotionInstalls, MotionRemovals); }
 
-  FileResult writeCanvasPicture(const std::string &Path, const FileFaultPlan &Faults) override {
-    Pictures.push_back({Path, Faults});
-    return PictureWriter ? PictureWriter(Path, Faults) : PictureResult;
+  GrayImage canvasPicture() override {
+    ++PictureRequests;
+    return Picture;
   }
 
-  bool writeVectorPicture(const std::string &Path, const FileFaultPlan &Faults) override {
-    VectorPictures.push_back({Path, Faults});
-    return VectorPictureWriter ? VectorPictureWriter(Path, Faults) : VectorPictureResult;
+  std::string vectorPicture() override {
+    ++VectorPictureRequests;
+    return VectorPictureText();
   }
 
   void exit(int Status) override { Exits.push_back(Status); }

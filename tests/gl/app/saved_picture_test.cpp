@@ -77,6 +77,12 @@ bool allBytes(const GrayPicture &P, int Value) {
   return !P.Pixels.empty();
 }
 
+// The canvas picture as a save takes it, written to canvas.png.
+FileResult writeCanvasPng(GlApp &App) {
+  const GrayImage Picture = takeCanvasPicture(App.S, App.E, *App.Widgets);
+  return writeGrayPngBytes("canvas.png", Picture.Rows.data(), Picture.Width, Picture.Height);
+}
+
 } // namespace
 
 TEST_F(SavedPicture, AfterARunThePictureIsBlackOnWhiteWithoutGrid) {
@@ -112,14 +118,12 @@ TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
   App.E.GridVisible = false;
   App.frame();
   clearTo(0, 0, 1); // whatever the back buffer held after the last swap
-  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()),
-            FileResult::Done);
+  EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "the empty canvas, white";
   // The picture follows what the last frame showed, not the state since.
   App.E.GridVisible = true;
   clearTo(0, 0, 1);
-  EXPECT_EQ(writeCanvasPicture(App.S, App.E, *App.Widgets, "canvas.png", FileFaultPlan()),
-            FileResult::Done);
+  EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "still without the grid";
 }
 

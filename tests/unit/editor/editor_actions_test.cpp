@@ -7,6 +7,7 @@
 #include "exec/session.h"
 #include "fake_picker.h"
 #include "files/alg_format.h"
+#include "files/gray_png.h"
 #include "recording_window.h"
 #include "scratch_dir.h"
 
@@ -18,7 +19,8 @@ struct EditorActions {
   EditorState E{S.variables()};
   RecordingWindow W;
   FakePicker P;
-  Editor Ed{S, E, W, P};
+  FileOperations Storage;
+  Editor Ed{S, E, W, P, Storage};
 };
 
 } // namespace
@@ -26,25 +28,30 @@ struct EditorActions {
 TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   EditorActions A;
   A.S.algorithm().appendDraw(2);
-  FileFaultPlan Faults;
-  Faults.Path = "vorpImages/seed_1007654321-a.png";
-  Faults.FailClose = true;
-  A.Ed.files().setSaveFaults(Faults);
   EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::Done);
-  ASSERT_EQ(A.W.Pictures.size(), 1u);
-  EXPECT_EQ(A.W.Pictures[0].Path, "vorpImages/seed_1007654321-a.png");
-  EXPECT_TRUE(A.W.Pictures[0].Faults.FailClose) << "the faults reach the picture writer";
+  EXPECT_EQ(A.W.PictureRequests, 1);
+  EXPECT_EQ(A.W.VectorPictureRequests, 1);
+  // The window's picture, as the PNG writer makes it of those rows.
+  ASSERT_EQ(writeGrayPngBytes("expected.png", A.W.Picture.Rows.data(), A.W.Picture.Width,
+                              A.W.Picture.Height),
+            FileResult::Done);
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-a.png"), fileContent("expected.png"));
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-a.svg"), A.W.VectorPictureText());
   EXPECT_EQ(A.E.Files.SaveLetter, InitialSaveLetter + 1);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
             std::string(AlgorithmFileHeader) + "Zeichne Kreis\r\n");
   EXPECT_TRUE(A.E.Popup.Visible);
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-a gespeichert");
 
-  // A picture the window could not write: nothing more is written.
-  A.W.PictureResult = FileResult::EncoderInfoFailed;
+  // A picture the PNG library could not begin: nothing more is written.
+  FileFaultPlan Faults;
+  Faults.Path = "vorpImages/seed_1007654321-b.png";
+  Faults.FailPngAllocation = 2;
+  A.Storage.setFaults(Faults);
   EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::EncoderInfoFailed);
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-b nicht gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
+  EXPECT_EQ(A.W.VectorPictureRequests, 1) << "no vector picture for a failed save";
   EXPECT_EQ(A.E.Popup.revision(), 2u);
 }
 

@@ -79,9 +79,9 @@ TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
 TEST(ToolPanelInput, ButtonsActOnReleaseOverTheNameUnderThePointer) {
   EditorFixture F;
   F.toolPress(PickName::Save);
-  EXPECT_TRUE(F.W.Pictures.empty()) << "nothing on press";
+  EXPECT_EQ(F.W.PictureRequests, 0) << "nothing on press";
   F.toolRelease(PickName::Load);
-  EXPECT_TRUE(F.W.Pictures.empty()) << "save was never released";
+  EXPECT_EQ(F.W.PictureRequests, 0) << "save was never released";
   EXPECT_TRUE(F.E.Files.ListVisible) << "load was";
   F.toolPress(PickName::Undo);
   F.toolRelease(PickResult::nothing(Panel::Tool));

@@ -20,7 +20,8 @@ struct EditorRun {
   EditorState E{S.variables()};
   RecordingWindow W;
   FakePicker P;
-  Editor Ed{S, E, W, P};
+  FileOperations Storage;
+  Editor Ed{S, E, W, P, Storage};
   /// The waits the run asked for, recorded instead of spent.
   std::vector<int> Waits;
 

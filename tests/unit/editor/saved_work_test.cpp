@@ -11,7 +11,6 @@
 #include "editor_fixture.h"
 #include "files/alg_reader.h"
 #include "files/alg_writer.h"
-#include "files/gray_png.h"
 #include "scratch_dir.h"
 
 namespace {
@@ -22,14 +21,6 @@ std::map<std::string, std::string> savedFiles() {
   for (const std::string &Name : directoryEntries("vorpAlgorithms"))
     Files[Name] = fileContent("vorpAlgorithms/" + Name);
   return Files;
-}
-
-/// A window whose pictures are real files, written with the save's faults.
-void writeRealPictures(EditorFixture &F) {
-  F.W.PictureWriter = [](const std::string &Path, const FileFaultPlan &Faults) {
-    std::vector<unsigned char> Pixels(64 * 48, 200);
-    return writeGrayPngBytes(Path, Pixels.data(), 64, 48, Faults);
-  };
 }
 
 /// Every saved picture with its content.
@@ -54,7 +45,6 @@ void saveThree(EditorFixture &F) {
 TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
   ScratchDir Dir;
   EditorFixture F(1234567890);
-  writeRealPictures(F);
   saveThree(F);
   const auto Before = savedFiles();
   const auto PicturesBefore = savedPictures();
@@ -69,7 +59,7 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       Plan.FailWrite = Write;
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
                   "/seed_1234567890-" + saveLetterText(F.E.Files.SaveLetter + 1) + Kind;
-      F.Ed.files().setSaveFaults(Plan);
+      F.Storage.setFaults(Plan);
       EXPECT_NE(F.Ed.files().saveAlgorithmFiles(), FileResult::Done) << Plan.Path;
       EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
       EXPECT_EQ(savedFiles(), Before) << Plan.Path;
@@ -118,4 +108,47 @@ TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
   }
   chmod("vorpAlgorithms", 0755);
   EXPECT_EQ(savedFiles(), Before);
+}
+
+// The failures planned on the editor's file operations reach each of the
+// three files of a save, which are written in the order PNG, .alg, SVG: when
+// the first write of one of them fails, exactly the files before it are
+// there, complete, and the learner is told whether the save counts.
+TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
+  ScratchDir Dir;
+  EditorFixture F(1234567890);
+  F.toolClick(PickName::Circle);
+  F.toolClick(PickName::Circle);
+  const auto PathOf = [](int File, char Letter) {
+    const char *const Extensions[] = {".png", ".alg", ".svg"};
+    return std::string(File == 1 ? "vorpAlgorithms" : "vorpImages") + "/seed_1234567890-" + Letter +
+           Extensions[File];
+  };
+  size_t FilesLeft = 0;
+  for (int Failing = 0; Failing < 3; ++Failing) {
+    const char Letter = static_cast<char>(F.E.Files.SaveLetter + 1);
+    FileFaultPlan Plan;
+    Plan.Path = PathOf(Failing, Letter);
+    Plan.FailWrite = 1;
+    F.Storage.setFaults(Plan);
+    const FileResult Result = F.Ed.files().saveAlgorithmFiles();
+    const bool Counts = Failing == 2; // a missing vector picture spoils no save
+    EXPECT_EQ(Result == FileResult::Done, Counts) << Plan.Path;
+    EXPECT_EQ(F.E.Popup.text(),
+              std::string("seed_1234567890-") + Letter +
+                  (Counts ? " gespeichert (SVG nicht gespeichert)" : " nicht gespeichert"));
+    for (int File = 0; File < 3; ++File) {
+      EXPECT_EQ(fileContent(PathOf(File, Letter)) != "<missing>", File < Failing)
+          << PathOf(File, Letter) << " after a fault in " << Plan.Path;
+    }
+    FilesLeft += static_cast<size_t>(Failing);
+  }
+  EXPECT_EQ(directoryEntries("vorpImages").size() + directoryEntries("vorpAlgorithms").size(),
+            FilesLeft)
+      << "no temporary file stays behind";
+  // The faults lie only in the file operations: without them the next save
+  // writes all three.
+  F.Storage.setFaults(FileFaultPlan());
+  EXPECT_EQ(F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  EXPECT_EQ(F.E.Popup.text(), "seed_1234567890-d gespeichert");
 }

@@ -1,11 +1,10 @@
 // The vector picture of a save: written after the .alg file and the PNG,
-// from the Drawing on the canvas; when it fails, the two others are what any
-// save writes, and the message says what is missing. When all three are
-// written the message is the plain confirmation.
+// from the Drawing on the canvas the window turns into text; when it fails, the two others are what
+// any save writes, and the message says what is missing. When all three are written the message is
+// the plain confirmation.
 #include <gtest/gtest.h>
 
 #include "editor_fixture.h"
-#include "files/gray_png.h"
 #include "scratch_dir.h"
 #include "svg/svg_picture.h"
 
@@ -17,23 +16,19 @@ std::string savedPath(const char *Folder, char Letter, const char *Extension) {
   return std::string(Folder) + "/seed_" + Seed + "-" + Letter + Extension;
 }
 
-/// A window whose pictures are real files, written with the save's faults;
-/// the vector picture also notes whether the two other files were complete
-/// when it began.
+/// A window whose vector picture is the Drawing's, as the program's window
+/// makes it; asked for it, it also notes whether the two other files of the
+/// save were complete by then.
 struct WritingWindow {
   EditorFixture F{1234567890};
   bool OthersWereThere = false;
 
   WritingWindow() {
-    F.W.PictureWriter = [](const std::string &Path, const FileFaultPlan &Faults) {
-      std::vector<unsigned char> Pixels(64 * 48, 200);
-      return writeGrayPngBytes(Path, Pixels.data(), 64, 48, Faults);
-    };
-    F.W.VectorPictureWriter = [this](const std::string &Path, const FileFaultPlan &Faults) {
-      const std::string Letter(1, Path[Path.size() - 5]);
-      OthersWereThere = fileContent(savedPath("vorpImages", Letter[0], ".png")) != "<missing>" &&
-                        fileContent(savedPath("vorpAlgorithms", Letter[0], ".alg")) != "<missing>";
-      return writeVectorPicture(F.S.drawing(), Path, Faults);
+    F.W.VectorPictureText = [this] {
+      const char Letter = static_cast<char>(F.E.Files.SaveLetter);
+      OthersWereThere = fileContent(savedPath("vorpImages", Letter, ".png")) != "<missing>" &&
+                        fileContent(savedPath("vorpAlgorithms", Letter, ".alg")) != "<missing>";
+      return drawingSvg(F.S.drawing());
     };
     // Circles and blobs drawn by a whole preview, as the learner sees them.
     F.toolClick(PickName::Circle);
@@ -52,8 +47,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
   ASSERT_EQ(Save.F.S.drawing().count(), 2);
   EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
-  ASSERT_EQ(Save.F.W.VectorPictures.size(), 1u);
-  EXPECT_EQ(Save.F.W.VectorPictures[0].Path, savedPath("vorpImages", 'a', ".svg"));
+  EXPECT_EQ(Save.F.W.VectorPictureRequests, 1);
   EXPECT_TRUE(Save.OthersWereThere) << "the PNG and the .alg file come first";
   EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), drawingSvg(Save.F.S.drawing()));
 }
@@ -72,7 +66,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
     Plan.FailWrite = Fault == 0 ? 1 : 0;
     Plan.FailClose = Fault == 1;
     Plan.FailRename = Fault == 2;
-    Save.F.Ed.files().setSaveFaults(Plan);
+    Save.F.Storage.setFaults(Plan);
     EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done)
         << "the algorithm and its PNG are saved";
     EXPECT_EQ(Save.F.E.Popup.text(),
@@ -83,7 +77,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   }
   EXPECT_EQ(directoryEntries("vorpImages").size(), 5u) << "four PNGs, one SVG, no temporary file";
   // The next save that succeeds says so plainly again.
-  Save.F.Ed.files().setSaveFaults(FileFaultPlan());
+  Save.F.Storage.setFaults(FileFaultPlan());
   EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
 }
@@ -91,9 +85,12 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
 TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   ScratchDir Dir;
   WritingWindow Save;
-  Save.F.W.PictureWriter = nullptr;
-  Save.F.W.PictureResult = FileResult::FileFailed;
+  FileFaultPlan Plan;
+  Plan.Path = savedPath("vorpImages", 'a', ".png");
+  Plan.FailRename = true;
+  Save.F.Storage.setFaults(Plan);
   EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::FileFailed);
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
-  EXPECT_TRUE(Save.F.W.VectorPictures.empty()) << "a picture without its algorithm is no save";
+  EXPECT_EQ(Save.F.W.VectorPictureRequests, 0) << "a picture without its algorithm is no save";
+  EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), "<missing>");
 }

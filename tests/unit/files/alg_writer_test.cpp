@@ -1,12 +1,11 @@
-// The save action: file names and letters, the path and fault plan handed to
-// the picture writer, the order of the writes, the message with the outcome,
-// and what is left on disk when a write fails.
+// The save action: file names and letters, the picture asked for and where
+// it is written, the order of the writes, the message with the outcome, and
+// what is left on disk when a write planned to fail does.
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "files/alg_writer.h"
-#include "files/atomic_file.h"
 #include "files/gray_png.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
@@ -21,34 +20,30 @@ const char Header[] = "*************************************\r\n"
 
 const char Seed[] = "1007654321";
 
-// One save at a time as the editor makes it: its letter counter, a picture
-// writer that records its calls and writes a small grey picture unless told
-// to fail, and the fault plan handed to both writes.
+// One save at a time as the editor makes it: its letter counter, a small
+// grey picture that counts how often it was asked for, and the file
+// operations every write goes through.
 struct SaveFixture {
   ScratchDir Dir;
   Algorithm A;
   Variable X{0};
   int SaveLetter = 96;
-  FileFaultPlan Faults;
-  PictureWriter Picture;
+  FileOperations Storage;
+  SaveContent Content;
   std::vector<std::string> Messages;
-  std::vector<std::string> PictureCalls;
-  FileResult PictureResult = FileResult::Done;
+  int PictureRequests = 0;
 
   SaveFixture() {
     X.setName("x");
-    Picture = [this](const std::string &Path, const FileFaultPlan &PictureFaults) {
-      PictureCalls.push_back(Path);
-      if (PictureResult != FileResult::Done)
-        return PictureResult;
-      const unsigned char Pixels[4] = {0, 85, 170, 255};
-      return writeGrayPngBytes(Path, Pixels, 2, 2, PictureFaults);
+    Content.Picture = [this] {
+      ++PictureRequests;
+      return GrayImage{{0, 85, 170, 255}, 2, 2};
     };
   }
 
   /// Saves and keeps the message the learner would be shown.
   FileResult save() {
-    const SaveOutcome Outcome = saveAlgorithmFiles(A, Seed, SaveLetter, Picture, Faults);
+    const SaveOutcome Outcome = saveAlgorithmFiles(A, Seed, SaveLetter, Content, Storage);
     Messages.push_back(Outcome.Message);
     return Outcome.Result;
   }
@@ -82,7 +77,7 @@ TEST(SaveAlgorithmFiles, WritesBothFilesIntoNewFoldersAndConfirms) {
   F.A.appendRepeatEnd();
   EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.SaveLetter, 97);
-  EXPECT_EQ(F.PictureCalls, std::vector<std::string>{"vorpImages/seed_1007654321-a.png"});
+  EXPECT_EQ(F.PictureRequests, 1);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
             std::string(Header) + "Gib x den Wert 100\r\nWiederhole 5 mal:\r\n  Zeichne Kreis\r\n"
                                   "Wiederhole bis hier.\r\n");
@@ -98,7 +93,7 @@ TEST(SaveAlgorithmFiles, EmptyAlgorithmGivesTheHeaderAndThePicture) {
   SaveFixture F;
   EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Header);
-  EXPECT_EQ(F.PictureCalls.size(), 1u);
+  EXPECT_EQ(F.PictureRequests, 1);
 }
 
 TEST(SaveAlgorithmFiles, EachSaveTakesTheNextLetterAndReplacesNothingOlder) {
@@ -121,13 +116,14 @@ TEST(SaveAlgorithmFiles, ZeroLowByteGivesTheEmptyLetter) {
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321- gespeichert"});
 }
 
-TEST(SaveAlgorithmFiles, FaultsReachThePictureWriterAndNothingIsLeftHalfWritten) {
+TEST(SaveAlgorithmFiles, FaultsReachThePictureAndNothingIsLeftHalfWritten) {
   SaveFixture F;
-  const std::string Path = "vorpImages/seed_1007654321-a.png";
-  F.Faults.Path = Path;
-  F.Faults.FailRename = true;
+  FileFaultPlan Faults;
+  Faults.Path = "vorpImages/seed_1007654321-a.png";
+  Faults.FailRename = true;
+  F.Storage.setFaults(Faults);
   EXPECT_EQ(F.save(), FileResult::FileFailed);
-  EXPECT_EQ(F.PictureCalls, std::vector<std::string>{Path});
+  EXPECT_EQ(F.PictureRequests, 1);
   EXPECT_TRUE(directoryEntries("vorpImages").empty());
   EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
@@ -152,18 +148,26 @@ TEST(SaveAlgorithmFiles, NamesOfEarlierWorkAreNeverWrittenOver) {
   for (int Letter = 0; Letter < 256; ++Letter)
     writeFile("vorpImages/seed_1007654321-" + saveLetterText(Letter) + ".png", "earlier");
   EXPECT_EQ(F.save(), FileResult::FileFailed);
-  EXPECT_EQ(F.PictureCalls.size(), 2u);
+  EXPECT_EQ(F.PictureRequests, 2);
   EXPECT_EQ(fileContent("vorpImages/seed_1007654321-c.png"), "earlier");
 }
 
 TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
-  for (FileResult Code : {FileResult::FileFailed, FileResult::EncoderSetupFailed,
-                          FileResult::EncoderInfoFailed, FileResult::EncoderFailed}) {
+  // The disk, the PNG library at each of its steps, and a canvas that could
+  // not be read back.
+  FileFaultPlan Plans[5];
+  Plans[0].FailRename = true;
+  Plans[1].FailPngAllocation = 1;
+  Plans[2].FailPngAllocation = 2;
+  Plans[3].FailWrite = 1;
+  for (const FileFaultPlan &Plan : Plans) {
     SaveFixture F;
     F.A.appendDraw(1);
     F.A.appendDraw(2);
-    F.PictureResult = Code;
-    EXPECT_EQ(F.save(), Code);
+    F.Storage.setFaults(Plan);
+    if (&Plan == &Plans[4])
+      F.Content.Picture = [] { return GrayImage{{}, 2, 2}; };
+    EXPECT_NE(F.save(), FileResult::Done);
     EXPECT_EQ(F.SaveLetter, 97);
     EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
     EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
@@ -171,9 +175,9 @@ TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {
   }
 }
 
-TEST(SaveAlgorithmFiles, NoPictureWriterMeansNotSaved) {
+TEST(SaveAlgorithmFiles, NoPictureMeansNotSaved) {
   SaveFixture F;
-  F.Picture = nullptr;
+  F.Content.Picture = nullptr;
   EXPECT_EQ(F.save(), FileResult::FileFailed);
   EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
   EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321-a nicht gespeichert"});
@@ -194,7 +198,7 @@ TEST(SaveAlgorithmFiles, AFailedAlgorithmWriteLeavesEveryEarlierFileComplete) {
   for (FileFaultPlan &Plan : Plans) {
     F.Messages.clear();
     Plan.Path = "vorpAlgorithms/seed_1007654321-b.alg";
-    F.Faults = Plan;
+    F.Storage.setFaults(Plan);
     F.SaveLetter = 97;
     EXPECT_EQ(F.save(), FileResult::FileFailed);
     EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), Earlier);
@@ -216,10 +220,10 @@ TEST(SaveAlgorithmFiles, UnwritableFolderSaysNotSaved) {
 TEST(SaveAlgorithmFiles, PictureComesBeforeTheAlgorithmFile) {
   SaveFixture F;
   std::string AlgorithmFileDuringPicture;
-  const PictureWriter Picture = F.Picture;
-  F.Picture = [&](const std::string &Path, const FileFaultPlan &Faults) {
+  const std::function<GrayImage()> Picture = F.Content.Picture;
+  F.Content.Picture = [&] {
     AlgorithmFileDuringPicture = fileContent("vorpAlgorithms/seed_1007654321-a.alg");
-    return Picture(Path, Faults);
+    return Picture();
   };
   EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(AlgorithmFileDuringPicture, "<missing>");

@@ -10,7 +10,7 @@ namespace {
 
 // Writes "one", "two", "three" and commits; false when any step failed.
 bool writeThreeParts(const std::string &Path, const FileFaultPlan &Faults = FileFaultPlan()) {
-  AtomicFile File(Path, Faults);
+  AtomicFile File(Path, FileOperations(Faults));
   bool Ok = File.isOpen();
   Ok = File.write("one ") && Ok;
   Ok = File.write("two ") && Ok;
@@ -62,7 +62,7 @@ TEST(AtomicFile, AFailedWriteMakesEveryLaterStepFail) {
   ScratchDir Dir;
   FileFaultPlan Plan;
   Plan.FailWrite = 2;
-  AtomicFile File("new.alg", Plan);
+  AtomicFile File("new.alg", FileOperations(Plan));
   EXPECT_TRUE(File.write("a"));
   EXPECT_FALSE(File.write("b"));
   EXPECT_FALSE(File.write("c"));

@@ -66,7 +66,7 @@ TEST(GrayPng, LibraryFailuresGiveTheirCodesAndLeaveTheOlderFile) {
     writeFile("p.png", "older");
     FileFaultPlan Plan;
     Plan.FailPngAllocation = C.FailAllocation;
-    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Plan), C.Expected);
+    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, FileOperations(Plan)), C.Expected);
     EXPECT_EQ(fileContent("p.png"), "older");
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"p.png"});
   }
@@ -74,7 +74,7 @@ TEST(GrayPng, LibraryFailuresGiveTheirCodesAndLeaveTheOlderFile) {
   FileFaultPlan Elsewhere;
   Elsewhere.Path = "other.png";
   Elsewhere.FailPngAllocation = 1;
-  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Elsewhere), FileResult::Done);
+  EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, FileOperations(Elsewhere)), FileResult::Done);
   EXPECT_EQ(readGrayPng("p.png").format(), "3x2 8-bit grey");
 }
 
@@ -96,7 +96,7 @@ TEST(GrayPng, DiskFailuresKeepTheOlderPicture) {
                                   FileResult::FileFailed};
   for (int I = 0; I < 3; ++I) {
     writeFile("p.png", "older");
-    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, Plans[I]), Expected[I]);
+    EXPECT_EQ(writeGrayPngBytes("p.png", Pattern, 3, 2, FileOperations(Plans[I])), Expected[I]);
     EXPECT_EQ(fileContent("p.png"), "older");
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"p.png"});
   }

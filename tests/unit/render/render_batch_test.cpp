@@ -62,7 +62,8 @@ struct Batch {
     for (const std::string &Name : Files)
       Paths.push_back("vorpAlgorithms/" + Name);
     Report = renderAlgorithmFiles(
-        {Paths, "out", Seed}, [this](const std::string &Line) { Told.push_back(Line); }, Faults);
+        {Paths, "out", Seed}, [this](const std::string &Line) { Told.push_back(Line); },
+        FileOperations(Faults));
   }
 
   const RenderedFile &file(const std::string &Name) const {

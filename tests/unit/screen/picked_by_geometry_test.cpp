@@ -15,6 +15,7 @@
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
+#include "files/file_operations.h"
 #include "layout_pixels.h"
 #include "recording_window.h"
 #include "scratch_dir.h"
@@ -28,7 +29,8 @@ struct PixelLearner {
   EditorState State{Work.variables()};
   RecordingWindow Host;
   GeometricPicker Picks{Work, State};
-  Editor Desk{Work, State, Host, Picks};
+  FileOperations Storage;
+  Editor Desk{Work, State, Host, Picks, Storage};
 
   PixelLearner() {
     Desk.runs().setStepWait([](int) {});

@@ -144,7 +144,7 @@ TEST(SvgPicture, AFailedWriteLeavesWhatThePathHeldBefore) {
     Plan.FailWrite = Fault == 0 ? 1 : 0;
     Plan.FailSync = Fault == 1;
     Plan.FailRename = Fault == 2;
-    EXPECT_FALSE(writeVectorPicture(S.drawing(), "picture.svg", Plan)) << Fault;
+    EXPECT_FALSE(writeVectorPicture(S.drawing(), "picture.svg", FileOperations(Plan))) << Fault;
     EXPECT_EQ(fileContent("picture.svg"), Before) << Fault;
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"picture.svg"})
         << "no temporary file is left behind";
