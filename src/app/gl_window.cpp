@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "app/glut_adapter.h"
+#include "exec/run.h"
 #include "svg/svg_picture.h"
 
 void GlWindow::postRedisplay() { glutPostRedisplay(); }
@@ -22,6 +23,10 @@ void GlWindow::armTimer(int Milliseconds, unsigned Generation) {
 void GlWindow::setPassiveMotion(bool On) { installPassiveMotionCallback(On); }
 
 void GlWindow::setMotion(bool On) { installMotionCallback(On); }
+
+// The animation's pace is a count, as it always was: a step waits as long as
+// the machine takes to count to its length.
+void GlWindow::waitBetweenSteps(int Length) { (void)busyWait(Length); }
 
 GrayImage GlWindow::canvasPicture() { return App.canvasPicture(); }
 

@@ -17,6 +17,7 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override;
   void setMotion(bool On) override;
+  void waitBetweenSteps(int Length) override;
   GrayImage canvasPicture() override;
   std::string vectorPicture() override;
   void exit(int Status) override;

@@ -43,20 +43,14 @@ public:
   /// One animation step; the window's idle callback while a run is active.
   void idleStep();
 
+private:
   /// The left button's action on \p Pick (tool panel, pen menu, file list),
-  /// given to the controller the name belongs to.
+  /// given to the controller the name belongs to. The holds and the canvas
+  /// reach these through PickActions.
   void primaryAction(const PickResult &Pick) override;
   /// The right button's action on \p Pick.
   void secondaryAction(const PickResult &Pick) override;
 
-  // The controllers, for tests that drive one concern directly.
-  RunController &runs() { return Runs; }
-  FileController &files() { return Files; }
-  LabelController &labels() { return Labels; }
-  ListingController &listing() { return Listing; }
-  CanvasController &canvas() { return Canvas; }
-
-private:
   bool keepsFileList(const MouseEvent &Event) const;
   bool ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const;
   void toolPanelAction(PickRole Role, PickName Name, bool Left);

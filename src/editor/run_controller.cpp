@@ -6,8 +6,6 @@
 #include "exec/run.h"
 #include "exec/session.h"
 
-void RunController::setStepWait(StepWait NewWait) { Wait = std::move(NewWait); }
-
 void RunController::startRun() {
   if (!::startRun(Context.Work))
     return;
@@ -33,10 +31,7 @@ void RunController::idleStep() {
   Labels.refreshValues();
   Context.Host.drawNow();
   updateStepDelay(Work, Result);
-  if (Wait)
-    Wait(Work.run().StepDelay);
-  else
-    busyWait(Work.run().StepDelay);
+  Context.Host.waitBetweenSteps(Work.run().StepDelay);
   Context.Host.postRedisplay();
 }
 

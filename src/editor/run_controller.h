@@ -4,8 +4,6 @@
 #ifndef QUOVADRIN_EDITOR_RUN_CONTROLLER_H
 #define QUOVADRIN_EDITOR_RUN_CONTROLLER_H
 
-#include <functional>
-
 #include "editor/editor_context.h"
 
 class LabelController;
@@ -23,16 +21,9 @@ public:
   /// Stops an active run and shows the Variables' values from before it.
   void abortRun();
 
-  /// How an animated step waits (the busy-wait unless replaced); tests put
-  /// in a recorder so that a run costs no time.
-  using StepWait = std::function<void(int Length)>;
-  void setStepWait(StepWait Wait);
-
 private:
   EditorContext Context;
   LabelController &Labels;
-  /// Empty for the busy-wait.
-  StepWait Wait;
 };
 
 #endif

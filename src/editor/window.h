@@ -27,6 +27,10 @@ public:
   /// (canvas edit modes) and with one held (dragging a listing line).
   virtual void setPassiveMotion(bool On) = 0;
   virtual void setMotion(bool On) = 0;
+  /// Spends the pause of \p Length after a step of the animated run: the
+  /// desktop counts it off at once, a page whose frames pace the run itself
+  /// does not wait, and tests record it.
+  virtual void waitBetweenSteps(int Length) = 0;
   /// The canvas as the last frame showed it (without popups or menus), in
   /// grey; its rows are empty when it could not be read back.
   [[nodiscard]] virtual GrayImage canvasPicture() = 0;

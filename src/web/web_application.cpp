@@ -15,9 +15,6 @@ WebApplication::WebApplication(int32_t Seed, const std::string &ImageFolder, Scr
     : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E),
       Ed(S, E, Win, Pick, Storage), SaveLetterSeen(E.Files.SaveLetter) {
   E.Screen = Size;
-  // The browser paces the animated run: one step per animation frame, and
-  // no waiting in between, which would freeze the page.
-  Ed.runs().setStepWait([](int) {});
   // The example block is appended once: a learner sees one loop, not two.
   appendExampleBlock(S.algorithm(), S.variables());
   prepareFrame();

@@ -13,7 +13,7 @@ class WebApplication;
 
 class WebWindow final : public Window {
 public:
-  explicit WebWindow(WebApplication &App) : App(App) {}
+  explicit WebWindow(WebApplication &Owner) : App(Owner) {}
 
   void postRedisplay() override { RedisplayPending = true; }
   void drawNow() override { DrawNowPending = true; }
@@ -21,6 +21,9 @@ public:
   void armTimer(int Milliseconds, unsigned Generation) override;
   void setPassiveMotion(bool On) override { PassiveMotion = On; }
   void setMotion(bool On) override { Motion = On; }
+  /// The browser paces the animated run, one step per animation frame;
+  /// waiting in between would freeze the page.
+  void waitBetweenSteps(int) override {}
   GrayImage canvasPicture() override;
   std::string vectorPicture() override;
   void exit(int Status) override;

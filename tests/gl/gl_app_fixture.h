@@ -21,6 +21,7 @@
 #include "files/file_operations.h"
 #include "gl_test_support.h"
 #include "screen/geometric_picker.h"
+#include "screen/screen_layout.h"
 #include "svg/svg_picture.h"
 
 class GlApp;
@@ -37,6 +38,7 @@ public:
   void armTimer(int, unsigned) override {}
   void setPassiveMotion(bool) override {}
   void setMotion(bool) override {}
+  void waitBetweenSteps(int) override {}
   GrayImage canvasPicture() override;
   std::string vectorPicture() override;
   void exit(int Status) override { ExitStatus = Status; }
@@ -66,6 +68,16 @@ public:
     keepCurrentVisible(E.Listing, S.algorithm());
     Widgets->LastFrameShowedGrid = E.GridVisible;
     display(S, E, *Widgets);
+  }
+  /// A left click in the middle of the tool-panel Button or Label \p Name:
+  /// the test window's pixels are layout units.
+  void clickTool(PickName Name) {
+    const LayoutRect &Place = findToolPlace(Name)->Place;
+    click(Place.X + Place.Width / 2, Place.Y + Place.Height / 2);
+  }
+  void click(int X, int Y, MouseButton Button = MouseButton::Left) {
+    Ed.onMouse({Button, ButtonState::Down, X, Y});
+    Ed.onMouse({Button, ButtonState::Up, X, Y});
   }
   /// A message raised as the editor raises one.
   void showMessage(const std::string &Text) {

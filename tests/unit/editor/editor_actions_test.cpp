@@ -2,25 +2,16 @@
 // picture request and popup message, and the key that ends the program.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
-#include "editor/editor_state.h"
-#include "exec/session.h"
-#include "fake_picker.h"
+#include "editor_fixture.h"
 #include "files/alg_format.h"
 #include "files/gray_png.h"
-#include "recording_window.h"
 #include "scratch_dir.h"
 
 namespace {
 
-struct EditorActions {
-  ScratchDir Dir;
-  Session S{1007654321};
-  EditorState E{S.variables()};
-  RecordingWindow W;
-  FakePicker P;
-  FileOperations Storage;
-  Editor Ed{S, E, W, P, Storage};
+/// An editor whose saves land in a scratch folder.
+struct EditorActions : ScratchDir, EditorFixture {
+  EditorActions() : EditorFixture(1007654321) {}
 };
 
 } // namespace
@@ -28,7 +19,7 @@ struct EditorActions {
 TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   EditorActions A;
   A.S.algorithm().appendDraw(2);
-  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  EXPECT_TRUE(A.save());
   EXPECT_EQ(A.W.PictureRequests, 1);
   EXPECT_EQ(A.W.VectorPictureRequests, 1);
   // The window's picture, as the PNG writer makes it of those rows.
@@ -48,7 +39,7 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   Faults.Path = "vorpImages/seed_1007654321-b.png";
   Faults.FailPngAllocation = 2;
   A.Storage.setFaults(Faults);
-  EXPECT_EQ(A.Ed.files().saveAlgorithmFiles(), FileResult::EncoderInfoFailed);
+  EXPECT_FALSE(A.save());
   EXPECT_EQ(A.E.Popup.text(), "seed_1007654321-b nicht gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
   EXPECT_EQ(A.W.VectorPictureRequests, 1) << "no vector picture for a failed save";

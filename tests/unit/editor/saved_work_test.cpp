@@ -36,7 +36,7 @@ void saveThree(EditorFixture &F) {
   for (PickName Tool : {PickName::Square, PickName::Circle, PickName::Blob}) {
     F.toolClick(Tool);
     F.toolClick(Tool);
-    ASSERT_EQ(F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+    ASSERT_TRUE(F.save());
   }
 }
 
@@ -60,7 +60,7 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
                   "/seed_1234567890-" + saveLetterText(F.E.Files.SaveLetter + 1) + Kind;
       F.Storage.setFaults(Plan);
-      EXPECT_NE(F.Ed.files().saveAlgorithmFiles(), FileResult::Done) << Plan.Path;
+      EXPECT_FALSE(F.save()) << Plan.Path;
       EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
       EXPECT_EQ(savedFiles(), Before) << Plan.Path;
       if (Kind[1] == 'p') {
@@ -92,13 +92,13 @@ TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
   if (Child == 0) {
     if (Root && (setgid(65534) != 0 || setuid(65534) != 0))
       _exit(3);
-    const FileResult Result = F.Ed.files().saveAlgorithmFiles();
+    const bool Saved = F.save();
     const bool Told = F.E.Popup.text() == "seed_1234567890-d nicht gespeichert";
     if (!Root) {
-      EXPECT_EQ(Result, FileResult::FileFailed);
+      EXPECT_FALSE(Saved);
       EXPECT_TRUE(Told);
     } else {
-      _exit(Result == FileResult::FileFailed && Told ? 0 : 1);
+      _exit(!Saved && Told ? 0 : 1);
     }
   } else {
     int Status = 0;
@@ -131,9 +131,8 @@ TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
     Plan.Path = PathOf(Failing, Letter);
     Plan.FailWrite = 1;
     F.Storage.setFaults(Plan);
-    const FileResult Result = F.Ed.files().saveAlgorithmFiles();
     const bool Counts = Failing == 2; // a missing vector picture spoils no save
-    EXPECT_EQ(Result == FileResult::Done, Counts) << Plan.Path;
+    EXPECT_EQ(F.save(), Counts) << Plan.Path;
     EXPECT_EQ(F.E.Popup.text(),
               std::string("seed_1234567890-") + Letter +
                   (Counts ? " gespeichert (SVG nicht gespeichert)" : " nicht gespeichert"));
@@ -149,6 +148,6 @@ TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
   // The faults lie only in the file operations: without them the next save
   // writes all three.
   F.Storage.setFaults(FileFaultPlan());
-  EXPECT_EQ(F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  EXPECT_TRUE(F.save());
   EXPECT_EQ(F.E.Popup.text(), "seed_1234567890-d gespeichert");
 }

@@ -35,7 +35,7 @@ struct WritingWindow {
     F.toolClick(PickName::Circle);
     F.toolClick(PickName::Blob);
     F.toolClick(PickName::Blob);
-    F.Ed.listing().runImmediately();
+    F.drawAtOnce();
   }
 };
 
@@ -45,7 +45,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
   ScratchDir Dir;
   WritingWindow Save;
   ASSERT_EQ(Save.F.S.drawing().count(), 2);
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  EXPECT_TRUE(Save.F.save());
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
   EXPECT_EQ(Save.F.W.VectorPictureRequests, 1);
   EXPECT_TRUE(Save.OthersWereThere) << "the PNG and the .alg file come first";
@@ -55,7 +55,7 @@ TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
 TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   ScratchDir Dir;
   WritingWindow Save;
-  ASSERT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  ASSERT_TRUE(Save.F.save());
   const std::string Algorithm = fileContent(savedPath("vorpAlgorithms", 'a', ".alg"));
   const std::string Picture = fileContent(savedPath("vorpImages", 'a', ".png"));
   const char Letters[] = "bcd";
@@ -67,8 +67,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
     Plan.FailClose = Fault == 1;
     Plan.FailRename = Fault == 2;
     Save.F.Storage.setFaults(Plan);
-    EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done)
-        << "the algorithm and its PNG are saved";
+    EXPECT_TRUE(Save.F.save()) << "the algorithm and its PNG are saved";
     EXPECT_EQ(Save.F.E.Popup.text(),
               std::string("seed_1234567890-") + Letter + " gespeichert (SVG nicht gespeichert)");
     EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", Letter, ".alg")), Algorithm);
@@ -78,7 +77,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   EXPECT_EQ(directoryEntries("vorpImages").size(), 5u) << "four PNGs, one SVG, no temporary file";
   // The next save that succeeds says so plainly again.
   Save.F.Storage.setFaults(FileFaultPlan());
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::Done);
+  EXPECT_TRUE(Save.F.save());
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
 }
 
@@ -89,7 +88,7 @@ TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   Plan.Path = savedPath("vorpImages", 'a', ".png");
   Plan.FailRename = true;
   Save.F.Storage.setFaults(Plan);
-  EXPECT_EQ(Save.F.Ed.files().saveAlgorithmFiles(), FileResult::FileFailed);
+  EXPECT_FALSE(Save.F.save());
   EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
   EXPECT_EQ(Save.F.W.VectorPictureRequests, 0) << "a picture without its algorithm is no save";
   EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), "<missing>");

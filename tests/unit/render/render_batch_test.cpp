@@ -46,9 +46,8 @@ void saveEndlessProgram(const std::string &Name) {
 /// and a right click below the listing's lines, started with \p Seed.
 std::string previewPicture(const std::string &Name, int32_t Seed) {
   EditorFixture F(Seed);
-  F.E.Files.List.Files.Shown = {Name};
-  F.Ed.files().loadAlgorithmFile(0);
-  F.Ed.listing().runImmediately();
+  EXPECT_TRUE(F.load(Name)) << Name;
+  F.drawAtOnce();
   return drawingSvg(F.S.drawing());
 }
 

@@ -32,10 +32,6 @@ struct PixelLearner {
   FileOperations Storage;
   Editor Desk{Work, State, Host, Picks, Storage};
 
-  PixelLearner() {
-    Desk.runs().setStepWait([](int) {});
-  }
-
   void click(int X, int Y, MouseButton Button = MouseButton::Left) {
     Desk.onMouse({Button, ButtonState::Down, X, Y});
     Desk.onMouse({Button, ButtonState::Up, X, Y});

@@ -152,7 +152,7 @@ TEST(ScreenFrame, ThePenMarkerFollowsTheVariablesInBlack) {
 
 TEST(ScreenFrame, MessageAndPenMenuLieOverTheCanvasButNotInTheSavedPicture) {
   EditorFixture F;
-  F.Ed.canvas().openPenMenu();
+  F.canvasClick(PickName::PenMarker);
   F.showMessage("Zuviele Befehle");
   DrawList Frame = frameOf(F);
   const std::vector<Drawn> Items = primitivesOf(Frame);
