@@ -53,36 +53,36 @@ void buildMixedAlgorithm(Session &S, int Shapes) {
 
 /// One way of drawing the screen: its own widgets and shape layer.
 struct Program {
-  Session S{1};
-  EditorState E{S.variables()};
-  std::unique_ptr<Screen> Widgets;
+  Session Work{1};
+  EditorState State{Work.variables()};
+  std::unique_ptr<Screen> Resources;
   explicit Program(bool CacheShapes) {
-    E.Screen = {1280, 1024};
-    Widgets = std::make_unique<Screen>("", CacheShapes);
+    State.Screen = {1280, 1024};
+    Resources = std::make_unique<Screen>("", CacheShapes);
   }
   /// A frame as the program draws it: the widgets, the shape layer and the
   /// listing's scroll position are brought up to date first.
   void frame() {
-    Widgets->sync(E, S.drawing());
-    keepCurrentVisible(E.Listing, S.algorithm());
-    display(S, E, *Widgets);
+    Resources->sync(State, Work.drawing());
+    keepCurrentVisible(State.Listing, Work.algorithm());
+    display(Work, State, *Resources);
     glFinish();
   }
   /// What a run's step does on arriving at a draw command: a new Shape of
   /// the next kind, then a frame.
   void animatedStep(int Step) {
-    S.algorithm().select(FirstDrawCommand + Step % DrawKindCount);
-    createShapeForCurrent(S);
+    Work.algorithm().select(FirstDrawCommand + Step % DrawKindCount);
+    createShapeForCurrent(Work);
     frame();
   }
   /// A Drawing of \p Shapes mixed Shapes, as an immediate run leaves it.
   void fill(int Shapes) {
-    buildMixedAlgorithm(S, Shapes);
+    buildMixedAlgorithm(Work, Shapes);
     // A loop runs its body at least once: no run leaves an empty Drawing.
     if (Shapes > 0)
-      runWholeAlgorithm(S);
+      runWholeAlgorithm(Work);
     else
-      S.drawing().clear();
+      Work.drawing().clear();
   }
 };
 
@@ -131,7 +131,7 @@ PathFigures measure(bool CacheShapes, const char *Prefix) {
   for (int Mode = 0; Mode < 2; ++Mode) {
     Timings Frames[SizeCount];
     for (auto &P : Programs) {
-      P->E.GridVisible = Mode == 0;
+      P->State.GridVisible = Mode == 0;
       // The first frame after a run fills the layer; the renderer compiles
       // its shaders in the first few.
       for (int I = 0; I < 3; ++I)
@@ -149,7 +149,7 @@ PathFigures measure(bool CacheShapes, const char *Prefix) {
   // A run shows the grid until it ends.
   Timings Steps[2];
   for (auto &P : Programs)
-    P->E.GridVisible = true;
+    P->State.GridVisible = true;
   for (int Round = 0; Round < Rounds; ++Round)
     for (int Which = 0; Which < 2; ++Which)
       Steps[Which].time([&] { Programs[Which * 2]->animatedStep(Round); });
@@ -166,7 +166,7 @@ PathFigures measure(bool CacheShapes, const char *Prefix) {
 /// every Shape (grid) in the same rounds.
 void measureFill(double &Fill, double &DirectFrame) {
   Program Layer(true), Direct(false);
-  Layer.E.GridVisible = Direct.E.GridVisible = true;
+  Layer.State.GridVisible = Direct.State.GridVisible = true;
   Direct.fill(Sizes[2]);
   Layer.frame();
   Direct.frame();
@@ -174,7 +174,7 @@ void measureFill(double &Fill, double &DirectFrame) {
   for (int Round = 0; Round < DirectRounds; ++Round) {
     Layer.fill(Sizes[2]);
     Fills.time([&] {
-      Layer.Widgets->sync(Layer.E, Layer.S.drawing());
+      Layer.Resources->sync(Layer.State, Layer.Work.drawing());
       glFinish();
     });
     Frames.time([&] { Direct.frame(); });

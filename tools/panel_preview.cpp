@@ -29,7 +29,7 @@ struct Preview {
   const char *Output = "preview.png";
   Session Program{1};
   EditorState State{Program.variables()};
-  std::unique_ptr<Screen> Widgets;
+  std::unique_ptr<Screen> Resources;
 };
 
 Preview *Shown = nullptr;
@@ -85,13 +85,13 @@ void display() {
   glClear(GL_COLOR_BUFFER_BIT);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  DrawListBuilder Out(Shown->Widgets->frame());
-  Shown->Widgets->frame().clear();
+  DrawListBuilder Out(Shown->Resources->frame());
+  Shown->Resources->frame().clear();
   appendToolPanel(Out, Shown->State);
   appendPenMenuSample(Out, *Shown);
   appendListingSample(Out);
-  Shown->Widgets->renderer().draw(Shown->Widgets->frame(), Shown->Program.drawing(),
-                                  Shown->State.Screen);
+  Shown->Resources->renderer().draw(Shown->Resources->frame(), Shown->Program.drawing(),
+                                    Shown->State.Screen);
   save(*Shown);
   std::exit(0);
 }
@@ -111,7 +111,7 @@ int main(int argc, char **argv) {
   glutInitWindowSize(P.Width, P.Height);
   glutCreateWindow("Quovadrin panel preview");
   P.State.Screen = {P.Width, P.Height};
-  P.Widgets = std::make_unique<Screen>();
+  P.Resources = std::make_unique<Screen>();
   Shown = &P;
   glutDisplayFunc(display);
   glutMainLoop();

@@ -13,18 +13,18 @@
 
 Application::Application(int ArgCount, char **Args, int32_t Seed, const std::string &ImageFolder,
                          ScreenSize Size)
-    : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>(ImageFolder)), Win(*this),
-      Pick(S, E), Ed(S, E, Win, Pick, Storage) {
+    : Work(Seed), State(Work.variables()), Resources(std::make_unique<Screen>(ImageFolder)),
+      Host(*this), Picks(Work, State), Editing(Work, State, Host, Picks, Storage) {
   (void)ArgCount;
   (void)Args;
   initGraphicsState();
-  E.Screen = Size;
+  State.Screen = Size;
   glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
   // The example block is appended once: a learner sees one loop, not two.
-  appendExampleBlock(S.algorithm(), S.variables());
+  appendExampleBlock(Work.algorithm(), Work.variables());
   // Only a layer made at the screen's size knows whether the driver takes it.
   prepareFrame();
-  std::fprintf(stderr, "%s\n", Widgets->shapes().pathReport());
+  std::fprintf(stderr, "%s\n", Resources->shapes().pathReport());
 }
 
 Application::~Application() = default;
@@ -47,14 +47,14 @@ void initGraphicsState() {
 }
 
 void Application::prepareFrame() {
-  Widgets->sync(E, S.drawing());
-  keepCurrentVisible(E.Listing, S.algorithm());
+  Resources->sync(State, Work.drawing());
+  keepCurrentVisible(State.Listing, Work.algorithm());
 }
 
 void Application::drawFrame() {
   prepareFrame();
-  Widgets->LastFrameShowedGrid = E.GridVisible;
-  display(S, E, *Widgets);
+  Resources->LastFrameShowedGrid = State.GridVisible;
+  display(Work, State, *Resources);
 }
 
 void Application::resize(ScreenSize Size) {
@@ -62,7 +62,7 @@ void Application::resize(ScreenSize Size) {
   // pointer when it comes back.
   if (Size.Width <= 0 || Size.Height <= 0)
     return;
-  E.Screen = Size;
+  State.Screen = Size;
 }
 
-GrayImage Application::canvasPicture() { return takeCanvasPicture(S, E, *Widgets); }
+GrayImage Application::canvasPicture() { return takeCanvasPicture(Work, State, *Resources); }

@@ -41,20 +41,20 @@ public:
   /// read back from there in grey.
   GrayImage canvasPicture();
 
-  Session &session() { return S; }
-  EditorState &state() { return E; }
-  Editor &editor() { return Ed; }
-  Screen &screen() { return *Widgets; }
+  Session &session() { return Work; }
+  EditorState &state() { return State; }
+  Editor &editor() { return Editing; }
+  Screen &screen() { return *Resources; }
 
 private:
-  Session S;
-  EditorState E;
+  Session Work;
+  EditorState State;
   /// The learner's files are written through here: the real disk.
   FileOperations Storage;
-  std::unique_ptr<Screen> Widgets;
-  GlWindow Win;
-  GeometricPicker Pick;
-  Editor Ed;
+  std::unique_ptr<Screen> Resources;
+  GlWindow Host;
+  GeometricPicker Picks;
+  Editor Editing;
 };
 
 /// Fixed GL state: smooth shading, nothing of the 3D pipeline, blending with

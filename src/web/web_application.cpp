@@ -12,73 +12,73 @@
 #include "web/page.h"
 
 WebApplication::WebApplication(int32_t Seed, const std::string &ImageFolder, ScreenSize Size)
-    : S(Seed), E(S.variables()), Renderer(ImageFolder), Win(*this), Pick(S, E),
-      Ed(S, E, Win, Pick, Storage), SaveLetterSeen(E.Files.SaveLetter) {
-  E.Screen = Size;
+    : Work(Seed), State(Work.variables()), Renderer(ImageFolder), Host(*this), Picks(Work, State),
+      Editing(Work, State, Host, Picks, Storage), SaveLetterSeen(State.Files.SaveLetter) {
+  State.Screen = Size;
   // The example block is appended once: a learner sees one loop, not two.
-  appendExampleBlock(S.algorithm(), S.variables());
+  appendExampleBlock(Work.algorithm(), Work.variables());
   prepareFrame();
 }
 
-void WebApplication::prepareFrame() { keepCurrentVisible(E.Listing, S.algorithm()); }
+void WebApplication::prepareFrame() { keepCurrentVisible(State.Listing, Work.algorithm()); }
 
 void WebApplication::drawFrame() {
   prepareFrame();
-  Win.RedisplayPending = false;
-  Win.DrawNowPending = false;
-  LastFrameShowedGrid = E.GridVisible;
-  Renderer.syncShapes(S.drawing(), E.Screen);
-  buildFrame(Frame, S, E);
-  Renderer.draw(Frame, E.Screen);
+  Host.RedisplayPending = false;
+  Host.DrawNowPending = false;
+  LastFrameShowedGrid = State.GridVisible;
+  Renderer.syncShapes(Work.drawing(), State.Screen);
+  buildFrame(Frame, Work, State);
+  Renderer.draw(Frame, State.Screen);
   pageFrameDrawn();
 }
 
 void WebApplication::resize(ScreenSize Size) {
   if (Size.Width <= 0 || Size.Height <= 0)
     return;
-  E.Screen = Size;
-  Win.RedisplayPending = true;
+  State.Screen = Size;
+  Host.RedisplayPending = true;
 }
 
 GrayImage WebApplication::canvasPicture() {
   // A frame asked for but not yet drawn is the one the learner sees.
-  if (Win.DrawNowPending)
-    LastFrameShowedGrid = E.GridVisible;
-  Renderer.syncShapes(S.drawing(), E.Screen);
-  buildCanvasPicture(Frame, S, E, LastFrameShowedGrid);
-  Renderer.draw(Frame, E.Screen);
-  const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
-  GrayImage Picture{readCanvasGray(E.Screen), Canvas.Width, Canvas.Height};
+  if (Host.DrawNowPending)
+    LastFrameShowedGrid = State.GridVisible;
+  Renderer.syncShapes(Work.drawing(), State.Screen);
+  buildCanvasPicture(Frame, Work, State, LastFrameShowedGrid);
+  Renderer.draw(Frame, State.Screen);
+  const PanelRect Canvas = panelRect(Panel::Canvas, State.Screen);
+  GrayImage Picture{readCanvasGray(State.Screen), Canvas.Width, Canvas.Height};
   // The drawing buffer now holds the picture alone: the frame comes back
   // before the browser shows it.
-  Win.DrawNowPending = true;
+  Host.DrawNowPending = true;
   return Picture;
 }
 
 void WebApplication::afterEvent() {
   noticeSave();
-  if (Win.Ended)
+  if (Host.Ended)
     return;
-  if (Win.DrawNowPending)
+  if (Host.DrawNowPending)
     drawFrame();
 }
 
 void WebApplication::animationFrame() {
-  if (Win.Ended)
+  if (Host.Ended)
     return;
-  if (Win.IdleStepping)
-    Ed.idleStep();
-  if (Win.DrawNowPending || Win.RedisplayPending)
+  if (Host.IdleStepping)
+    Editing.idleStep();
+  if (Host.DrawNowPending || Host.RedisplayPending)
     drawFrame();
 }
 
 // A save moves the letter on; the files that are there under its names
 // were written by it.
 void WebApplication::noticeSave() {
-  if (E.Files.SaveLetter == SaveLetterSeen)
+  if (State.Files.SaveLetter == SaveLetterSeen)
     return;
-  SaveLetterSeen = E.Files.SaveLetter;
-  const SaveNames Names = saveNames(S.seedText(), saveLetterText(E.Files.SaveLetter));
+  SaveLetterSeen = State.Files.SaveLetter;
+  const SaveNames Names = saveNames(Work.seedText(), saveLetterText(State.Files.SaveLetter));
   if (access(Names.AlgorithmPath.c_str(), F_OK) == 0 &&
       access(Names.PicturePath.c_str(), F_OK) == 0)
     pageFilesSaved(Names.AlgorithmPath, Names.PicturePath);

@@ -27,9 +27,9 @@ public:
   WebApplication &operator=(const WebApplication &) = delete;
 
   bool ready() const { return Renderer.ready(); }
-  Editor &editor() { return Ed; }
-  const WebWindow &window() const { return Win; }
-  const Session &session() const { return S; }
+  Editor &editor() { return Editing; }
+  const WebWindow &window() const { return Host; }
+  const Session &session() const { return Work; }
 
   /// Brings the listing's scroll position up to date, so that a pick sees
   /// what the next frame shows.
@@ -52,15 +52,15 @@ public:
 private:
   void noticeSave();
 
-  Session S;
-  EditorState E;
+  Session Work;
+  EditorState State;
   /// The learner's files are written through here, into the browser's
   /// file system.
   FileOperations Storage;
   FrameRenderer Renderer;
-  WebWindow Win;
-  GeometricPicker Pick;
-  Editor Ed;
+  WebWindow Host;
+  GeometricPicker Picks;
+  Editor Editing;
   DrawList Frame;
   /// Whether the last frame showed the canvas with its grid: the saved
   /// picture shows the canvas as the learner last saw it.

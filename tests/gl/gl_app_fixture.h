@@ -55,19 +55,19 @@ class GlApp {
 public:
   /// Everything at the test window's size; \p Seed names the saved files.
   explicit GlApp(int32_t Seed = 1)
-      : S(Seed), E(S.variables()), Widgets(std::make_unique<Screen>()), Win(*this), Pick(S, E),
-        Ed(S, E, Win, Pick, Storage) {
-    E.Screen = {GlTestWindowWidth, GlTestWindowHeight};
+      : Work(Seed), State(Work.variables()), Resources(std::make_unique<Screen>()), Host(*this),
+        Picks(Work, State), Editing(Work, State, Host, Picks, Storage) {
+    State.Screen = {GlTestWindowWidth, GlTestWindowHeight};
   }
 
   /// What the program's frame does: the widgets, the shape layer and the
   /// listing's scroll position brought up to date, the canvas's look
   /// remembered for a save, then the whole display.
   void frame() {
-    Widgets->sync(E, S.drawing());
-    keepCurrentVisible(E.Listing, S.algorithm());
-    Widgets->LastFrameShowedGrid = E.GridVisible;
-    display(S, E, *Widgets);
+    Resources->sync(State, Work.drawing());
+    keepCurrentVisible(State.Listing, Work.algorithm());
+    Resources->LastFrameShowedGrid = State.GridVisible;
+    display(Work, State, *Resources);
   }
   /// A left click in the middle of the tool-panel Button or Label \p Name:
   /// the test window's pixels are layout units.
@@ -76,30 +76,30 @@ public:
     click(Place.X + Place.Width / 2, Place.Y + Place.Height / 2);
   }
   void click(int X, int Y, MouseButton Button = MouseButton::Left) {
-    Ed.onMouse({Button, ButtonState::Down, X, Y});
-    Ed.onMouse({Button, ButtonState::Up, X, Y});
+    Editing.onMouse({Button, ButtonState::Down, X, Y});
+    Editing.onMouse({Button, ButtonState::Up, X, Y});
   }
   /// A message raised as the editor raises one.
   void showMessage(const std::string &Text) {
-    E.Popup.replace(Text);
-    E.Popup.Visible = true;
+    State.Popup.replace(Text);
+    State.Popup.Visible = true;
   }
 
-  Session S;
-  EditorState E;
+  Session Work;
+  EditorState State;
   FileOperations Storage;
-  std::unique_ptr<Screen> Widgets;
-  RecordingWindow Win;
-  GeometricPicker Pick;
-  Editor Ed;
+  std::unique_ptr<Screen> Resources;
+  RecordingWindow Host;
+  GeometricPicker Picks;
+  Editor Editing;
 };
 
 inline void RecordingWindow::drawNow() { App.frame(); }
 
 inline GrayImage RecordingWindow::canvasPicture() {
-  return takeCanvasPicture(App.S, App.E, *App.Widgets);
+  return takeCanvasPicture(App.Work, App.State, *App.Resources);
 }
 
-inline std::string RecordingWindow::vectorPicture() { return drawingSvg(App.S.drawing()); }
+inline std::string RecordingWindow::vectorPicture() { return drawingSvg(App.Work.drawing()); }
 
 #endif

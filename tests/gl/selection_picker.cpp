@@ -100,7 +100,7 @@ SelectionArea rectArea(int Name, SelectionArea::Shape Kind, int X, int Y, int Wi
 
 std::vector<SelectionArea> SelectionPicker::nearPixels(std::vector<SelectionArea> Areas,
                                                        Panel Which) const {
-  const PanelRect R = panelRect(Which, E.Screen);
+  const PanelRect R = panelRect(Which, State.Screen);
   for (SelectionArea &A : Areas)
     A = reaching(A, R);
   return Areas;
@@ -113,7 +113,7 @@ SelectionHits SelectionPicker::select(Panel Which, int X, int Y,
   if (std::none_of(Areas.begin(), Areas.end(), IsNear))
     return {};
   ++Passes;
-  const PanelRect R = panelRect(Which, E.Screen);
+  const PanelRect R = panelRect(Which, State.Screen);
   glMatrixMode(GL_MODELVIEW);
   glViewport(R.X, R.Y, R.Width, R.Height);
   GLint Viewport[4];
@@ -151,14 +151,14 @@ std::vector<SelectionArea> SelectionPicker::toolPanelAreas() const {
       Areas.push_back(rectArea(Name, SelectionArea::Shape::Button, P.X, P.Y, P.Width, P.Height));
       continue;
     }
-    const size_t Length = E.Labels.at(static_cast<size_t>(Widget.LabelIndex)).text().size();
+    const size_t Length = State.Labels.at(static_cast<size_t>(Widget.LabelIndex)).text().size();
     const int Left = Widget.Description ? LabelDescriptionX : P.X;
     const int Right = P.X + static_cast<int>(Length) * Widget.CharWidth;
     Areas.push_back(
         rectArea(Name, SelectionArea::Shape::LeftFirst, Left, P.Y, Right - Left, Widget.CharWidth));
   }
-  if (E.Files.ListVisible) {
-    const SavedFileWindow &Files = E.Files.List.Files;
+  if (State.Files.ListVisible) {
+    const SavedFileWindow &Files = State.Files.List.Files;
     const int Entries = static_cast<int>(Files.Shown.size());
     const int Skipped = Files.Hidden > 0 ? 1 : 0;
     const int Top = FileListBottom - FileListRowHeight * (Entries + Skipped);
@@ -172,15 +172,15 @@ std::vector<SelectionArea> SelectionPicker::toolPanelAreas() const {
 
 std::vector<SelectionArea> SelectionPicker::canvasAreas() const {
   std::vector<SelectionArea> Areas;
-  if (E.Mode == InteractionMode::PenMenuOpen) {
+  if (State.Mode == InteractionMode::PenMenuOpen) {
     for (size_t I = 0; I < PenMenuSize; ++I)
       Areas.push_back(rectArea(pickValue(PenMenuOrder[I]), SelectionArea::Shape::Button,
-                               E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y,
+                               State.Canvas.PenMenu.Corners[I].X, State.Canvas.PenMenu.Corners[I].Y,
                                PenMenuButtonSide, PenMenuButtonSide));
   } else {
     SelectionArea Marker{
         pickValue(PickName::PenMarker), SelectionArea::Shape::PenMarker, -0.5f, -0.5f, 0.5f, 0.5f};
-    Marker.Placement = penPlacement(S.variables());
+    Marker.Placement = penPlacement(Work.variables());
     Areas.push_back(Marker);
   }
   return nearPixels(std::move(Areas), Panel::Canvas);
@@ -190,7 +190,7 @@ std::vector<SelectionArea> SelectionPicker::canvasAreas() const {
 // algorithm; nothing at all for an empty algorithm.
 std::vector<SelectionArea> SelectionPicker::listingAreas() const {
   std::vector<SelectionArea> Areas;
-  const Algorithm &A = S.algorithm();
+  const Algorithm &A = Work.algorithm();
   if (A.commandCount() >= 1) {
     const float W = static_cast<float>(LayoutWidth / 4);
     const float H = static_cast<float>(LayoutHeight);
@@ -198,11 +198,11 @@ std::vector<SelectionArea> SelectionPicker::listingAreas() const {
     Areas.push_back({pickValue(PickName::UpStrip), Float, 2, 2, W - 2, 23});
     Areas.push_back({pickValue(PickName::DownStrip), Float, 2, H - 2, W - 2, H - 23});
     const Command *C = A.head();
-    for (int Position = 1; C && Position < E.Listing.Top; ++Position)
+    for (int Position = 1; C && Position < State.Listing.Top; ++Position)
       C = C->next();
     for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
       const float Top = 25.0f + 10.0f * static_cast<float>(Line);
-      Areas.push_back({E.Listing.Top + Line, Float, 0, Top, W, Top + 10.0f});
+      Areas.push_back({State.Listing.Top + Line, Float, 0, Top, W, Top + 10.0f});
     }
   }
   return nearPixels(std::move(Areas), Panel::Listing);

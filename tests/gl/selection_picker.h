@@ -63,11 +63,11 @@ struct SelectionArea {
   }
 };
 
-/// The three panels' selection passes over the things \p S and \p E put on
+/// The three panels' selection passes over the things \p Shown and \p Editing put on
 /// the screen.
 class SelectionPicker {
 public:
-  SelectionPicker(const Session &Work, const EditorState &State) : S(Work), E(State) {}
+  SelectionPicker(const Session &Shown, const EditorState &Editing) : Work(Shown), State(Editing) {}
 
   /// What each panel offers now, in drawing order.
   std::vector<SelectionArea> toolPanelAreas() const;
@@ -85,8 +85,8 @@ private:
   /// \p Areas with the pixels near each over panel \p Which.
   std::vector<SelectionArea> nearPixels(std::vector<SelectionArea> Areas, Panel Which) const;
 
-  const Session &S;
-  const EditorState &E;
+  const Session &Work;
+  const EditorState &State;
   GLuint Buffer[SelectBufferSize] = {};
   long Passes = 0;
 };

@@ -8,14 +8,14 @@
 #include "model/algorithm.h"
 #include "model/variable.h"
 
-/// An Algorithm over one Variable named x, for tests that need commands with
+/// An Algorithm over one Variable named x (the target), for tests that need commands with
 /// a target but do not care which.
 struct AlgorithmFixture {
-  Variable X{0};
-  Algorithm A;
-  AlgorithmFixture() { X.setName("x"); }
-  void give(int Value) { A.appendArithmetic(&X, ArithmeticOp::Give, Value); }
-  void add(int Value) { A.appendArithmetic(&X, ArithmeticOp::Add, Value); }
+  Variable Target{0};
+  Algorithm Program;
+  AlgorithmFixture() { Target.setName("x"); }
+  void give(int Value) { Program.appendArithmetic(&Target, ArithmeticOp::Give, Value); }
+  void add(int Value) { Program.appendArithmetic(&Target, ArithmeticOp::Add, Value); }
 };
 
 /// "number:text" per Command, ", " between them; a RepeatEnd adds "->jump",

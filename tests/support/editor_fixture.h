@@ -17,35 +17,35 @@
 #include "recording_window.h"
 
 struct EditorFixture {
-  Session S;
-  EditorState E{S.variables()};
-  RecordingWindow W;
-  FakePicker P;
+  Session Work;
+  EditorState State{Work.variables()};
+  RecordingWindow Host;
+  FakePicker Picks;
   /// The saved files are written through here; tests plan failures on it.
   FileOperations Storage;
-  Editor Ed{S, E, W, P, Storage};
+  Editor Editing{Work, State, Host, Picks, Storage};
 
   // Pixels inside each panel at 1024 x 768.
   static constexpr int ToolX = 100;
   static constexpr int CanvasX = 500;
   static constexpr int ListingX = 900;
 
-  explicit EditorFixture(int32_t Seed = 1) : S(Seed) {}
+  explicit EditorFixture(int32_t Seed = 1) : Work(Seed) {}
 
-  VariableSet &vars() { return S.variables(); }
-  Algorithm &algorithm() { return S.algorithm(); }
+  VariableSet &vars() { return Work.variables(); }
+  Algorithm &algorithm() { return Work.algorithm(); }
 
-  void mouse(MouseButton Button, ButtonState State, int X, int Y = 300) {
-    Ed.onMouse({Button, State, X, Y});
+  void mouse(MouseButton Button, ButtonState Change, int X, int Y = 300) {
+    Editing.onMouse({Button, Change, X, Y});
   }
   /// A press and a release in the tool panel over whatever the picker is
   /// told lies there.
   void toolPress(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
-    P.ToolPanel = Pick;
+    Picks.ToolPanel = Pick;
     mouse(Button, ButtonState::Down, ToolX);
   }
   void toolRelease(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
-    P.ToolPanel = Pick;
+    Picks.ToolPanel = Pick;
     mouse(Button, ButtonState::Up, ToolX);
   }
   void toolPress(PickName Name, MouseButton Button = MouseButton::Left) {
@@ -62,7 +62,7 @@ struct EditorFixture {
     toolClick(PickResult::named(Panel::Tool, Name), Button);
   }
   void listingClick(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
-    P.Listing = Pick;
+    Picks.Listing = Pick;
     mouse(Button, ButtonState::Down, ListingX);
     mouse(Button, ButtonState::Up, ListingX);
   }
@@ -71,7 +71,7 @@ struct EditorFixture {
     listingClick(PickResult::listingLine(Line), Button);
   }
   void canvasClick(const PickResult &Pick, MouseButton Button = MouseButton::Left) {
-    P.Canvas = Pick;
+    Picks.Canvas = Pick;
     mouse(Button, ButtonState::Down, CanvasX);
     mouse(Button, ButtonState::Up, CanvasX);
   }
@@ -83,8 +83,8 @@ struct EditorFixture {
   bool save() {
     toolClick(PickName::Save);
     const std::string Failed = " nicht gespeichert";
-    const std::string &Told = E.Popup.text();
-    return E.Popup.Visible && Told.size() > Failed.size() &&
+    const std::string &Told = State.Popup.text();
+    return State.Popup.Visible && Told.size() > Failed.size() &&
            Told.compare(Told.size() - Failed.size(), Failed.size(), Failed) != 0;
   }
   /// A right click in the listing beside its lines: the whole algorithm
@@ -94,7 +94,7 @@ struct EditorFixture {
   /// clicked; false when the list does not show it.
   bool load(const std::string &Name) {
     toolClick(PickName::Load);
-    const std::vector<std::string> &Shown = E.Files.List.Files.Shown;
+    const std::vector<std::string> &Shown = State.Files.List.Files.Shown;
     const auto Entry = std::find(Shown.begin(), Shown.end(), Name);
     if (Entry == Shown.end())
       return false;
@@ -103,20 +103,20 @@ struct EditorFixture {
   }
   /// A message raised as the editor raises one.
   void showMessage(const std::string &Text) {
-    E.Popup.replace(Text);
-    E.Popup.Visible = true;
+    State.Popup.replace(Text);
+    State.Popup.Visible = true;
   }
   /// Fires the last timer the editor armed.
-  void fireTimer() { Ed.onTimer(W.Timers.back().Generation); }
+  void fireTimer() { Editing.onTimer(Host.Timers.back().Generation); }
 
   /// The sentences of the Algorithm, one per line.
   std::string sentences() const {
     std::string Text;
-    for (const Command *C = S.algorithm().head(); C; C = C->next())
+    for (const Command *C = Work.algorithm().head(); C; C = C->next())
       Text += C->text() + "\n";
     return Text;
   }
-  const std::string &currentText() const { return S.algorithm().currentText(); }
+  const std::string &currentText() const { return Work.algorithm().currentText(); }
 };
 
 #endif

@@ -36,19 +36,21 @@ protected:
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_LINE_SMOOTH);
   }
-  void give(int Value) { Listing.appendArithmetic(&S.variables().x(), ArithmeticOp::Give, Value); }
+  void give(int Value) {
+    Listing.appendArithmetic(&Work.variables().x(), ArithmeticOp::Give, Value);
+  }
   void drawCanvas(bool GridVisible) {
-    setCanvasView(E.Screen);
-    drawCanvasPicture(S, E, GridVisible, EveryShape);
+    setCanvasView(State.Screen);
+    drawCanvasPicture(Work, State, GridVisible, EveryShape);
   }
   /// The listing as a frame shows it: the scroll position is settled first.
   void drawListing() {
-    keepCurrentVisible(E.Listing, Listing);
+    keepCurrentVisible(State.Listing, Listing);
     DrawList Panel;
     DrawListBuilder Builder(Panel);
-    appendListingPanel(Builder, Listing, E);
+    appendListingPanel(Builder, Listing, State);
     GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
-        .draw(Panel, Picture, E.Screen);
+        .draw(Panel, Picture, State.Screen);
   }
   /// Pixels of the listing in its layout units (one unit is one pixel here).
   std::array<int, 3> listingPixel(int X, int Y) { return pixelAt(ListingLeft + X, Y); }
@@ -58,10 +60,10 @@ protected:
     return Box.Found ? Box.Left - ListingLeft : -1;
   }
   static GLuint Atlas;
-  Session S{1};
-  EditorState E{S.variables()};
-  Algorithm &Listing = S.algorithm();
-  Drawing &Picture = S.drawing();
+  Session Work{1};
+  EditorState State{Work.variables()};
+  Algorithm &Listing = Work.algorithm();
+  Drawing &Picture = Work.drawing();
   /// The canvas's own look; the shape layer's cache has tests of its own.
   ShapeLayer EveryShape{nullptr};
 };
@@ -142,7 +144,7 @@ TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
   for (int I = 1; I <= 61; ++I)
     give(I);
   drawListing();
-  EXPECT_EQ(E.Listing.Top, 2);
+  EXPECT_EQ(State.Listing.Top, 2);
   EXPECT_EQ(listingPixel(128, 15)[0], TriangleGrey) << "up triangle in the same frame";
   EXPECT_EQ(listingPixel(128, 755)[0], TriangleGrey);
   EXPECT_EQ(Listing.currentNumber(), 61) << "the cursor is where it was";
@@ -151,7 +153,7 @@ TEST_F(DisplayPanels, SixtyFirstCurrentCommandScrollsIntoView) {
   Listing.select(1);
   clearToWhite();
   drawListing();
-  EXPECT_EQ(E.Listing.Top, 1);
+  EXPECT_EQ(State.Listing.Top, 1);
   EXPECT_EQ(listingPixel(128, 15)[0], StripGrey);
 }
 
@@ -165,7 +167,7 @@ TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
   Listing.appendRepeatEnd(); // 61
   Listing.select(3);
   drawListing();
-  ASSERT_EQ(E.Listing.Top, 1);
+  ASSERT_EQ(State.Listing.Top, 1);
   const int Start = textLeftOnLine(1), Draw = textLeftOnLine(2), End = textLeftOnLine(3);
   const int Outer = textLeftOnLine(0);
   EXPECT_NEAR(Outer, 0, 2);
@@ -175,7 +177,7 @@ TEST_F(DisplayPanels, ScrolledRepeatBlockKeepsItsIndentation) {
   Listing.select(61);
   clearToWhite();
   drawListing();
-  ASSERT_EQ(E.Listing.Top, 2);
+  ASSERT_EQ(State.Listing.Top, 2);
   EXPECT_EQ(textLeftOnLine(0), Start) << "the inner start, now the first line";
   EXPECT_EQ(textLeftOnLine(1), Draw);
   EXPECT_EQ(textLeftOnLine(2), End);
@@ -188,7 +190,7 @@ TEST_F(DisplayPanels, HighlightColoursShowEditing) {
   Listing.select(2);
   drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{191, 191, 191}));
-  E.Listing.CommandEditing = true;
+  State.Listing.CommandEditing = true;
   drawListing();
   EXPECT_EQ(listingPixel(250, 40), (std::array<int, 3>{217, 217, 204}));
   Listing.select(1);
@@ -199,7 +201,7 @@ TEST_F(DisplayPanels, HighlightColoursShowEditing) {
 TEST_F(DisplayPanels, LongLineIsClippedAtThePanelEdge) {
   // An 800-pixel screen puts the listing at 600..799 of the 1024-pixel test
   // window, so anything drawn past its right edge would show at 800 and beyond.
-  E.Screen.Width = 800;
+  State.Screen.Width = 800;
   give(1);
   Listing.current()->setText(std::string(200, 'W'));
   drawListing();

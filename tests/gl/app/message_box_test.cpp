@@ -88,15 +88,15 @@ TEST(MessageBox, EmptyTextGivesALineAndPercentSignsStay) {
 TEST(MessageBox, ANewMessageReplacesTheShownOne) {
   GlApp App;
   App.showMessage("Teste Dich doch selber!");
-  EXPECT_TRUE(App.E.Popup.Visible);
+  EXPECT_TRUE(App.State.Popup.Visible);
   App.frame();
   const int Box = CanvasLeft + 256 - 161 / 2;
   EXPECT_GT(darkPixelsIn(Box + 120, 377, Box + 160, 389), 15) << "the long message's end";
 
-  App.E.Popup.Visible = false;
+  App.State.Popup.Visible = false;
   App.showMessage("kurz");
   App.frame();
-  EXPECT_TRUE(App.E.Popup.Visible);
+  EXPECT_TRUE(App.State.Popup.Visible);
   EXPECT_EQ(darkPixelsIn(Box + 120, 377, Box + 160, 389), 0) << "nothing left of the old box";
   EXPECT_GT(darkPixelsIn(CanvasLeft + 242, 377, CanvasLeft + 270, 389), 15) << "the new text";
 }

@@ -25,21 +25,21 @@ namespace {
 class SavedPicture : public testing::Test {
 protected:
   void SetUp() override {
-    App.S.algorithm().appendDraw(1);
+    App.Work.algorithm().appendDraw(1);
     // A square of 3 x 3 cells centred on (210, 217): its top edge, row 187,
     // lies between two grid lines.
-    App.S.drawing().addSquare(10, 10, 0, 7, 3, 3, 0);
+    App.Work.drawing().addSquare(10, 10, 0, 7, 3, 3, 0);
   }
   /// A frame with or without the grid, then an unrelated picture in the back
   /// buffer, so the save cannot pass by reading what happened to be there.
   GrayPicture saveAfterAFrameWithGrid(bool GridVisible) {
-    App.E.GridVisible = GridVisible;
+    App.State.GridVisible = GridVisible;
     App.frame();
     clearTo(0, 0, 0);
     App.clickTool(PickName::Save);
-    EXPECT_EQ(App.E.Popup.text().find("nicht"), std::string::npos);
+    EXPECT_EQ(App.State.Popup.text().find("nicht"), std::string::npos);
     return readGrayPng("vorpImages/seed_1234567890-" +
-                       std::string(1, char(App.E.Files.SaveLetter)) + ".png");
+                       std::string(1, char(App.State.Files.SaveLetter)) + ".png");
   }
   static void clearTo(float R, float G, float B) {
     clearToWhite();
@@ -80,7 +80,7 @@ bool allBytes(const GrayPicture &P, int Value) {
 
 // The canvas picture as a save takes it, written to canvas.png.
 FileResult writeCanvasPng(GlApp &App) {
-  const GrayImage Picture = takeCanvasPicture(App.S, App.E, *App.Widgets);
+  const GrayImage Picture = takeCanvasPicture(App.Work, App.State, *App.Resources);
   return writeGrayPngBytes("canvas.png", Picture.Rows.data(), Picture.Width, Picture.Height);
 }
 
@@ -92,8 +92,8 @@ TEST_F(SavedPicture, AfterARunThePictureIsBlackOnWhiteWithoutGrid) {
   EXPECT_GT(edgeInk(P, 187, 203, 217), 220) << "the square's top edge, black";
   EXPECT_EQ(darkestInRow(P, 305, 0, 512), 255) << "no grid lines";
   EXPECT_EQ(darkestInRow(P, 10, 0, 30), 255) << "no pen marker";
-  EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
-  EXPECT_TRUE(App.E.Popup.Visible);
+  EXPECT_EQ(App.State.Popup.text(), "seed_1234567890-a gespeichert");
+  EXPECT_TRUE(App.State.Popup.Visible);
 }
 
 TEST_F(SavedPicture, WhileEditingThePictureKeepsGridAndGreyShapes) {
@@ -108,21 +108,21 @@ TEST_F(SavedPicture, WhileEditingThePictureKeepsGridAndGreyShapes) {
 
 TEST_F(SavedPicture, AMessageOnScreenIsNotInThePicture) {
   App.showMessage("Zuviele Befehle");
-  ASSERT_TRUE(App.E.Popup.Visible);
+  ASSERT_TRUE(App.State.Popup.Visible);
   GrayPicture P = saveAfterAFrameWithGrid(false);
   // The box would lie at (204, 374) to (309, 394) of the canvas, grey 0.8.
   EXPECT_EQ(darkestInRow(P, 384, 204, 309), 255);
 }
 
 TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
-  App.S.drawing().clear();
-  App.E.GridVisible = false;
+  App.Work.drawing().clear();
+  App.State.GridVisible = false;
   App.frame();
   clearTo(0, 0, 1); // whatever the back buffer held after the last swap
   EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "the empty canvas, white";
   // The picture follows what the last frame showed, not the state since.
-  App.E.GridVisible = true;
+  App.State.GridVisible = true;
   clearTo(0, 0, 1);
   EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
   EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "still without the grid";
@@ -131,13 +131,13 @@ TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
 TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
   // Only the top-left cell holds ink: a picture upside down or shifted would
   // show it elsewhere.
-  App.S.drawing().clear();
-  App.S.drawing().addSquare(1, 1, 0, 0, 2, 2, 0); // sides at 10 and 50
-  App.S.algorithm().appendDraw(2);
-  App.E.GridVisible = false;
+  App.Work.drawing().clear();
+  App.Work.drawing().addSquare(1, 1, 0, 0, 2, 2, 0); // sides at 10 and 50
+  App.Work.algorithm().appendDraw(2);
+  App.State.GridVisible = false;
   App.frame();
   App.clickTool(PickName::Save);
-  EXPECT_EQ(App.E.Popup.text(), "seed_1234567890-a gespeichert");
+  EXPECT_EQ(App.State.Popup.text(), "seed_1234567890-a gespeichert");
   const GrayPicture P = readGrayPng("vorpImages/seed_1234567890-a.png");
   ASSERT_EQ(P.format(), "512x768 8-bit grey");
   EXPECT_GT(edgeInk(P, 10, 20, 40), 220) << "the top edge near the top of the picture";
@@ -151,21 +151,21 @@ TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
 }
 
 TEST_F(SavedPicture, ManyShapesAreSavedAsTheFrameShowedThem) {
-  drawRandomShapes(App.S, 112);
+  drawRandomShapes(App.Work, 112);
   for (bool Grid : {true, false}) {
     SCOPED_TRACE(Grid ? "grid" : "plain");
     const GrayPicture P = saveAfterAFrameWithGrid(Grid);
     ASSERT_EQ(P.format(), "512x768 8-bit grey");
-    const ShapeLayer &Layer = App.Widgets->shapes();
-    EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen)) << "the frame used the layer";
+    const ShapeLayer &Layer = App.Resources->shapes();
+    EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Screen)) << "the frame used the layer";
     // The canvas as the frame drew it, read bottom row first.
     clearToWhite();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LINE_SMOOTH);
-    setCanvasView(App.E.Screen);
-    drawCanvasPicture(App.S, App.E, Grid, Layer);
-    const PanelRect Canvas = panelRect(Panel::Canvas, App.E.Screen);
+    setCanvasView(App.State.Screen);
+    drawCanvasPicture(App.Work, App.State, Grid, Layer);
+    const PanelRect Canvas = panelRect(Panel::Canvas, App.State.Screen);
     std::vector<unsigned char> Red(static_cast<size_t>(Canvas.Width) * Canvas.Height);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(Canvas.X, 0, Canvas.Width, Canvas.Height, GL_RED, GL_UNSIGNED_BYTE, Red.data());

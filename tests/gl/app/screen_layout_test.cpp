@@ -41,8 +41,8 @@ void drawToolPanel(GlApp &App) {
   startPanelPicture(256, 768);
   DrawList Panel;
   DrawListBuilder Builder(Panel);
-  appendToolPanel(Builder, App.E);
-  App.Widgets->renderer().draw(Panel, App.S.drawing(), App.E.Screen);
+  appendToolPanel(Builder, App.State);
+  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Screen);
 }
 
 std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
@@ -71,17 +71,17 @@ TEST(ScreenLayout, EveryIconOfTheLayoutHasATextureOfItsOwn) {
   std::set<GLuint> Textures;
   for (PickName Icon : layoutIcons()) {
     SCOPED_TRACE(pickValue(Icon));
-    EXPECT_TRUE(glIsTexture(App.Widgets->iconTexture(Icon)));
-    Textures.insert(App.Widgets->iconTexture(Icon));
+    EXPECT_TRUE(glIsTexture(App.Resources->iconTexture(Icon)));
+    Textures.insert(App.Resources->iconTexture(Icon));
   }
   EXPECT_EQ(Textures.size(), layoutIcons().size());
-  EXPECT_TRUE(glIsTexture(App.Widgets->alphabetTexture()));
-  EXPECT_EQ(App.Widgets->iconTexture(PickName::FieldX), 0u) << "a Label has no icon";
+  EXPECT_TRUE(glIsTexture(App.Resources->alphabetTexture()));
+  EXPECT_EQ(App.Resources->iconTexture(PickName::FieldX), 0u) << "a Label has no icon";
 }
 
 TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   GlApp App;
-  const VariableSet &Vars = App.S.variables();
+  const VariableSet &Vars = App.Work.variables();
   const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldW,
                              PickName::FieldH,  PickName::FieldV, PickName::FieldHorizontal,
                              PickName::FieldD,  PickName::FieldN, PickName::FieldMax,
@@ -96,7 +96,7 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
                                  &Vars.v(), &Vars.d(), &Vars.n(),  &Vars.max(), &Vars.min()};
   for (int Row = 0; Row < 10; ++Row) {
     SCOPED_TRACE(Texts[Row]);
-    const ValueLabel *Field = App.E.Labels.byPick(Rows[Row]);
+    const ValueLabel *Field = App.State.Labels.byPick(Rows[Row]);
     ASSERT_NE(Field, nullptr);
     EXPECT_EQ(Field->text(), Texts[Row]);
     EXPECT_STREQ(findToolPlace(Rows[Row])->Description, Descriptions[Row]);
@@ -105,10 +105,10 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
     const Variable *Operand = Field->operand();
     EXPECT_EQ(Operand->name(), std::to_string(Operand->value()));
   }
-  const ValueLabel *Count = App.E.Labels.byPick(PickName::Count);
-  const ValueLabel *RandomTarget = App.E.Labels.byPick(PickName::RandomTarget);
-  const ValueLabel *Upper = App.E.Labels.byPick(PickName::Upper);
-  const ValueLabel *Lower = App.E.Labels.byPick(PickName::Lower);
+  const ValueLabel *Count = App.State.Labels.byPick(PickName::Count);
+  const ValueLabel *RandomTarget = App.State.Labels.byPick(PickName::RandomTarget);
+  const ValueLabel *Upper = App.State.Labels.byPick(PickName::Upper);
+  const ValueLabel *Lower = App.State.Labels.byPick(PickName::Lower);
   ASSERT_TRUE(Count && RandomTarget && Upper && Lower);
   EXPECT_EQ(Count->text(), "10");
   EXPECT_EQ(Count->target(), &Vars.count());
@@ -131,9 +131,9 @@ TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   Vars.x().setValue(18);
   Vars.min().setValue(-4);
   for (int Row = 1; Row <= FieldRowCount; ++Row)
-    App.E.Labels.row(Row).showValue();
-  EXPECT_EQ(App.E.Labels.byPick(PickName::FieldX)->text(), "x=18");
-  EXPECT_EQ(App.E.Labels.byPick(PickName::FieldMin)->text(), "min=-4");
+    App.State.Labels.row(Row).showValue();
+  EXPECT_EQ(App.State.Labels.byPick(PickName::FieldX)->text(), "x=18");
+  EXPECT_EQ(App.State.Labels.byPick(PickName::FieldMin)->text(), "min=-4");
   EXPECT_EQ(Count->text(), "10");
   EXPECT_GT(InkOfRowX(), Before);
 }
@@ -142,12 +142,12 @@ TEST(ScreenLayout, BackgroundIsTheSameAtEveryStart) {
   std::vector<unsigned char> First;
   {
     GlApp Earlier(424242);
-    First = drawnBackground(*Earlier.Widgets);
+    First = drawnBackground(*Earlier.Resources);
   }
   GlApp Later(7);
   // Building the screen spends none of the learner's random numbers.
-  EXPECT_EQ(Later.S.random().state(), 7u);
-  EXPECT_TRUE(First == drawnBackground(*Later.Widgets));
+  EXPECT_EQ(Later.Work.random().state(), 7u);
+  EXPECT_TRUE(First == drawnBackground(*Later.Resources));
   // Grey at the left edge, white at the right: a horizontal gradient.
   const auto Left = pixelAt(0, 700);
   const auto Right = pixelAt(255, 700);
@@ -171,6 +171,6 @@ TEST(ScreenLayout, MissingIconIsReportedOnceAndTheLayoutStays) {
 
   EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1);
   EXPECT_NE(Errors.find("vorpData/square.png"), std::string::npos);
-  EXPECT_EQ(App->Widgets->iconTexture(PickName::Square), 0u) << "an untextured square";
-  EXPECT_TRUE(glIsTexture(App->Widgets->iconTexture(PickName::Circle)));
+  EXPECT_EQ(App->Resources->iconTexture(PickName::Square), 0u) << "an untextured square";
+  EXPECT_TRUE(glIsTexture(App->Resources->iconTexture(PickName::Circle)));
 }

@@ -28,16 +28,16 @@
 namespace {
 
 /// The canvas as a frame draws it with \p Shapes, read back as RGB rows.
-std::vector<unsigned char> canvasThrough(const Session &S, const EditorState &E,
+std::vector<unsigned char> canvasThrough(const Session &Work, const EditorState &State,
                                          const ShapeLayer &Shapes, bool GridVisible) {
   clearToWhite();
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
   glEnable(GL_BLEND);
   glEnable(GL_LINE_SMOOTH);
-  setCanvasView(E.Screen);
-  drawCanvasPicture(S, E, GridVisible, Shapes);
-  const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
+  setCanvasView(State.Screen);
+  drawCanvasPicture(Work, State, GridVisible, Shapes);
+  const PanelRect Canvas = panelRect(Panel::Canvas, State.Screen);
   std::vector<unsigned char> Rgb(static_cast<size_t>(Canvas.Width) * Canvas.Height * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(Canvas.X, Canvas.Y, Canvas.Width, Canvas.Height, GL_RGB, GL_UNSIGNED_BYTE,
@@ -53,20 +53,21 @@ struct Strays {
   int OnMarker = 0;
 };
 
-Strays strays(const Session &S, const EditorState &E, const ShapeLayer &Layer, bool GridVisible,
-              int MinInk) {
-  EXPECT_TRUE(Layer.current(S.drawing(), E.Screen)) << "the texture would not be shown";
-  const std::vector<unsigned char> Cached = canvasThrough(S, E, Layer, GridVisible);
-  const std::vector<unsigned char> Direct = canvasThrough(S, E, ShapeLayer(nullptr), GridVisible);
+Strays strays(const Session &Work, const EditorState &State, const ShapeLayer &Layer,
+              bool GridVisible, int MinInk) {
+  EXPECT_TRUE(Layer.current(Work.drawing(), State.Screen)) << "the texture would not be shown";
+  const std::vector<unsigned char> Cached = canvasThrough(Work, State, Layer, GridVisible);
+  const std::vector<unsigned char> Direct =
+      canvasThrough(Work, State, ShapeLayer(nullptr), GridVisible);
   EXPECT_GE(std::count_if(Direct.begin(), Direct.end(), [](unsigned char C) { return C < 200; }),
             MinInk)
       << "too little on the canvas to compare";
-  const PanelRect Canvas = panelRect(Panel::Canvas, E.Screen);
+  const PanelRect Canvas = panelRect(Panel::Canvas, State.Screen);
   PixelRect Marker;
   if (GridVisible)
-    Marker = pixelsCovering(
-        penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool)),
-        Canvas, 1);
+    Marker = pixelsCovering(penMarkerBounds(Work.variables(), Work.templates(),
+                                            static_cast<int>(State.Tools.SelectedTool)),
+                            Canvas, 1);
   Strays Found;
   for (size_t I = 0; I < Direct.size(); ++I) {
     const int X = static_cast<int>(I / 3) % Canvas.Width;
@@ -81,29 +82,29 @@ Strays strays(const Session &S, const EditorState &E, const ShapeLayer &Layer, b
 
 /// Within 2 grey levels everywhere; on the pen marker, whatever lies on it,
 /// the very pixels of a frame that draws every Shape.
-void expectSameCanvas(const Session &S, const EditorState &E, const ShapeLayer &Layer,
+void expectSameCanvas(const Session &Work, const EditorState &State, const ShapeLayer &Layer,
                       bool GridVisible, const std::string &What, int MinInk = 20) {
-  const Strays Found = strays(S, E, Layer, GridVisible, MinInk);
+  const Strays Found = strays(Work, State, Layer, GridVisible, MinInk);
   EXPECT_LE(Found.Anywhere, 2) << What << (GridVisible ? ", grid" : ", plain");
   EXPECT_EQ(Found.OnMarker, 0) << What << ", on the pen marker";
 }
 
 class ShapeLayerTest : public testing::Test {
 protected:
-  void SetUp() override { E.Screen = {GlTestWindowWidth, GlTestWindowHeight}; }
+  void SetUp() override { State.Screen = {GlTestWindowWidth, GlTestWindowHeight}; }
 
   std::vector<unsigned char> canvasThrough(const ShapeLayer &Shapes, bool GridVisible) {
-    return ::canvasThrough(S, E, Shapes, GridVisible);
+    return ::canvasThrough(Work, State, Shapes, GridVisible);
   }
   /// Brings the layer up to date, then compares with and without the grid.
   void expectSamePictures(const std::string &What, int MinInk = 20) {
-    Layer.sync(S.drawing(), E.Screen);
+    Layer.sync(Work.drawing(), State.Screen);
     for (bool Grid : {true, false})
-      expectSameCanvas(S, E, Layer, Grid, What, MinInk);
+      expectSameCanvas(Work, State, Layer, Grid, What, MinInk);
   }
 
-  Session S{7};
-  EditorState E{S.variables()};
+  Session Work{7};
+  EditorState State{Work.variables()};
   ShapeLayer Layer{glutGetProcAddress};
   ShapeLayer EveryShape{nullptr};
 };
@@ -114,7 +115,7 @@ TEST_F(ShapeLayerTest, EveryKindLooksAsWhenDrawnOneByOne) {
   Point Outline[12], Points[3] = {{-0.4f, -0.4f}, {0.4f, -0.1f}, {0, 0.4f}};
   for (int I = 0; I < 12; ++I)
     Outline[I] = {0.45f * (I % 3 - 1), 0.45f * ((I / 3) % 3 - 1)};
-  Drawing &D = S.drawing();
+  Drawing &D = Work.drawing();
   D.addSquare(1, 1, 0, 0, 2, 2, 0);
   D.addCircle(5, 2, 3, -4, 3, 2, 30);
   D.addBlob(10, 3, 0, 0, 3, 3, 0, Outline);
@@ -131,61 +132,61 @@ TEST_F(ShapeLayerTest, PiledUpLinesAddTheirCoverageInOrder) {
   // Fifty squares over one another nearly saturate their edges, right on
   // the pen marker's frame; crossing lines and circles overlap at many
   // different coverages.
-  S.variables().x().setValue(5);
-  S.variables().y().setValue(5);
-  S.variables().dx().setValue(4);
-  S.variables().dy().setValue(4);
+  Work.variables().x().setValue(5);
+  Work.variables().y().setValue(5);
+  Work.variables().dx().setValue(4);
+  Work.variables().dy().setValue(4);
   for (int I = 0; I < 50; ++I)
-    S.drawing().addSquare(5, 5, 0, 0, 4, 4, 0);
+    Work.drawing().addSquare(5, 5, 0, 0, 4, 4, 0);
   for (int I = 0; I < 30; ++I) {
-    S.drawing().addRasterLine(12, 12, 0, I, 8, 1, 6 * I, 1);
-    S.drawing().addCircle(12, 20, I, 0, 6, 4, 0);
+    Work.drawing().addRasterLine(12, 12, 0, I, 8, 1, 6 * I, 1);
+    Work.drawing().addCircle(12, 20, I, 0, 6, 4, 0);
   }
   expectSamePictures("piled-up lines");
 }
 
 TEST_F(ShapeLayerTest, AThousandRandomShapes) {
-  drawRandomShapes(S, 112);
-  ASSERT_GE(S.drawing().count(), 1000);
+  drawRandomShapes(Work, 112);
+  ASSERT_GE(Work.drawing().count(), 1000);
   expectSamePictures("a thousand", 50000);
 }
 
 TEST_F(ShapeLayerTest, FollowsTheDrawingAsItGrowsAndIsRefilled) {
-  S.drawing().addCircle(3, 3, 0, 0, 3, 3, 0);
+  Work.drawing().addCircle(3, 3, 0, 0, 3, 3, 0);
   expectSamePictures("one");
   // New Shapes go on top of the ones the texture holds, each once: drawn
   // again, a Shape would come out darker.
-  S.drawing().addSquare(3, 3, 0, 0, 3, 3, 0);
-  S.drawing().addCircle(4, 3, 0, 0, 3, 3, 0);
+  Work.drawing().addSquare(3, 3, 0, 0, 3, 3, 0);
+  Work.drawing().addCircle(4, 3, 0, 0, 3, 3, 0);
   expectSamePictures("after two more");
   // Cleared and refilled to the same count: the old Shapes must go.
-  S.drawing().clear();
+  Work.drawing().clear();
   for (int I = 0; I < 3; ++I)
-    S.drawing().addRasterLine(15, 10 + I, 0, 0, 5, 1, 0, 1);
+    Work.drawing().addRasterLine(15, 10 + I, 0, 0, 5, 1, 0, 1);
   expectSamePictures("refilled");
-  S.drawing().clear();
-  Layer.sync(S.drawing(), E.Screen);
-  EXPECT_TRUE(Layer.current(S.drawing(), E.Screen));
+  Work.drawing().clear();
+  Layer.sync(Work.drawing(), State.Screen);
+  EXPECT_TRUE(Layer.current(Work.drawing(), State.Screen));
   const std::vector<unsigned char> Empty = canvasThrough(Layer, false);
   EXPECT_TRUE(std::all_of(Empty.begin(), Empty.end(), [](unsigned char C) { return C == 255; }))
       << "an emptied Drawing leaves a white canvas";
 }
 
 TEST_F(ShapeLayerTest, ANewCanvasSizeMakesANewTexture) {
-  drawRandomShapes(S, 3);
-  Layer.sync(S.drawing(), E.Screen);
-  const ScreenSize Before = E.Screen;
-  E.Screen = {800, 600};
-  EXPECT_FALSE(Layer.current(S.drawing(), E.Screen));
+  drawRandomShapes(Work, 3);
+  Layer.sync(Work.drawing(), State.Screen);
+  const ScreenSize Before = State.Screen;
+  State.Screen = {800, 600};
+  EXPECT_FALSE(Layer.current(Work.drawing(), State.Screen));
   expectSamePictures("at 800 x 600");
-  EXPECT_FALSE(Layer.current(S.drawing(), Before));
+  EXPECT_FALSE(Layer.current(Work.drawing(), Before));
 }
 
 TEST_F(ShapeLayerTest, ALayerBehindTheDrawingIsNotShown) {
-  S.drawing().addSquare(2, 2, 0, 0, 2, 2, 0);
-  Layer.sync(S.drawing(), E.Screen);
-  S.drawing().addCircle(8, 8, 0, 0, 3, 3, 0);
-  EXPECT_FALSE(Layer.current(S.drawing(), E.Screen));
+  Work.drawing().addSquare(2, 2, 0, 0, 2, 2, 0);
+  Layer.sync(Work.drawing(), State.Screen);
+  Work.drawing().addCircle(8, 8, 0, 0, 3, 3, 0);
+  EXPECT_FALSE(Layer.current(Work.drawing(), State.Screen));
   // Without a sync the frame draws every Shape itself: the new circle shows.
   const std::vector<unsigned char> Lagging = canvasThrough(Layer, false);
   EXPECT_EQ(Lagging, canvasThrough(EveryShape, false));
@@ -193,20 +194,20 @@ TEST_F(ShapeLayerTest, ALayerBehindTheDrawingIsNotShown) {
 
 TEST_F(ShapeLayerTest, PathsAndTheirReports) {
   EXPECT_FALSE(Layer.cached()) << "no texture before the first sync";
-  Layer.sync(S.drawing(), E.Screen);
+  Layer.sync(Work.drawing(), State.Screen);
   EXPECT_TRUE(Layer.cached()) << "Mesa has framebuffer objects";
   EXPECT_STREQ(Layer.pathReport(),
                "Formen: Zwischenbild im Framebuffer-Objekt, jede Form wird einmal gezeichnet.");
-  EveryShape.sync(S.drawing(), E.Screen);
+  EveryShape.sync(Work.drawing(), State.Screen);
   EXPECT_FALSE(EveryShape.cached());
-  EXPECT_FALSE(EveryShape.current(S.drawing(), E.Screen));
+  EXPECT_FALSE(EveryShape.current(Work.drawing(), State.Screen));
   EXPECT_STREQ(EveryShape.pathReport(),
                "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.");
 }
 
 TEST_F(ShapeLayerTest, SyncLeavesTheStateOfTheFrameAlone) {
-  drawRandomShapes(S, 2);
-  setCanvasView(E.Screen);
+  drawRandomShapes(Work, 2);
+  setCanvasView(State.Screen);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glColor4f(0.25f, 0.5f, 0.75f, 1);
   glDisable(GL_LINE_SMOOTH);
@@ -214,7 +215,7 @@ TEST_F(ShapeLayerTest, SyncLeavesTheStateOfTheFrameAlone) {
   GLfloat ProjectionBefore[16], ProjectionAfter[16];
   glGetIntegerv(GL_VIEWPORT, ViewportBefore);
   glGetFloatv(GL_PROJECTION_MATRIX, ProjectionBefore);
-  Layer.sync(S.drawing(), E.Screen);
+  Layer.sync(Work.drawing(), State.Screen);
   glGetIntegerv(GL_VIEWPORT, ViewportAfter);
   glGetFloatv(GL_PROJECTION_MATRIX, ProjectionAfter);
   EXPECT_TRUE(std::equal(ViewportBefore, ViewportBefore + 4, ViewportAfter));
@@ -244,11 +245,11 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
   // Random Shapes all over; eighty of every kind piled up on cell (10, 15),
   // turned a little further each time; and on every marker's frame a square
   // and a circle in its place, their smoothed edges over its black lines.
-  drawRandomShapes(S, 30);
+  drawRandomShapes(Work, 30);
   Point Outline[12], Points[4] = {{-0.5f, -0.5f}, {0.5f, -0.2f}, {0, 0.5f}, {0.3f, 0.3f}};
   for (int I = 0; I < 12; ++I)
     Outline[I] = {0.5f * std::cos(I * 0.5f), 0.5f * std::sin(I * 0.5f)};
-  Drawing &D = S.drawing();
+  Drawing &D = Work.drawing();
   for (int I = 0; I < 10; ++I) {
     const int Turn = 37 * I, Across = 2 + I % 3, Down = 3 - I % 2;
     D.addSquare(10, 15, I, -I, Across, Down, Turn);
@@ -264,9 +265,9 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
     D.addSquare(Pen.X, Pen.Y, Pen.Right, Pen.Down, Pen.Width, Pen.Height, Pen.Rotation);
     D.addCircle(Pen.X, Pen.Y, Pen.Right, Pen.Down, Pen.Width, Pen.Height, Pen.Rotation);
   }
-  Layer.sync(D, E.Screen);
+  Layer.sync(D, State.Screen);
   for (const auto &Pen : Pens) {
-    VariableSet &V = S.variables();
+    VariableSet &V = Work.variables();
     V.x().setValue(Pen.X);
     V.y().setValue(Pen.Y);
     V.dx().setValue(Pen.Width);
@@ -274,8 +275,8 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
     V.h().setValue(Pen.Right);
     V.v().setValue(Pen.Down);
     V.d().setValue(Pen.Rotation);
-    E.Tools.SelectedTool = static_cast<ShapeKind>(Pen.Tool);
-    expectSameCanvas(S, E, Layer, true,
+    State.Tools.SelectedTool = static_cast<ShapeKind>(Pen.Tool);
+    expectSameCanvas(Work, State, Layer, true,
                      "pen at " + std::to_string(Pen.X) + ", " + std::to_string(Pen.Y) + " turned " +
                          std::to_string(Pen.Rotation));
   }
@@ -283,28 +284,28 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
 
 TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   GlApp App;
-  Algorithm &A = App.S.algorithm();
+  Algorithm &A = App.Work.algorithm();
   A.appendRepeatStart(40);
-  A.appendArithmetic(&App.S.variables().x(), ArithmeticOp::Add, 1);
+  A.appendArithmetic(&App.Work.variables().x(), ArithmeticOp::Add, 1);
   A.appendDraw(2);
   A.appendDraw(9);
   A.appendRepeatEnd();
   App.clickTool(PickName::Go);
   for (int Step = 0; Step < 30; ++Step)
-    App.Ed.idleStep(); // each draws a frame, which brings the layer up to date
-  const ShapeLayer &Layer = App.Widgets->shapes();
-  ASSERT_GT(App.S.drawing().count(), 10);
-  expectSameCanvas(App.S, App.E, Layer, true, "during a run");
+    App.Editing.idleStep(); // each draws a frame, which brings the layer up to date
+  const ShapeLayer &Layer = App.Resources->shapes();
+  ASSERT_GT(App.Work.drawing().count(), 10);
+  expectSameCanvas(App.Work, App.State, Layer, true, "during a run");
   // A right click beside the listing's lines ends the run and draws the
   // whole algorithm at once.
   App.click(LayoutWidth - 10, LayoutHeight - 100, MouseButton::Right);
   App.frame();
-  EXPECT_EQ(App.S.drawing().count(), 80);
-  expectSameCanvas(App.S, App.E, Layer, App.E.GridVisible, "after a whole run");
+  EXPECT_EQ(App.Work.drawing().count(), 80);
+  expectSameCanvas(App.Work, App.State, Layer, App.State.GridVisible, "after a whole run");
   App.clickTool(PickName::Restart);
   App.frame();
-  EXPECT_TRUE(Layer.current(App.S.drawing(), App.E.Screen));
-  EXPECT_EQ(canvasThrough(App.S, App.E, Layer, true),
-            canvasThrough(App.S, App.E, ShapeLayer(nullptr), true))
+  EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Screen));
+  EXPECT_EQ(canvasThrough(App.Work, App.State, Layer, true),
+            canvasThrough(App.Work, App.State, ShapeLayer(nullptr), true))
       << "after a restart the canvas holds the grid and the pen marker only";
 }

@@ -16,8 +16,8 @@ void drawPanel(GlApp &App) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   DrawList Panel;
   DrawListBuilder Builder(Panel);
-  appendToolPanel(Builder, App.E);
-  App.Widgets->renderer().draw(Panel, App.S.drawing(), App.E.Screen);
+  appendToolPanel(Builder, App.State);
+  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Screen);
 }
 
 // The background's grey at a layout x: 0.6 at the left edge to 1 at 256.
@@ -40,9 +40,9 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   // The title is drawn over all of it.
   EXPECT_GT(darkPixelsIn(15, 100, 165, 101), 10);
 
-  App.E.Tools.SelectedTool = ShapeKind::SoftPolyline;
-  App.E.Tools.SelectedFieldRow = 10;
-  App.E.Tools.SelectedControl = PickName::Repeat;
+  App.State.Tools.SelectedTool = ShapeKind::SoftPolyline;
+  App.State.Tools.SelectedFieldRow = 10;
+  App.State.Tools.SelectedControl = PickName::Repeat;
   drawPanel(App);
   EXPECT_NEAR(pixelAt(15, 188)[0], backgroundGrey(15), 4);
   EXPECT_NEAR(pixelAt(125, 298)[0], 128, 6);
@@ -52,7 +52,7 @@ TEST(ToolPanelView, HighlightsFollowTheSelections) {
   EXPECT_NEAR(pixelAt(15, 388)[0], backgroundGrey(15), 4);
 
   // The upper Label's highlight is as wide as its operand's name, 3 x 7.
-  App.E.Tools.SelectedControl = PickName::Upper;
+  App.State.Tools.SelectedControl = PickName::Upper;
   drawPanel(App);
   EXPECT_LT(pixelAt(15, 306)[0], 150);
   EXPECT_NEAR(pixelAt(40, 314)[0], backgroundGrey(40), 4);

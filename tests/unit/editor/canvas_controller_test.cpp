@@ -17,8 +17,8 @@ int cellY(int Row, int DY = 10) { return Row * 20 + DY; }
 // Opens the pen menu and chooses \p Button with a press at (X, Y).
 void chooseFromPenMenu(EditorFixture &F, PickName Button, int X, int Y) {
   F.canvasClick(PickName::PenMarker);
-  ASSERT_EQ(F.E.Mode, InteractionMode::PenMenuOpen);
-  F.P.Canvas = PickResult::named(Panel::Canvas, Button);
+  ASSERT_EQ(F.State.Mode, InteractionMode::PenMenuOpen);
+  F.Picks.Canvas = PickResult::named(Panel::Canvas, Button);
   F.mouse(Left, ButtonState::Down, X, Y);
   F.mouse(Left, ButtonState::Up, X, Y);
 }
@@ -28,32 +28,32 @@ void chooseFromPenMenu(EditorFixture &F, PickName Button, int X, int Y) {
 TEST(CanvasEdit, PenMenuOpensOnTheMarkerOnlyAndClosesBesideItsButtons) {
   EditorFixture F;
   F.canvasClick(PickResult::nothing(Panel::Canvas));
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle) << "a press beside the marker does nothing";
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle) << "a press beside the marker does nothing";
   F.canvasClick(PickName::PenMarker);
-  EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen);
+  EXPECT_EQ(F.State.Mode, InteractionMode::PenMenuOpen);
   // The pen in the top-left cell: the menu's centre is kept at (80, 80).
-  EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].X, 30);
-  EXPECT_EQ(F.E.Canvas.PenMenu.Corners[0].Y, 0);
+  EXPECT_EQ(F.State.Canvas.PenMenu.Corners[0].X, 30);
+  EXPECT_EQ(F.State.Canvas.PenMenu.Corners[0].Y, 0);
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
-  EXPECT_EQ(F.E.Mode, InteractionMode::PenMenuOpen) << "a right click leaves it open";
+  EXPECT_EQ(F.State.Mode, InteractionMode::PenMenuOpen) << "a right click leaves it open";
   F.canvasClick(PickResult::nothing(Panel::Canvas));
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
 }
 
 TEST(CanvasEdit, PositionFollowsTheCellAndCommitsAsValuesOrDifferences) {
   EditorFixture F;
   chooseFromPenMenu(F, PickName::XyAbs, cellX(0), cellY(0));
-  EXPECT_TRUE(F.W.PassiveMotion);
-  F.Ed.onPassiveMotion(cellX(7, 19), cellY(3, 1));
-  EXPECT_EQ(F.E.Labels.row(1).text(), "x=7");
+  EXPECT_TRUE(F.Host.PassiveMotion);
+  F.Editing.onPassiveMotion(cellX(7, 19), cellY(3, 1));
+  EXPECT_EQ(F.State.Labels.row(1).text(), "x=7");
   F.mouse(Left, ButtonState::Down, cellX(7), cellY(3));
   F.mouse(Left, ButtonState::Up, cellX(7), cellY(3));
   EXPECT_EQ(F.sentences(), "Gib x den Wert 7\nGib y den Wert 3\n");
-  EXPECT_FALSE(F.W.PassiveMotion);
+  EXPECT_FALSE(F.Host.PassiveMotion);
 
   // From 7, 3 to 5, 3: one difference, as the y did not change.
   chooseFromPenMenu(F, PickName::XyRel, cellX(7), cellY(3));
-  F.Ed.onPassiveMotion(cellX(5), cellY(3));
+  F.Editing.onPassiveMotion(cellX(5), cellY(3));
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.currentText(), "Subtrahiere 2 von x");
   EXPECT_EQ(F.algorithm().commandCount(), 3);
@@ -67,10 +67,10 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.vars().x().setValue(5);
   F.vars().y().setValue(5);
   chooseFromPenMenu(F, PickName::HvAbs, cellX(5), cellY(5));
-  F.Ed.onPassiveMotion(cellX(5, 13), cellY(5, 7));
+  F.Editing.onPassiveMotion(cellX(5, 13), cellY(5, 7));
   EXPECT_EQ(F.vars().h().value(), 3) << "one unit per unit from where it was";
   EXPECT_EQ(F.vars().v().value(), -3);
-  F.Ed.onPassiveMotion(cellX(12), cellY(0, 1));
+  F.Editing.onPassiveMotion(cellX(12), cellY(0, 1));
   EXPECT_EQ(F.vars().h().value(), 10);
   EXPECT_EQ(F.vars().v().value(), -10);
   F.canvasClick(PickResult::nothing(Panel::Canvas));
@@ -79,9 +79,9 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.vars().h().setValue(0);
   F.vars().v().setValue(0);
   chooseFromPenMenu(F, PickName::WhRel, cellX(5), cellY(5));
-  F.Ed.onPassiveMotion(cellX(5), cellY(5));
+  F.Editing.onPassiveMotion(cellX(5), cellY(5));
   EXPECT_EQ(F.vars().dx().value(), 1) << "the size starts from 1 at the click";
-  F.Ed.onPassiveMotion(cellX(7), cellY(4));
+  F.Editing.onPassiveMotion(cellX(7), cellY(4));
   EXPECT_EQ(F.vars().dx().value(), 5);
   EXPECT_EQ(F.vars().dy().value(), -1);
   F.canvasClick(PickResult::nothing(Panel::Canvas));
@@ -90,30 +90,30 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
 
   F.vars().d().setValue(7);
   chooseFromPenMenu(F, PickName::DAbs, cellX(5), cellY(5));
-  F.Ed.onPassiveMotion(cellX(5), cellY(5));
+  F.Editing.onPassiveMotion(cellX(5), cellY(5));
   EXPECT_EQ(F.vars().d().value(), 6) << "rounded toward zero to an even number";
-  F.Ed.onPassiveMotion(cellX(5, 25), cellY(5));
+  F.Editing.onPassiveMotion(cellX(5, 25), cellY(5));
   EXPECT_EQ(F.vars().d().value(), 36);
-  EXPECT_EQ(F.E.Labels.row(7).text(), "d=36");
+  EXPECT_EQ(F.State.Labels.row(7).text(), "d=36");
 }
 
 TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
   EditorFixture F;
   chooseFromPenMenu(F, PickName::XyAbs, cellX(0), cellY(0));
-  F.Ed.onPassiveMotion(cellX(4), cellY(6));
-  F.Ed.onPassiveMotion(EditorFixture::ToolX, cellY(6));
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
-  EXPECT_FALSE(F.W.PassiveMotion);
+  F.Editing.onPassiveMotion(cellX(4), cellY(6));
+  F.Editing.onPassiveMotion(EditorFixture::ToolX, cellY(6));
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
+  EXPECT_FALSE(F.Host.PassiveMotion);
   EXPECT_EQ(F.vars().x().value(), 4) << "the pen stays where the pointer left";
   F.canvasClick(PickResult::nothing(Panel::Canvas));
   EXPECT_EQ(F.algorithm().commandCount(), 0) << "nothing is inserted";
 
-  F.E.Tools.SelectedTool = ShapeKind::Circle;
+  F.State.Tools.SelectedTool = ShapeKind::Circle;
   chooseFromPenMenu(F, PickName::Stamp, cellX(4), cellY(6));
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
-  ASSERT_EQ(F.S.drawing().count(), 1);
-  EXPECT_EQ(F.S.drawing().head()->column, 4);
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+  ASSERT_EQ(F.Work.drawing().count(), 1);
+  EXPECT_EQ(F.Work.drawing().head()->column, 4);
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
 }
 
 // A relative edit keeps where it began to itself: the values a preview
@@ -123,10 +123,10 @@ TEST(CanvasEdit, ARelativeEditKeepsItsStartApartFromTheRunSnapshot) {
   F.vars().x().setValue(4);
   F.listingClick(PickResult::nothing(Panel::Listing),
                  MouseButton::Right); // a preview remembers x = 4
-  const UserValues Remembered = F.S.run().SavedValues;
+  const UserValues Remembered = F.Work.run().SavedValues;
   chooseFromPenMenu(F, PickName::XyRel, cellX(4), cellY(0));
-  F.Ed.onPassiveMotion(cellX(9), cellY(0));
-  EXPECT_EQ(F.S.run().SavedValues, Remembered);
+  F.Editing.onPassiveMotion(cellX(9), cellY(0));
+  EXPECT_EQ(F.Work.run().SavedValues, Remembered);
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.sentences(), "Addiere 5 zu x\n");
 }

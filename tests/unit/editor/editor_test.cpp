@@ -17,39 +17,39 @@ constexpr auto Right = MouseButton::Right;
 TEST(MouseInput, EveryButtonEventShowsTheGridHidesTheMessageAndStopsARun) {
   EditorFixture F;
   F.toolPress(PickName::Print);
-  EXPECT_EQ(F.E.Popup.text(), "Drucken ohne kelbrano nicht m\xF6glich");
-  EXPECT_TRUE(F.E.Popup.Visible);
-  EXPECT_EQ(F.W.Draws, 1) << "drawn at once";
-  F.E.GridVisible = false;
-  const int Redisplays = F.W.Redisplays;
+  EXPECT_EQ(F.State.Popup.text(), "Drucken ohne kelbrano nicht m\xF6glich");
+  EXPECT_TRUE(F.State.Popup.Visible);
+  EXPECT_EQ(F.Host.Draws, 1) << "drawn at once";
+  F.State.GridVisible = false;
+  const int Redisplays = F.Host.Redisplays;
   F.mouse(MouseButton::Middle, ButtonState::Up, EditorFixture::ListingX);
-  EXPECT_FALSE(F.E.Popup.Visible);
-  EXPECT_TRUE(F.E.GridVisible);
-  EXPECT_GT(F.W.Redisplays, Redisplays) << "even a button that does nothing shows it";
+  EXPECT_FALSE(F.State.Popup.Visible);
+  EXPECT_TRUE(F.State.GridVisible);
+  EXPECT_GT(F.Host.Redisplays, Redisplays) << "even a button that does nothing shows it";
 
   F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, 5);
   F.algorithm().appendRepeatStart(1000);
   F.algorithm().appendRepeatEnd();
   F.toolClick(PickName::Go);
-  EXPECT_TRUE(F.W.IdleStepping);
-  F.Ed.idleStep();
+  EXPECT_TRUE(F.Host.IdleStepping);
+  F.Editing.idleStep();
   EXPECT_EQ(F.vars().x().value(), 5);
   F.mouse(Right, ButtonState::Down, EditorFixture::CanvasX);
-  EXPECT_FALSE(F.S.run().active());
-  EXPECT_FALSE(F.W.IdleStepping);
+  EXPECT_FALSE(F.Work.run().active());
+  EXPECT_FALSE(F.Host.IdleStepping);
   EXPECT_EQ(F.vars().x().value(), 0) << "the values from before the run";
 }
 
 TEST(MouseInput, ThePressThatClosesTheFileListIsOneNotOnAnEntry) {
   EditorFixture F;
-  F.E.Files.ListVisible = true;
-  F.P.ToolPanel = PickResult::fileEntry(2);
+  F.State.Files.ListVisible = true;
+  F.Picks.ToolPanel = PickResult::fileEntry(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
-  EXPECT_TRUE(F.E.Files.ListVisible) << "the pick is made wherever the press is";
+  EXPECT_TRUE(F.State.Files.ListVisible) << "the pick is made wherever the press is";
   F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
-  F.P.ToolPanel = PickResult::named(Panel::Tool, PickName::Go);
+  F.Picks.ToolPanel = PickResult::named(Panel::Tool, PickName::Go);
   F.mouse(Left, ButtonState::Down, EditorFixture::CanvasX);
-  EXPECT_FALSE(F.E.Files.ListVisible);
+  EXPECT_FALSE(F.State.Files.ListVisible);
 }
 
 namespace {
@@ -60,15 +60,15 @@ namespace {
 /// line in the listing: the panel that took the click.
 std::string panelClicked(int Width, int Height, int Column) {
   EditorFixture F;
-  F.E.Screen = {Width, Height};
+  F.State.Screen = {Width, Height};
   F.algorithm().appendDraw(2);
   F.algorithm().appendDraw(2);
-  F.P.ToolPanel = PickResult::named(Panel::Tool, PickName::Square);
-  F.P.Canvas = PickResult::named(Panel::Canvas, PickName::PenMarker);
-  F.P.Listing = PickResult::listingLine(1);
+  F.Picks.ToolPanel = PickResult::named(Panel::Tool, PickName::Square);
+  F.Picks.Canvas = PickResult::named(Panel::Canvas, PickName::PenMarker);
+  F.Picks.Listing = PickResult::listingLine(1);
   F.mouse(Left, ButtonState::Down, Column);
   F.mouse(Left, ButtonState::Up, Column);
-  if (F.E.Mode == InteractionMode::PenMenuOpen)
+  if (F.State.Mode == InteractionMode::PenMenuOpen)
     return "canvas";
   if (F.currentText() == "Zeichne Quadrat")
     return "tool panel";

@@ -17,24 +17,24 @@ TEST(FileLoading, AListedFileReplacesTheAlgorithmAndTheLabelsFollow) {
   F.algorithm().appendDraw(1);
   F.vars().x().setValue(77);
   F.toolClick(PickName::Load);
-  ASSERT_EQ(F.E.Files.List.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
+  ASSERT_EQ(F.State.Files.List.Files.Shown, std::vector<std::string>{"seed_1-a.alg"});
   F.toolPress(PickResult::fileEntry(0));
-  EXPECT_TRUE(F.E.Files.ListVisible) << "a press on an entry keeps the list";
+  EXPECT_TRUE(F.State.Files.ListVisible) << "a press on an entry keeps the list";
   F.toolRelease(PickResult::fileEntry(0));
-  EXPECT_FALSE(F.E.Files.ListVisible);
+  EXPECT_FALSE(F.State.Files.ListVisible);
   EXPECT_EQ(F.sentences(),
             "Gib x den Wert 4\nWiederhole 3 mal:\nZeichne Kreis\nWiederhole bis hier.\n");
   EXPECT_EQ(F.vars().x().value(), 0);
-  EXPECT_EQ(F.E.Labels.row(1).target(), &F.vars().x()) << "the Labels show the new Variables";
-  EXPECT_EQ(F.W.Draws, 1) << "drawn at once";
+  EXPECT_EQ(F.State.Labels.row(1).target(), &F.vars().x()) << "the Labels show the new Variables";
+  EXPECT_EQ(F.Host.Draws, 1) << "drawn at once";
 
   // The next click puts back the snapshot, as after an aborted run, and the
   // loaded program runs on the Variables it was read with.
   F.toolClick(PickName::Go);
-  while (F.S.run().active())
-    F.Ed.idleStep();
+  while (F.Work.run().active())
+    F.Editing.idleStep();
   EXPECT_EQ(F.vars().x().value(), 4);
-  EXPECT_EQ(F.S.drawing().count(), 3);
+  EXPECT_EQ(F.Work.drawing().count(), 3);
 }
 
 TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
@@ -49,13 +49,13 @@ TEST(FileLoading, AFileGoneSinceTheListWasMadeKeepsTheWork) {
   F.toolClick(PickResult::fileEntry(0));
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "\nDatei vorpAlgorithms/seed_1-a.alg konnte nicht geoeffnet werden!!! :-(\n");
-  EXPECT_TRUE(F.W.Exits.empty());
+  EXPECT_TRUE(F.Host.Exits.empty());
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
-  EXPECT_EQ(F.E.Popup.text(), "Datei konnte nicht geoeffnet werden");
-  EXPECT_TRUE(F.E.Popup.Visible);
+  EXPECT_EQ(F.State.Popup.text(), "Datei konnte nicht geoeffnet werden");
+  EXPECT_TRUE(F.State.Popup.Visible);
   // An entry the list does not have loads nothing.
   F.toolClick(PickName::Load);
-  F.P.ToolPanel = PickResult::fileEntry(5);
+  F.Picks.ToolPanel = PickResult::fileEntry(5);
   F.mouse(MouseButton::Left, ButtonState::Up, EditorFixture::ToolX);
   EXPECT_EQ(F.sentences(), "Zeichne Kreis\n");
 }
@@ -84,12 +84,12 @@ TEST(FileLoading, ALinePressedBeforeTheLoadIsNotPressedAfterIt) {
   loadFirstFile(F);
   ASSERT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
   F.listingClick(1);
-  EXPECT_FALSE(F.E.Listing.CommandEditing) << "the first press on the line only selects it";
+  EXPECT_FALSE(F.State.Listing.CommandEditing) << "the first press on the line only selects it";
   F.toolClick(PickName::FieldX);
   F.toolClick(PickName::FieldX);
   EXPECT_EQ(F.sentences(), "Gib x den Wert 4\nZeichne Kreis\n");
   F.listingClick(1);
-  EXPECT_TRUE(F.E.Listing.CommandEditing) << "the second press opens it";
+  EXPECT_TRUE(F.State.Listing.CommandEditing) << "the second press opens it";
 }
 
 // The offsets h and v of a loaded file keep their meaning: h moves a shape
@@ -103,13 +103,13 @@ TEST(FileLoading, LoadedOffsetsKeepTheirDirectionsAndTheirRows) {
   EditorFixture F;
   loadFirstFile(F);
   F.toolClick(PickName::Go);
-  while (F.S.run().active())
-    F.Ed.idleStep();
-  ASSERT_EQ(F.S.drawing().count(), 1);
-  EXPECT_EQ(F.S.drawing().head()->offsetX, 5);
-  EXPECT_EQ(F.S.drawing().head()->offsetY, -3);
-  EXPECT_EQ(F.E.Labels.row(5).text(), "h=5") << "the V row shows h";
-  EXPECT_EQ(F.E.Labels.row(6).text(), "v=-3") << "the H row shows v";
+  while (F.Work.run().active())
+    F.Editing.idleStep();
+  ASSERT_EQ(F.Work.drawing().count(), 1);
+  EXPECT_EQ(F.Work.drawing().head()->offsetX, 5);
+  EXPECT_EQ(F.Work.drawing().head()->offsetY, -3);
+  EXPECT_EQ(F.State.Labels.row(5).text(), "h=5") << "the V row shows h";
+  EXPECT_EQ(F.State.Labels.row(6).text(), "v=-3") << "the H row shows v";
 
   F.toolClick(PickName::FieldV);
   F.toolClick(PickName::Abs);

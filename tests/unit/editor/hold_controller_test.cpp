@@ -23,24 +23,24 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   for (int Repeat = 0; Repeat < 12; ++Repeat)
     F.fireTimer();
   std::vector<int> Delays;
-  for (const auto &T : F.W.Timers)
+  for (const auto &T : F.Host.Timers)
     Delays.push_back(T.Milliseconds);
   EXPECT_EQ(Delays, (std::vector<int>{500, 285, 162, 92, 52, 29, 16, 9, 5, 2, 1, 0, 0}));
   EXPECT_EQ(valueOf(F, UserVariable::X), 13);
-  EXPECT_EQ(F.E.Labels.row(1).text(), "x=13");
+  EXPECT_EQ(F.State.Labels.row(1).text(), "x=13");
 
   // Released over the canvas: the repetition ends there too, and the timer
   // that was still armed finds nothing to do.
   F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
   F.fireTimer();
   EXPECT_EQ(valueOf(F, UserVariable::X), 13);
-  EXPECT_EQ(F.E.Hold.HeldName, PickName::Nothing);
-  EXPECT_EQ(F.E.Hold.RepeatDelay, 500);
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+  EXPECT_EQ(F.State.Hold.HeldName, PickName::Nothing);
+  EXPECT_EQ(F.State.Hold.RepeatDelay, 500);
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
 
   // A row that is not selected: the press selects it, the first repeat steps.
   F.toolPress(PickName::FieldY);
-  EXPECT_EQ(F.E.Tools.SelectedFieldRow, 2);
+  EXPECT_EQ(F.State.Tools.SelectedFieldRow, 2);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 0);
   F.fireTimer();
   EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
@@ -49,7 +49,7 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
   F.toolPress(PickName::FieldY, Right);
   EXPECT_EQ(valueOf(F, UserVariable::Y), 0) << "the right button steps down";
-  EXPECT_EQ(F.W.Timers.back().Milliseconds, 500);
+  EXPECT_EQ(F.Host.Timers.back().Milliseconds, 500);
 }
 
 // The last of the names that repeat while held: min counts faster while the
@@ -58,18 +58,18 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
 TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
   EditorFixture F;
   F.toolClick(PickName::FieldMin);
-  ASSERT_EQ(F.E.Tools.SelectedFieldRow, 10);
-  const size_t Armed = F.W.Timers.size();
+  ASSERT_EQ(F.State.Tools.SelectedFieldRow, 10);
+  const size_t Armed = F.Host.Timers.size();
   F.toolPress(PickName::FieldMin);
-  EXPECT_EQ(F.E.Labels.row(10).text(), "min=1") << "the press counts at once";
-  ASSERT_EQ(F.W.Timers.size(), Armed + 1) << "and the hold goes on counting";
+  EXPECT_EQ(F.State.Labels.row(10).text(), "min=1") << "the press counts at once";
+  ASSERT_EQ(F.Host.Timers.size(), Armed + 1) << "and the hold goes on counting";
   F.fireTimer();
   F.fireTimer();
   F.fireTimer();
-  EXPECT_EQ(F.W.Timers.back().Milliseconds, 92);
+  EXPECT_EQ(F.Host.Timers.back().Milliseconds, 92);
   F.toolRelease(PickName::FieldMin);
   EXPECT_EQ(valueOf(F, UserVariable::Min), 4) << "the release counts no more";
-  EXPECT_EQ(F.E.Labels.row(10).text(), "min=4");
+  EXPECT_EQ(F.State.Labels.row(10).text(), "min=4");
 }
 
 // The window draws only when asked: each click that changes the tool panel
@@ -79,10 +79,10 @@ TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
 TEST(ToolPanelInput, ButtonsActOnReleaseOverTheNameUnderThePointer) {
   EditorFixture F;
   F.toolPress(PickName::Save);
-  EXPECT_EQ(F.W.PictureRequests, 0) << "nothing on press";
+  EXPECT_EQ(F.Host.PictureRequests, 0) << "nothing on press";
   F.toolRelease(PickName::Load);
-  EXPECT_EQ(F.W.PictureRequests, 0) << "save was never released";
-  EXPECT_TRUE(F.E.Files.ListVisible) << "load was";
+  EXPECT_EQ(F.Host.PictureRequests, 0) << "save was never released";
+  EXPECT_TRUE(F.State.Files.ListVisible) << "load was";
   F.toolPress(PickName::Undo);
   F.toolRelease(PickResult::nothing(Panel::Tool));
   EXPECT_EQ(F.algorithm().commandCount(), 0);

@@ -22,16 +22,16 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.listingClick(3);
   F.listingClick(5);
   F.listingClick(3);
-  EXPECT_FALSE(F.E.Listing.CommandEditing) << "another line in between";
+  EXPECT_FALSE(F.State.Listing.CommandEditing) << "another line in between";
   EXPECT_EQ(F.currentText(), "Addiere 3 zu x");
   F.listingClick(3);
-  EXPECT_TRUE(F.E.Listing.CommandEditing);
+  EXPECT_TRUE(F.State.Listing.CommandEditing);
   // Opening loads the command into the Labels: x shows 3, its constant stays.
-  EXPECT_EQ(F.E.Labels.row(1).text(), "x=3");
-  EXPECT_EQ(F.E.Labels.row(1).operand()->value(), 0);
+  EXPECT_EQ(F.State.Labels.row(1).text(), "x=3");
+  EXPECT_EQ(F.State.Labels.row(1).operand()->value(), 0);
   F.listingClick(3);
-  EXPECT_FALSE(F.E.Listing.CommandEditing);
-  EXPECT_FALSE(F.W.Motion) << "the release ends the hold";
+  EXPECT_FALSE(F.State.Listing.CommandEditing);
+  EXPECT_FALSE(F.Host.Motion) << "the release ends the hold";
 
   // After a restart the numbers start again: the new line 1 has the number
   // the old line 1 had, yet a first press on it only selects it.
@@ -39,7 +39,7 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.toolClick(PickName::Restart);
   F.toolClick(PickName::Square);
   F.listingClick(1);
-  EXPECT_FALSE(F.E.Listing.CommandEditing);
+  EXPECT_FALSE(F.State.Listing.CommandEditing);
 
   // Opening a draw command chooses its tool; a filled shape, which only a
   // file can name, has no tool and leaves the choice alone.
@@ -47,66 +47,66 @@ TEST(ListingInput, FirstPressSelectsSecondOpensThirdCloses) {
   F.algorithm().appendDraw(static_cast<int>(ShapeKind::FilledSquare));
   F.listingClick(2);
   F.listingClick(2);
-  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
+  EXPECT_EQ(F.State.Tools.SelectedTool, ShapeKind::Circle);
   F.listingClick(3);
   F.listingClick(3);
-  EXPECT_TRUE(F.E.Listing.CommandEditing);
-  EXPECT_EQ(F.E.Tools.SelectedTool, ShapeKind::Circle);
+  EXPECT_TRUE(F.State.Listing.CommandEditing);
+  EXPECT_EQ(F.State.Tools.SelectedTool, ShapeKind::Circle);
 }
 
 TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
   EditorFixture F;
   appendLines(F, 4);
-  F.P.Listing = PickResult::listingLine(2);
+  F.Picks.Listing = PickResult::listingLine(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
-  EXPECT_TRUE(F.W.Motion);
-  F.P.Listing = PickResult::listingLine(4);
-  F.Ed.onListingDrag(EditorFixture::ListingX, 100);
+  EXPECT_TRUE(F.Host.Motion);
+  F.Picks.Listing = PickResult::listingLine(4);
+  F.Editing.onListingDrag(EditorFixture::ListingX, 100);
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   EXPECT_EQ(F.currentText(), "Addiere 2 zu x") << "the held command stays current";
   // Out of the panel to the left: the held command goes, and the hold ends,
   // so that motion coming later deletes nothing more.
-  F.Ed.onListingDrag(EditorFixture::CanvasX, 100);
-  F.Ed.onListingDrag(EditorFixture::CanvasX, 120);
+  F.Editing.onListingDrag(EditorFixture::CanvasX, 100);
+  F.Editing.onListingDrag(EditorFixture::CanvasX, 120);
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 4 zu x\n");
-  EXPECT_FALSE(F.W.Motion);
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
+  EXPECT_FALSE(F.Host.Motion);
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
 }
 
 TEST(ListingInput, StripsScrollWithTheAcceleratingTimerUntilAnyRelease) {
   EditorFixture F;
   appendLines(F, 8);
-  F.E.Listing.Top = 1;
-  F.P.Listing = PickResult::named(Panel::Listing, PickName::DownStrip);
+  F.State.Listing.Top = 1;
+  F.Picks.Listing = PickResult::named(Panel::Listing, PickName::DownStrip);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
-  EXPECT_EQ(F.E.Listing.Top, 2) << "one line at once";
+  EXPECT_EQ(F.State.Listing.Top, 2) << "one line at once";
   F.fireTimer();
   F.fireTimer();
-  EXPECT_EQ(F.E.Listing.Top, 4);
-  EXPECT_EQ(F.W.Timers.back().Milliseconds, 162);
+  EXPECT_EQ(F.State.Listing.Top, 4);
+  EXPECT_EQ(F.Host.Timers.back().Milliseconds, 162);
   // Released outside the listing: the scrolling stops there.
   F.mouse(Left, ButtonState::Up, EditorFixture::ToolX);
   F.fireTimer();
-  EXPECT_EQ(F.E.Listing.Top, 4);
-  EXPECT_EQ(F.E.Hold.Scroll, ListingScroll::None);
+  EXPECT_EQ(F.State.Listing.Top, 4);
+  EXPECT_EQ(F.State.Hold.Scroll, ListingScroll::None);
 
   // Held down to the end of the list, it stops there by itself.
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   for (int I = 0; I < 10; ++I)
     F.fireTimer();
-  EXPECT_EQ(F.E.Listing.Top, 8);
-  EXPECT_EQ(F.E.Hold.Scroll, ListingScroll::None);
-  EXPECT_EQ(F.E.Hold.RepeatDelay, 500);
+  EXPECT_EQ(F.State.Listing.Top, 8);
+  EXPECT_EQ(F.State.Hold.Scroll, ListingScroll::None);
+  EXPECT_EQ(F.State.Hold.RepeatDelay, 500);
   // Stopped by itself, its last timer still carried the live generation;
   // the release that follows retires it too.
   F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
-  EXPECT_NE(F.W.Timers.back().Generation, F.E.Hold.TimerGeneration);
+  EXPECT_NE(F.Host.Timers.back().Generation, F.State.Hold.TimerGeneration);
   // The up strip at the top does nothing.
-  F.E.Listing.Top = 1;
-  F.P.Listing = PickResult::named(Panel::Listing, PickName::UpStrip);
-  const size_t Timers = F.W.Timers.size();
+  F.State.Listing.Top = 1;
+  F.Picks.Listing = PickResult::named(Panel::Listing, PickName::UpStrip);
+  const size_t Timers = F.Host.Timers.size();
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
-  EXPECT_EQ(F.W.Timers.size(), Timers);
+  EXPECT_EQ(F.Host.Timers.size(), Timers);
 }
 
 TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
@@ -116,25 +116,25 @@ TEST(ListingInput, RightClickDrawsUpToALineOrTheWholeAlgorithm) {
   F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, 1);
   F.algorithm().appendRepeatEnd();
   F.listingClick(2, MouseButton::Right);
-  EXPECT_EQ(F.S.drawing().count(), 1);
+  EXPECT_EQ(F.Work.drawing().count(), 1);
   EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
-  EXPECT_FALSE(F.E.GridVisible);
+  EXPECT_FALSE(F.State.GridVisible);
   F.listingClick(PickResult::nothing(Panel::Listing), MouseButton::Right);
-  EXPECT_EQ(F.S.drawing().count(), 5);
+  EXPECT_EQ(F.Work.drawing().count(), 5);
   EXPECT_EQ(F.vars().x().value(), 0) << "only the picture remains";
-  EXPECT_EQ(F.E.Labels.row(1).text(), "x=0");
+  EXPECT_EQ(F.State.Labels.row(1).text(), "x=0");
 
   // A loop that would not end in time stops at the cap, says so and keeps
   // its shapes: three steps a pass, a shape on each arrival at the draw
   // command, the last one at step 100000.
-  F.S.clearAlgorithm();
+  F.Work.clearAlgorithm();
   F.algorithm().appendRepeatStart(2000000000);
   F.algorithm().appendDraw(2);
   F.algorithm().appendRepeatEnd();
   F.listingClick(PickResult::nothing(Panel::Listing), MouseButton::Right);
-  EXPECT_EQ(F.E.Popup.text(), "Zuviele Befehle");
-  EXPECT_TRUE(F.E.Popup.Visible);
-  EXPECT_EQ(F.S.drawing().count(), 33334);
+  EXPECT_EQ(F.State.Popup.text(), "Zuviele Befehle");
+  EXPECT_TRUE(F.State.Popup.Visible);
+  EXPECT_EQ(F.Work.drawing().count(), 33334);
 }
 
 namespace {
@@ -155,14 +155,14 @@ TEST(ListingInput, ACommandInsertedBelowTheLastShownLineScrollsIntoView) {
   EditorFixture F;
   appendLines(F, 70);
   F.listingClick(60);
-  ASSERT_EQ(F.E.Listing.Top, 1);
+  ASSERT_EQ(F.State.Listing.Top, 1);
   F.toolClick(PickName::Square);
   EXPECT_EQ(currentLine(F), 61);
   EXPECT_EQ(F.currentText(), "Zeichne Quadrat");
-  EXPECT_EQ(F.E.Listing.Top, 2) << "the new line shows as the bottom one";
+  EXPECT_EQ(F.State.Listing.Top, 2) << "the new line shows as the bottom one";
   F.toolClick(PickName::Square);
   EXPECT_EQ(currentLine(F), 62);
-  EXPECT_EQ(F.E.Listing.Top, 3);
+  EXPECT_EQ(F.State.Listing.Top, 3);
 }
 
 // While a line is dragged, the right button over the listing neither
@@ -171,18 +171,18 @@ TEST(ListingInput, ACommandInsertedBelowTheLastShownLineScrollsIntoView) {
 TEST(ListingInput, OnlyTheLeftReleaseEndsALineDrag) {
   EditorFixture F;
   appendLines(F, 4);
-  F.P.Listing = PickResult::listingLine(2);
+  F.Picks.Listing = PickResult::listingLine(2);
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   F.listingClick(4, MouseButton::Right);
-  EXPECT_TRUE(F.E.GridVisible) << "no preview";
+  EXPECT_TRUE(F.State.GridVisible) << "no preview";
   EXPECT_EQ(F.currentText(), "Addiere 2 zu x");
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Middle);
-  EXPECT_EQ(F.E.Mode, InteractionMode::ListingLineHeld);
-  EXPECT_TRUE(F.W.Motion);
-  F.P.Listing = PickResult::listingLine(4);
-  F.Ed.onListingDrag(EditorFixture::ListingX, 100);
+  EXPECT_EQ(F.State.Mode, InteractionMode::ListingLineHeld);
+  EXPECT_TRUE(F.Host.Motion);
+  F.Picks.Listing = PickResult::listingLine(4);
+  F.Editing.onListingDrag(EditorFixture::ListingX, 100);
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
-  EXPECT_EQ(F.E.Mode, InteractionMode::Idle);
-  EXPECT_FALSE(F.W.Motion);
+  EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
+  EXPECT_FALSE(F.Host.Motion);
 }

@@ -69,10 +69,10 @@ public:
   /// One random event; returns what it was, for the failure report.
   std::string step() {
     // What the window delivers depends on what the editor installed.
-    if (F.W.IdleStepping && chance(40))
+    if (F.Host.IdleStepping && chance(40))
       return idle();
-    const bool Dragging = F.W.Motion && (Held[0] || Held[1] || Held[2]);
-    if ((F.W.PassiveMotion || Dragging) && chance(40))
+    const bool Dragging = F.Host.Motion && (Held[0] || Held[1] || Held[2]);
+    if ((F.Host.PassiveMotion || Dragging) && chance(40))
       return motion();
     const int Kind = below(100);
     if (Kind < 70)
@@ -93,8 +93,8 @@ private:
 
   // What the GL pickers could report under the pointer right now.
   PickResult toolPanelPick() {
-    const auto &Shown = F.E.Files.List.Files.Shown;
-    if (F.E.Files.ListVisible && !Shown.empty() && chance(30))
+    const auto &Shown = F.State.Files.List.Files.Shown;
+    if (F.State.Files.ListVisible && !Shown.empty() && chance(30))
       return PickResult::fileEntry(below(static_cast<int>(Shown.size())));
     // Half the clicks build: shapes, random values, blocks and arithmetic.
     const PickName Builders[] = {PickName::Square, PickName::Circle, PickName::SoftPolyline,
@@ -111,7 +111,7 @@ private:
                                      : PickResult::named(Panel::Tool, Name);
   }
   PickResult canvasPick() {
-    if (F.E.Mode == InteractionMode::PenMenuOpen && chance(80))
+    if (F.State.Mode == InteractionMode::PenMenuOpen && chance(80))
       return PickResult::named(Panel::Canvas,
                                PenMenuOrder[static_cast<size_t>(below(PenMenuSize))]);
     return chance(60) ? PickResult::named(Panel::Canvas, PickName::PenMarker)
@@ -128,8 +128,8 @@ private:
       return PickResult::named(Panel::Listing, PickName::DownStrip);
     if (Choice == 2)
       return PickResult::nothing(Panel::Listing);
-    const int Last = std::min(Count, F.E.Listing.Top + 59);
-    return PickResult::listingLine(F.E.Listing.Top + below(Last - F.E.Listing.Top + 1));
+    const int Last = std::min(Count, F.State.Listing.Top + 59);
+    return PickResult::listingLine(F.State.Listing.Top + below(Last - F.State.Listing.Top + 1));
   }
   int pixelIn(Panel Which) {
     switch (Which) {
@@ -154,17 +154,17 @@ private:
     // Most releases come where the press was, as in a click; the others
     // wherever the pointer went.
     if (Down || chance(30)) {
-      F.P.ToolPanel = toolPanelPick();
-      F.P.Canvas = canvasPick();
-      F.P.Listing = listingPick();
+      F.Picks.ToolPanel = toolPanelPick();
+      F.Picks.Canvas = canvasPick();
+      F.Picks.Listing = listingPick();
     }
     const int X = pixelIn(Where), Y = below(768);
-    F.Ed.onMouse({Button, Down ? ButtonState::Down : ButtonState::Up, X, Y});
+    F.Editing.onMouse({Button, Down ? ButtonState::Down : ButtonState::Up, X, Y});
     LastWasRelease = !Down;
     std::ostringstream Out;
     Out << (Down ? "press " : "release ") << B << " at " << X << "," << Y << " (tool "
-        << F.P.ToolPanel.describe() << ", canvas " << F.P.Canvas.describe() << ", listing "
-        << F.P.Listing.describe() << ")";
+        << F.Picks.ToolPanel.describe() << ", canvas " << F.Picks.Canvas.describe() << ", listing "
+        << F.Picks.Listing.describe() << ")";
     return Out.str();
   }
 
@@ -175,13 +175,13 @@ private:
     // Mostly within the listing; now and then out to the left.
     const int X = chance(85) ? 769 + below(255) : below(1100) - 40;
     const int Y = below(820) - 20;
-    F.P.Listing = listingPick();
-    if (F.W.Motion && (Held[0] || Held[1] || Held[2])) {
-      F.Ed.onListingDrag(X, Y);
+    F.Picks.Listing = listingPick();
+    if (F.Host.Motion && (Held[0] || Held[1] || Held[2])) {
+      F.Editing.onListingDrag(X, Y);
       return "drag to " + std::to_string(X) + "," + std::to_string(Y);
     }
-    if (F.W.PassiveMotion) {
-      F.Ed.onPassiveMotion(X, Y);
+    if (F.Host.PassiveMotion) {
+      F.Editing.onPassiveMotion(X, Y);
       return "move to " + std::to_string(X) + "," + std::to_string(Y);
     }
     return "no motion";
@@ -190,20 +190,21 @@ private:
   // A timer of any press so far fires; GLUT cannot cancel them.
   std::string timer() {
     LastWasRelease = false;
-    if (F.W.Timers.empty())
+    if (F.Host.Timers.empty())
       return "no timer";
     const unsigned Generation =
-        F.W.Timers[static_cast<size_t>(below(static_cast<int>(F.W.Timers.size())))].Generation;
-    F.Ed.onTimer(Generation);
+        F.Host.Timers[static_cast<size_t>(below(static_cast<int>(F.Host.Timers.size())))]
+            .Generation;
+    F.Editing.onTimer(Generation);
     return "timer " + std::to_string(Generation);
   }
 
   std::string idle() {
     LastWasRelease = false;
-    if (!F.W.IdleStepping)
+    if (!F.Host.IdleStepping)
       return "no idle step";
-    for (int I = below(20); I >= 0 && F.W.IdleStepping; --I)
-      F.Ed.idleStep();
+    for (int I = below(20); I >= 0 && F.Host.IdleStepping; --I)
+      F.Editing.idleStep();
     return "idle steps";
   }
 
@@ -212,7 +213,7 @@ private:
     unsigned char Key = static_cast<unsigned char>(below(256));
     if (Key == 27)
       Key = 'p';
-    F.Ed.onKeyboard(Key);
+    F.Editing.onKeyboard(Key);
     return "key " + std::to_string(Key);
   }
 
@@ -220,7 +221,7 @@ private:
   // into a folder.
   std::string tamperWithFiles() {
     LastWasRelease = false;
-    const auto &Shown = F.E.Files.List.Files.Shown;
+    const auto &Shown = F.State.Files.List.Files.Shown;
     if (Shown.empty())
       return "no file to tamper with";
     const std::string Path =
@@ -273,24 +274,25 @@ std::string brokenInvariant(EditorFixture &F) {
     return "tail or count out of step";
   if ((A.current() == nullptr) != (Count == 0) || (Count > 0 && !CurrentSeen))
     return "the current command is missing or not in the list";
-  if (F.E.Listing.Top < 1 || F.E.Listing.Top > std::max(1, Count))
-    return "listingTop " + std::to_string(F.E.Listing.Top) + " outside 1.." + std::to_string(Count);
-  if (!isToolShape(F.E.Tools.SelectedTool))
-    return "selected tool " + std::to_string(static_cast<int>(F.E.Tools.SelectedTool));
-  if (F.E.Tools.SelectedFieldRow < 1 || F.E.Tools.SelectedFieldRow > FieldRowCount)
-    return "selected row " + std::to_string(F.E.Tools.SelectedFieldRow);
+  if (F.State.Listing.Top < 1 || F.State.Listing.Top > std::max(1, Count))
+    return "listingTop " + std::to_string(F.State.Listing.Top) + " outside 1.." +
+           std::to_string(Count);
+  if (!isToolShape(F.State.Tools.SelectedTool))
+    return "selected tool " + std::to_string(static_cast<int>(F.State.Tools.SelectedTool));
+  if (F.State.Tools.SelectedFieldRow < 1 || F.State.Tools.SelectedFieldRow > FieldRowCount)
+    return "selected row " + std::to_string(F.State.Tools.SelectedFieldRow);
   const std::set<PickName> Controls = {PickName::Dice,         PickName::Repeat, PickName::Count,
                                        PickName::RandomTarget, PickName::Upper,  PickName::Lower};
-  if (!Controls.count(F.E.Tools.SelectedControl))
-    return "selected control " + std::to_string(pickValue(F.E.Tools.SelectedControl));
+  if (!Controls.count(F.State.Tools.SelectedControl))
+    return "selected control " + std::to_string(pickValue(F.State.Tools.SelectedControl));
   for (int Row = 1; Row <= FieldRowCount; ++Row)
-    if (F.E.Labels.row(Row).target() != &V.user(FieldLabels::rowVariable(Row)))
+    if (F.State.Labels.row(Row).target() != &V.user(FieldLabels::rowVariable(Row)))
       return "row " + std::to_string(Row) + " shows a Variable that is not the program's";
-  if (!V.isUser(F.E.Labels.upper().operand()) || !V.isUser(F.E.Labels.lower().operand()) ||
-      !V.isUser(F.E.Labels.randomTarget().operand()))
+  if (!V.isUser(F.State.Labels.upper().operand()) || !V.isUser(F.State.Labels.lower().operand()) ||
+      !V.isUser(F.State.Labels.randomTarget().operand()))
     return "a random bound or target that is not the program's";
   int Shapes = 0;
-  for (const Shape *S = F.S.drawing().head(); S; S = S->next) {
+  for (const Shape *S = F.Work.drawing().head(); S; S = S->next) {
     ++Shapes;
     if (S->pointCount < 0 || static_cast<size_t>(S->pointCount) > S->points.size())
       return "a shape with more points than it holds";
@@ -298,7 +300,7 @@ std::string brokenInvariant(EditorFixture &F) {
         static_cast<size_t>(S->pointCount) > S->midpoints.size())
       return "a soft polyline with more points than midpoints";
   }
-  if (Shapes != F.S.drawing().count())
+  if (Shapes != F.Work.drawing().count())
     return "the drawing's count is out of step";
   return "";
 }
@@ -306,10 +308,10 @@ std::string brokenInvariant(EditorFixture &F) {
 // After a release, no repetition or scroll goes on: nothing is held, and no
 // timer armed so far still carries the live generation.
 std::string brokenRelease(EditorFixture &F) {
-  if (F.E.Hold.HeldName != PickName::Nothing || F.E.Hold.Scroll != ListingScroll::None)
+  if (F.State.Hold.HeldName != PickName::Nothing || F.State.Hold.Scroll != ListingScroll::None)
     return "a repetition or scroll outlives its release";
-  for (const auto &T : F.W.Timers)
-    if (T.Generation == F.E.Hold.TimerGeneration)
+  for (const auto &T : F.Host.Timers)
+    if (T.Generation == F.State.Hold.TimerGeneration)
       return "a timer of the released hold is still live";
   return "";
 }
@@ -334,8 +336,8 @@ TEST(RandomInput, TheStateHoldsTogetherWhateverTheLearnersDo) {
       Broken = brokenRelease(F);
     ASSERT_EQ(Broken, "") << "seed " << Seed << ", event " << Event << ": " << What;
     // The window's timers list would grow without end; keep the newest.
-    if (F.W.Timers.size() > 64)
-      F.W.Timers.erase(F.W.Timers.begin(), F.W.Timers.begin() + 32);
+    if (F.Host.Timers.size() > 64)
+      F.Host.Timers.erase(F.Host.Timers.begin(), F.Host.Timers.begin() + 32);
   }
   RecordProperty("events", Events);
 }

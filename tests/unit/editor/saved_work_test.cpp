@@ -58,10 +58,10 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       FileFaultPlan Plan;
       Plan.FailWrite = Write;
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
-                  "/seed_1234567890-" + saveLetterText(F.E.Files.SaveLetter + 1) + Kind;
+                  "/seed_1234567890-" + saveLetterText(F.State.Files.SaveLetter + 1) + Kind;
       F.Storage.setFaults(Plan);
       EXPECT_FALSE(F.save()) << Plan.Path;
-      EXPECT_NE(F.E.Popup.text().find("nicht gespeichert"), std::string::npos);
+      EXPECT_NE(F.State.Popup.text().find("nicht gespeichert"), std::string::npos);
       EXPECT_EQ(savedFiles(), Before) << Plan.Path;
       if (Kind[1] == 'p') {
         EXPECT_EQ(savedPictures(), PicturesBefore) << Plan.Path;
@@ -93,7 +93,7 @@ TEST(SavedWork, AFolderThatMayNotBeWrittenFailsTheSaveAndKeepsItsFiles) {
     if (Root && (setgid(65534) != 0 || setuid(65534) != 0))
       _exit(3);
     const bool Saved = F.save();
-    const bool Told = F.E.Popup.text() == "seed_1234567890-d nicht gespeichert";
+    const bool Told = F.State.Popup.text() == "seed_1234567890-d nicht gespeichert";
     if (!Root) {
       EXPECT_FALSE(Saved);
       EXPECT_TRUE(Told);
@@ -126,14 +126,14 @@ TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
   };
   size_t FilesLeft = 0;
   for (int Failing = 0; Failing < 3; ++Failing) {
-    const char Letter = static_cast<char>(F.E.Files.SaveLetter + 1);
+    const char Letter = static_cast<char>(F.State.Files.SaveLetter + 1);
     FileFaultPlan Plan;
     Plan.Path = PathOf(Failing, Letter);
     Plan.FailWrite = 1;
     F.Storage.setFaults(Plan);
     const bool Counts = Failing == 2; // a missing vector picture spoils no save
     EXPECT_EQ(F.save(), Counts) << Plan.Path;
-    EXPECT_EQ(F.E.Popup.text(),
+    EXPECT_EQ(F.State.Popup.text(),
               std::string("seed_1234567890-") + Letter +
                   (Counts ? " gespeichert (SVG nicht gespeichert)" : " nicht gespeichert"));
     for (int File = 0; File < 3; ++File) {
@@ -149,5 +149,5 @@ TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
   // writes all three.
   F.Storage.setFaults(FileFaultPlan());
   EXPECT_TRUE(F.save());
-  EXPECT_EQ(F.E.Popup.text(), "seed_1234567890-d gespeichert");
+  EXPECT_EQ(F.State.Popup.text(), "seed_1234567890-d gespeichert");
 }

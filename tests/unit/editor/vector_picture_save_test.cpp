@@ -24,11 +24,11 @@ struct WritingWindow {
   bool OthersWereThere = false;
 
   WritingWindow() {
-    F.W.VectorPictureText = [this] {
-      const char Letter = static_cast<char>(F.E.Files.SaveLetter);
+    F.Host.VectorPictureText = [this] {
+      const char Letter = static_cast<char>(F.State.Files.SaveLetter);
       OthersWereThere = fileContent(savedPath("vorpImages", Letter, ".png")) != "<missing>" &&
                         fileContent(savedPath("vorpAlgorithms", Letter, ".alg")) != "<missing>";
-      return drawingSvg(F.S.drawing());
+      return drawingSvg(F.Work.drawing());
     };
     // Circles and blobs drawn by a whole preview, as the learner sees them.
     F.toolClick(PickName::Circle);
@@ -44,12 +44,12 @@ struct WritingWindow {
 TEST(VectorPictureSave, WrittenLastFromTheDrawingWithThePlainConfirmation) {
   ScratchDir Dir;
   WritingWindow Save;
-  ASSERT_EQ(Save.F.S.drawing().count(), 2);
+  ASSERT_EQ(Save.F.Work.drawing().count(), 2);
   EXPECT_TRUE(Save.F.save());
-  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a gespeichert");
-  EXPECT_EQ(Save.F.W.VectorPictureRequests, 1);
+  EXPECT_EQ(Save.F.State.Popup.text(), "seed_1234567890-a gespeichert");
+  EXPECT_EQ(Save.F.Host.VectorPictureRequests, 1);
   EXPECT_TRUE(Save.OthersWereThere) << "the PNG and the .alg file come first";
-  EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), drawingSvg(Save.F.S.drawing()));
+  EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), drawingSvg(Save.F.Work.drawing()));
 }
 
 TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
@@ -68,7 +68,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
     Plan.FailRename = Fault == 2;
     Save.F.Storage.setFaults(Plan);
     EXPECT_TRUE(Save.F.save()) << "the algorithm and its PNG are saved";
-    EXPECT_EQ(Save.F.E.Popup.text(),
+    EXPECT_EQ(Save.F.State.Popup.text(),
               std::string("seed_1234567890-") + Letter + " gespeichert (SVG nicht gespeichert)");
     EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", Letter, ".alg")), Algorithm);
     EXPECT_EQ(fileContent(savedPath("vorpImages", Letter, ".png")), Picture);
@@ -78,7 +78,7 @@ TEST(VectorPictureSave, AFailedVectorPictureKeepsTheOtherTwoAndIsTold) {
   // The next save that succeeds says so plainly again.
   Save.F.Storage.setFaults(FileFaultPlan());
   EXPECT_TRUE(Save.F.save());
-  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-e gespeichert");
+  EXPECT_EQ(Save.F.State.Popup.text(), "seed_1234567890-e gespeichert");
 }
 
 TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
@@ -89,7 +89,7 @@ TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   Plan.FailRename = true;
   Save.F.Storage.setFaults(Plan);
   EXPECT_FALSE(Save.F.save());
-  EXPECT_EQ(Save.F.E.Popup.text(), "seed_1234567890-a nicht gespeichert");
-  EXPECT_EQ(Save.F.W.VectorPictureRequests, 0) << "a picture without its algorithm is no save";
+  EXPECT_EQ(Save.F.State.Popup.text(), "seed_1234567890-a nicht gespeichert");
+  EXPECT_EQ(Save.F.Host.VectorPictureRequests, 0) << "a picture without its algorithm is no save";
   EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), "<missing>");
 }

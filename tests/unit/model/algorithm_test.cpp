@@ -37,11 +37,11 @@ TEST(AlgorithmList, AppendNumbersFromOneAndMakesTheNewCommandCurrent) {
   Fixture F;
   F.give(1);
   F.give(2);
-  F.A.appendDraw(2);
-  EXPECT_EQ(listing(F.A), "1:Gib x den Wert 1, 2:Gib x den Wert 2, *3:Zeichne Kreis");
-  EXPECT_EQ(F.A.commandCount(), 3);
-  EXPECT_EQ(F.A.lastNumber(), 3);
-  EXPECT_EQ(numbers(F.A), "1 2 3");
+  F.Program.appendDraw(2);
+  EXPECT_EQ(listing(F.Program), "1:Gib x den Wert 1, 2:Gib x den Wert 2, *3:Zeichne Kreis");
+  EXPECT_EQ(F.Program.commandCount(), 3);
+  EXPECT_EQ(F.Program.lastNumber(), 3);
+  EXPECT_EQ(numbers(F.Program), "1 2 3");
 }
 
 TEST(AlgorithmList, InsertGoesAfterCurrentWithTheNextFreeNumber) {
@@ -49,16 +49,16 @@ TEST(AlgorithmList, InsertGoesAfterCurrentWithTheNextFreeNumber) {
   F.give(1);
   F.give(2);
   F.give(3);
-  F.A.select(2);
-  F.A.insertDraw(1);
-  EXPECT_EQ(numbers(F.A), "1 2 4 3");
-  EXPECT_EQ(F.A.currentNumber(), 4);
-  F.A.insertDraw(7); // after the new current, still before 3
-  EXPECT_EQ(numbers(F.A), "1 2 4 5 3");
-  F.A.select(3);
-  F.A.insertDraw(2); // at the tail: becomes the tail
-  EXPECT_EQ(numbers(F.A), "1 2 4 5 3 6");
-  EXPECT_EQ(F.A.tail()->number(), 6);
+  F.Program.select(2);
+  F.Program.insertDraw(1);
+  EXPECT_EQ(numbers(F.Program), "1 2 4 3");
+  EXPECT_EQ(F.Program.currentNumber(), 4);
+  F.Program.insertDraw(7); // after the new current, still before 3
+  EXPECT_EQ(numbers(F.Program), "1 2 4 5 3");
+  F.Program.select(3);
+  F.Program.insertDraw(2); // at the tail: becomes the tail
+  EXPECT_EQ(numbers(F.Program), "1 2 4 5 3 6");
+  EXPECT_EQ(F.Program.tail()->number(), 6);
   Algorithm Empty;
   Empty.insertDraw(3);
   EXPECT_EQ(listing(Empty), "*1:Zeichne Blob");
@@ -69,53 +69,53 @@ TEST(AlgorithmList, NumbersAreNotReusedUntilTheListEmpties) {
   F.give(1);
   F.give(2);
   F.give(3);
-  F.A.select(3);
-  EXPECT_EQ(F.A.deleteCurrent(), 1);
+  F.Program.select(3);
+  EXPECT_EQ(F.Program.deleteCurrent(), 1);
   F.give(4);
-  EXPECT_EQ(numbers(F.A), "1 2 4");
-  EXPECT_EQ(F.A.commandCount(), 3);
-  F.A.rewind();
-  while (F.A.deleteCurrent() == 1) {
+  EXPECT_EQ(numbers(F.Program), "1 2 4");
+  EXPECT_EQ(F.Program.commandCount(), 3);
+  F.Program.rewind();
+  while (F.Program.deleteCurrent() == 1) {
   }
-  EXPECT_EQ(F.A.commandCount(), 0);
-  EXPECT_EQ(F.A.lastNumber(), 0);
-  EXPECT_EQ(F.A.head(), nullptr);
-  EXPECT_EQ(F.A.tail(), nullptr);
-  F.A.appendDraw(1);
-  EXPECT_EQ(listing(F.A), "*1:Zeichne Quadrat");
-  EXPECT_EQ(F.A.lookup(4), nullptr) << "the old index must be gone";
+  EXPECT_EQ(F.Program.commandCount(), 0);
+  EXPECT_EQ(F.Program.lastNumber(), 0);
+  EXPECT_EQ(F.Program.head(), nullptr);
+  EXPECT_EQ(F.Program.tail(), nullptr);
+  F.Program.appendDraw(1);
+  EXPECT_EQ(listing(F.Program), "*1:Zeichne Quadrat");
+  EXPECT_EQ(F.Program.lookup(4), nullptr) << "the old index must be gone";
 }
 
 TEST(AlgorithmRepeat, EndClosesTheInnermostOpenStart) {
   Fixture F;
-  F.A.appendRepeatEnd();
-  EXPECT_EQ(F.A.commandCount(), 0);
-  EXPECT_EQ(F.A.lastNumber(), 0);
-  F.A.appendRepeatStart(2);
-  F.A.appendRepeatStart(3);
-  F.A.appendDraw(1);
-  F.A.appendRepeatEnd();
-  F.A.appendRepeatEnd();
-  F.A.appendRepeatEnd(); // nothing open any more
-  EXPECT_EQ(listing(F.A), "1:Wiederhole 2 mal:, 2:Wiederhole 3 mal:, 3:Zeichne Quadrat, "
-                          "4:Wiederhole bis hier.->2, *5:Wiederhole bis hier.->1");
-  EXPECT_EQ(F.A.lastNumber(), 5);
-  Command *Start = F.A.lookup(1);
-  Command *End = F.A.lookup(5);
+  F.Program.appendRepeatEnd();
+  EXPECT_EQ(F.Program.commandCount(), 0);
+  EXPECT_EQ(F.Program.lastNumber(), 0);
+  F.Program.appendRepeatStart(2);
+  F.Program.appendRepeatStart(3);
+  F.Program.appendDraw(1);
+  F.Program.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
+  F.Program.appendRepeatEnd(); // nothing open any more
+  EXPECT_EQ(listing(F.Program), "1:Wiederhole 2 mal:, 2:Wiederhole 3 mal:, 3:Zeichne Quadrat, "
+                                "4:Wiederhole bis hier.->2, *5:Wiederhole bis hier.->1");
+  EXPECT_EQ(F.Program.lastNumber(), 5);
+  Command *Start = F.Program.lookup(1);
+  Command *End = F.Program.lookup(5);
   EXPECT_EQ(End->target(), Start->target()) << "a pair shares its loop counter";
-  EXPECT_NE(F.A.lookup(2)->target(), Start->target());
+  EXPECT_NE(F.Program.lookup(2)->target(), Start->target());
   EXPECT_EQ(End->value(), 2);
 }
 
 TEST(AlgorithmRepeat, AppendAfterAnInnerPairClosesTheOuterStart) {
   Fixture F;
-  F.A.appendRepeatStart(2);
-  F.A.appendRepeatStart(3);
-  F.A.appendDraw(1);
-  F.A.appendRepeatEnd();
-  F.A.appendRepeatEnd();
-  EXPECT_EQ(F.A.lookup(4)->jumpTarget(), 2);
-  EXPECT_EQ(F.A.lookup(5)->jumpTarget(), 1);
+  F.Program.appendRepeatStart(2);
+  F.Program.appendRepeatStart(3);
+  F.Program.appendDraw(1);
+  F.Program.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
+  EXPECT_EQ(F.Program.lookup(4)->jumpTarget(), 2);
+  EXPECT_EQ(F.Program.lookup(5)->jumpTarget(), 1);
   Algorithm Open;
   Open.appendRepeatStart(2);
   Open.appendRepeatStart(3);
@@ -127,20 +127,21 @@ TEST(AlgorithmRepeat, AppendAfterAnInnerPairClosesTheOuterStart) {
 
 TEST(AlgorithmRepeat, InsertSearchesFromCurrentSoAClosedLoopGetsASecondEnd) {
   Fixture F;
-  F.A.appendRepeatStart(4);
+  F.Program.appendRepeatStart(4);
   F.give(1);
   F.give(2);
-  F.A.appendRepeatEnd();
-  F.A.select(2);
-  F.A.insertRepeatEnd();
-  EXPECT_EQ(listing(F.A), "1:Wiederhole 4 mal:, 2:Gib x den Wert 1, *5:Wiederhole bis hier.->1, "
-                          "3:Gib x den Wert 2, 4:Wiederhole bis hier.->1");
-  F.A.select(4);
-  F.A.insertRepeatEnd(); // the walk counts end 4 itself and finds nothing open
-  EXPECT_EQ(F.A.commandCount(), 5);
-  F.A.select(3);
-  F.A.insertRepeatEnd(); // end 5 lies on the walk: start 1 counts as closed
-  EXPECT_EQ(F.A.commandCount(), 5);
+  F.Program.appendRepeatEnd();
+  F.Program.select(2);
+  F.Program.insertRepeatEnd();
+  EXPECT_EQ(listing(F.Program),
+            "1:Wiederhole 4 mal:, 2:Gib x den Wert 1, *5:Wiederhole bis hier.->1, "
+            "3:Gib x den Wert 2, 4:Wiederhole bis hier.->1");
+  F.Program.select(4);
+  F.Program.insertRepeatEnd(); // the walk counts end 4 itself and finds nothing open
+  EXPECT_EQ(F.Program.commandCount(), 5);
+  F.Program.select(3);
+  F.Program.insertRepeatEnd(); // end 5 lies on the walk: start 1 counts as closed
+  EXPECT_EQ(F.Program.commandCount(), 5);
 }
 
 TEST(AlgorithmCursor, FindAndSelectStartAtHead) {
@@ -148,21 +149,21 @@ TEST(AlgorithmCursor, FindAndSelectStartAtHead) {
   F.give(1);
   F.give(2);
   F.give(3);
-  EXPECT_EQ(F.A.find(2)->number(), 2);
-  EXPECT_EQ(F.A.currentNumber(), 1) << "find leaves the cursor at head";
-  EXPECT_EQ(F.A.select(3)->number(), 3);
-  EXPECT_EQ(F.A.currentNumber(), 3);
-  EXPECT_EQ(F.A.select(42), nullptr);
-  EXPECT_EQ(F.A.currentNumber(), 1);
-  EXPECT_EQ(F.A.select(-1), nullptr);
-  EXPECT_EQ(F.A.find(0), nullptr);
-  EXPECT_EQ(F.A.moveNext()->number(), 2);
-  EXPECT_EQ(F.A.moveNext()->number(), 3);
-  EXPECT_EQ(F.A.moveNext(), nullptr);
-  EXPECT_EQ(F.A.currentNumber(), 3);
-  F.A.rewind();
-  EXPECT_EQ(F.A.movePrev(), nullptr);
-  EXPECT_EQ(F.A.currentNumber(), 1);
+  EXPECT_EQ(F.Program.find(2)->number(), 2);
+  EXPECT_EQ(F.Program.currentNumber(), 1) << "find leaves the cursor at head";
+  EXPECT_EQ(F.Program.select(3)->number(), 3);
+  EXPECT_EQ(F.Program.currentNumber(), 3);
+  EXPECT_EQ(F.Program.select(42), nullptr);
+  EXPECT_EQ(F.Program.currentNumber(), 1);
+  EXPECT_EQ(F.Program.select(-1), nullptr);
+  EXPECT_EQ(F.Program.find(0), nullptr);
+  EXPECT_EQ(F.Program.moveNext()->number(), 2);
+  EXPECT_EQ(F.Program.moveNext()->number(), 3);
+  EXPECT_EQ(F.Program.moveNext(), nullptr);
+  EXPECT_EQ(F.Program.currentNumber(), 3);
+  F.Program.rewind();
+  EXPECT_EQ(F.Program.movePrev(), nullptr);
+  EXPECT_EQ(F.Program.currentNumber(), 1);
 }
 
 TEST(AlgorithmCursor, CurrentReadingsAndSetters) {
@@ -171,29 +172,29 @@ TEST(AlgorithmCursor, CurrentReadingsAndSetters) {
   Max.setName("max");
   Min.setName("min");
   Y.setName("y");
-  F.A.appendRandom(&F.X, &Max, &Min);
-  EXPECT_EQ(F.A.currentKind(), CommandKind::RandomValue);
-  EXPECT_EQ(F.A.currentSource(), &Max);
-  EXPECT_EQ(F.A.currentLower(), &Min);
-  F.A.setCurrentTarget(&Y);
-  F.A.setCurrentUpper(&Min);
-  F.A.setCurrentLower(&Max);
-  EXPECT_EQ(F.A.currentText(), "Zufallswert fuer y zwischen min und max");
-  F.A.appendArithmeticVar(&F.X, ArithmeticOp::Add, &Y);
-  EXPECT_EQ(F.A.currentText(), "Addiere den Wert von y zu x");
-  EXPECT_EQ(F.A.currentValue(), 0);
+  F.Program.appendRandom(&F.Target, &Max, &Min);
+  EXPECT_EQ(F.Program.currentKind(), CommandKind::RandomValue);
+  EXPECT_EQ(F.Program.currentSource(), &Max);
+  EXPECT_EQ(F.Program.currentLower(), &Min);
+  F.Program.setCurrentTarget(&Y);
+  F.Program.setCurrentUpper(&Min);
+  F.Program.setCurrentLower(&Max);
+  EXPECT_EQ(F.Program.currentText(), "Zufallswert fuer y zwischen min und max");
+  F.Program.appendArithmeticVar(&F.Target, ArithmeticOp::Add, &Y);
+  EXPECT_EQ(F.Program.currentText(), "Addiere den Wert von y zu x");
+  EXPECT_EQ(F.Program.currentValue(), 0);
 }
 
 TEST(AlgorithmCursor, SetCurrentValueOnAStartAlsoSetsItsEnd) {
   Fixture F;
-  F.A.appendRepeatStart(20);
-  F.A.appendDraw(1);
-  F.A.appendRepeatEnd();
-  F.A.select(1);
-  F.A.setCurrentValue(3);
-  EXPECT_EQ(F.A.currentText(), "Wiederhole 3 mal:");
-  EXPECT_EQ(F.A.lookup(3)->value(), 3);
-  EXPECT_EQ(F.A.lookup(3)->text(), "Wiederhole bis hier.");
+  F.Program.appendRepeatStart(20);
+  F.Program.appendDraw(1);
+  F.Program.appendRepeatEnd();
+  F.Program.select(1);
+  F.Program.setCurrentValue(3);
+  EXPECT_EQ(F.Program.currentText(), "Wiederhole 3 mal:");
+  EXPECT_EQ(F.Program.lookup(3)->value(), 3);
+  EXPECT_EQ(F.Program.lookup(3)->text(), "Wiederhole bis hier.");
   Algorithm Open;
   Open.appendRepeatStart(20);
   Open.appendDraw(1);

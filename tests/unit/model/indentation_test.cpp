@@ -23,14 +23,14 @@ std::vector<int> levels(const Algorithm &A) {
 TEST(Indentation, BodiesGoOneLevelInAndMarkersStandOutside) {
   AlgorithmFixture F;
   F.give(1);
-  F.A.appendRepeatStart(2);
-  F.A.appendRepeatStart(3);
+  F.Program.appendRepeatStart(2);
+  F.Program.appendRepeatStart(3);
   F.add(1);
-  F.A.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
   F.add(2);
-  F.A.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
   F.add(3);
-  EXPECT_EQ(levels(F.A), (std::vector<int>{0, 0, 1, 2, 1, 1, 0, 0}));
+  EXPECT_EQ(levels(F.Program), (std::vector<int>{0, 0, 1, 2, 1, 1, 0, 0}));
 }
 
 TEST(Indentation, EndWithoutOpenBlockStaysAtTheLeftEdge) {
@@ -47,11 +47,11 @@ TEST(Indentation, EndWithoutOpenBlockStaysAtTheLeftEdge) {
 
 TEST(Indentation, CommandOutsideTheListIsAtTheLeftEdge) {
   AlgorithmFixture F;
-  F.A.appendRepeatStart(2);
+  F.Program.appendRepeatStart(2);
   F.add(1);
-  F.A.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
   Command Stranger;
-  EXPECT_EQ(indentLevel(F.A, &Stranger), 0);
-  EXPECT_EQ(indentLevel(F.A, nullptr), 0);
-  EXPECT_EQ(indentLevel(F.A, F.A.lookup(2)), 1);
+  EXPECT_EQ(indentLevel(F.Program, &Stranger), 0);
+  EXPECT_EQ(indentLevel(F.Program, nullptr), 0);
+  EXPECT_EQ(indentLevel(F.Program, F.Program.lookup(2)), 1);
 }

@@ -48,7 +48,7 @@ std::string previewPicture(const std::string &Name, int32_t Seed) {
   EditorFixture F(Seed);
   EXPECT_TRUE(F.load(Name)) << Name;
   F.drawAtOnce();
-  return drawingSvg(F.S.drawing());
+  return drawingSvg(F.Work.drawing());
 }
 
 struct Batch {

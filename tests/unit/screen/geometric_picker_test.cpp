@@ -21,9 +21,9 @@
 namespace {
 
 struct PickingFixture {
-  Session S{1};
-  EditorState E{S.variables()};
-  GeometricPicker Pick{S, E};
+  Session Work{1};
+  EditorState State{Work.variables()};
+  GeometricPicker Picks{Work, State};
 };
 
 /// Where a learner aims at a widget: the middle of a Button, the middle of
@@ -55,113 +55,114 @@ TEST(GeometricPicker, EveryToolPanelWidgetAnswersWhereALearnerAimsAtIt) {
     if (Widget.Pick == PickName::Repeat)
       continue;
     const IntPoint At = aimAt(Widget);
-    EXPECT_EQ(F.Pick.pickToolPanel(At.X, At.Y), PickResult::named(Panel::Tool, Widget.Pick))
+    EXPECT_EQ(F.Picks.pickToolPanel(At.X, At.Y), PickResult::named(Panel::Tool, Widget.Pick))
         << "pick name " << pickValue(Widget.Pick);
   }
   // Empty panel right of the tools is no hit.
-  EXPECT_EQ(F.Pick.pickToolPanel(240, 300), PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Picks.pickToolPanel(240, 300), PickResult::nothing(Panel::Tool));
 }
 
 TEST(GeometricPicker, LaterLabelsAndFileEntriesWinOverTheButtonBeneath) {
   PickingFixture F;
   const IntPoint OnCount = aimAt(*findToolPlace(PickName::Count));
-  EXPECT_EQ(F.Pick.pickToolPanel(OnCount.X, OnCount.Y),
+  EXPECT_EQ(F.Picks.pickToolPanel(OnCount.X, OnCount.Y),
             PickResult::named(Panel::Tool, PickName::Count));
-  EXPECT_EQ(F.Pick.pickToolPanel(170, 380),
+  EXPECT_EQ(F.Picks.pickToolPanel(170, 380),
             PickResult::named(Panel::Tool, PickName::Repeat)); // beside the Label
 
   // A Label's area covers its description at the panel's left edge, and
   // grows with its text.
-  EXPECT_EQ(F.Pick.pickToolPanel(20, 429), PickResult::named(Panel::Tool, PickName::FieldX));
-  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), PickResult::nothing(Panel::Tool));
-  F.S.variables().x().setValue(1234);
-  F.E.Labels.row(1).showValue(); // "x=1234" reaches 96 units right of the text
-  EXPECT_EQ(F.Pick.pickToolPanel(210, 429), PickResult::named(Panel::Tool, PickName::FieldX));
+  EXPECT_EQ(F.Picks.pickToolPanel(20, 429), PickResult::named(Panel::Tool, PickName::FieldX));
+  EXPECT_EQ(F.Picks.pickToolPanel(210, 429), PickResult::nothing(Panel::Tool));
+  F.Work.variables().x().setValue(1234);
+  F.State.Labels.row(1).showValue(); // "x=1234" reaches 96 units right of the text
+  EXPECT_EQ(F.Picks.pickToolPanel(210, 429), PickResult::named(Panel::Tool, PickName::FieldX));
 
   // Three saved files over the go Button, newest at the bottom.
-  F.E.Files.List.Files = newestThatFit(savedNames(3), MaxFileListRows);
+  F.State.Files.List.Files = newestThatFit(savedNames(3), MaxFileListRows);
   const LayoutRect List = fileListRect(3);
   const IntPoint OnGo = aimAt(*findToolPlace(PickName::Go));
   for (int Entry = 0; Entry < 3; ++Entry) {
     const int Y = List.Y + FileListRowHeight * Entry + FileListRowHeight / 2;
-    F.E.Files.ListVisible = false; // only a list on screen is picked
-    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), PickResult::named(Panel::Tool, PickName::Go));
-    F.E.Files.ListVisible = true;
-    EXPECT_EQ(F.Pick.pickToolPanel(OnGo.X, Y), PickResult::fileEntry(Entry));
+    F.State.Files.ListVisible = false; // only a list on screen is picked
+    EXPECT_EQ(F.Picks.pickToolPanel(OnGo.X, Y), PickResult::named(Panel::Tool, PickName::Go));
+    F.State.Files.ListVisible = true;
+    EXPECT_EQ(F.Picks.pickToolPanel(OnGo.X, Y), PickResult::fileEntry(Entry));
   }
 }
 
 TEST(GeometricPicker, TheRowTellingOfOlderFilesLoadsNothing) {
   PickingFixture F;
-  F.E.Files.List.Files = newestThatFit(savedNames(70), MaxFileListRows);
-  F.E.Files.ListVisible = true;
-  ASSERT_GT(F.E.Files.List.Files.Hidden, 0);
+  F.State.Files.List.Files = newestThatFit(savedNames(70), MaxFileListRows);
+  F.State.Files.ListVisible = true;
+  ASSERT_GT(F.State.Files.List.Files.Hidden, 0);
   const LayoutRect List = fileListRect(MaxFileListRows);
   const int TopRowMiddle = List.Y + FileListRowHeight / 2;
-  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle), PickResult::nothing(Panel::Tool));
-  EXPECT_EQ(F.Pick.pickToolPanel(100, TopRowMiddle + FileListRowHeight), PickResult::fileEntry(0));
+  EXPECT_EQ(F.Picks.pickToolPanel(100, TopRowMiddle), PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Picks.pickToolPanel(100, TopRowMiddle + FileListRowHeight), PickResult::fileEntry(0));
 }
 
 TEST(GeometricPicker, ListingLinesAnswerWithTheirPositionAndNothingPastTheSixtiethLine) {
   PickingFixture F;
-  Algorithm &A = F.S.algorithm();
+  Algorithm &A = F.Work.algorithm();
   // An empty listing offers nothing, not even its strips.
-  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, 12), PickResult::nothing(Panel::Listing));
+  EXPECT_EQ(F.Picks.pickListing(listingLine(0).X, 12), PickResult::nothing(Panel::Listing));
   for (int I = 0; I < 70; ++I)
     A.appendDraw(pickValue(PickName::Square));
   for (int Line = 0; Line < ListingVisibleLines; ++Line)
-    ASSERT_EQ(F.Pick.pickListing(listingLine(Line).X, listingLine(Line).Y),
+    ASSERT_EQ(F.Picks.pickListing(listingLine(Line).X, listingLine(Line).Y),
               PickResult::listingLine(Line + 1));
   const IntPoint Past = listingLine(ListingVisibleLines);
-  EXPECT_EQ(F.Pick.pickListing(Past.X, Past.Y),
+  EXPECT_EQ(F.Picks.pickListing(Past.X, Past.Y),
             PickResult::nothing(Panel::Listing)); // command 61 exists, unshown
-  EXPECT_EQ(F.Pick.pickListing(Past.X, 12), PickResult::named(Panel::Listing, PickName::UpStrip));
-  EXPECT_EQ(F.Pick.pickListing(Past.X, LayoutHeight - 12),
+  EXPECT_EQ(F.Picks.pickListing(Past.X, 12), PickResult::named(Panel::Listing, PickName::UpStrip));
+  EXPECT_EQ(F.Picks.pickListing(Past.X, LayoutHeight - 12),
             PickResult::named(Panel::Listing, PickName::DownStrip));
   // Of two lines under the box, the upper one.
-  EXPECT_EQ(F.Pick.pickListing(Past.X, static_cast<int>(listingRowTop(1))),
+  EXPECT_EQ(F.Picks.pickListing(Past.X, static_cast<int>(listingRowTop(1))),
             PickResult::listingLine(1));
 
-  F.E.Listing.Top = 5;
-  EXPECT_EQ(F.Pick.pickListing(listingLine(0).X, listingLine(0).Y), PickResult::listingLine(5));
-  EXPECT_EQ(F.Pick.pickListing(listingLine(59).X, listingLine(59).Y), PickResult::listingLine(64));
-  F.E.Listing.Top = 68; // three lines left
-  EXPECT_EQ(F.Pick.pickListing(listingLine(2).X, listingLine(2).Y), PickResult::listingLine(70));
-  EXPECT_EQ(F.Pick.pickListing(listingLine(3).X, listingLine(3).Y),
+  F.State.Listing.Top = 5;
+  EXPECT_EQ(F.Picks.pickListing(listingLine(0).X, listingLine(0).Y), PickResult::listingLine(5));
+  EXPECT_EQ(F.Picks.pickListing(listingLine(59).X, listingLine(59).Y), PickResult::listingLine(64));
+  F.State.Listing.Top = 68; // three lines left
+  EXPECT_EQ(F.Picks.pickListing(listingLine(2).X, listingLine(2).Y), PickResult::listingLine(70));
+  EXPECT_EQ(F.Picks.pickListing(listingLine(3).X, listingLine(3).Y),
             PickResult::nothing(Panel::Listing));
 }
 
 TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
   PickingFixture F;
-  VariableSet &Vars = F.S.variables();
+  VariableSet &Vars = F.Work.variables();
   Vars.x().setValue(7);
   Vars.y().setValue(3);
   const int Cell = static_cast<int>(CellWidth);
   const IntPoint Pen = {CanvasPixelX + 7 * Cell + Cell / 2, 3 * Cell + Cell / 2};
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y), PickResult::named(Panel::Canvas, PickName::PenMarker));
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + Cell, Pen.Y), PickResult::nothing(Panel::Canvas));
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X, Pen.Y),
+            PickResult::named(Panel::Canvas, PickName::PenMarker));
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X + Cell, Pen.Y), PickResult::nothing(Panel::Canvas));
 
   // Turned by 45 degrees the marker is a diamond: its corner reaches 14
   // units from the centre, its sides no longer reach the old corners.
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11),
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X + 11, Pen.Y + 11),
             PickResult::named(Panel::Canvas, PickName::PenMarker));
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13), PickResult::nothing(Panel::Canvas));
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X, Pen.Y + 13), PickResult::nothing(Panel::Canvas));
   Vars.d().setValue(45);
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X + 11, Pen.Y + 11), PickResult::nothing(Panel::Canvas));
-  EXPECT_EQ(F.Pick.pickCanvas(Pen.X, Pen.Y + 13),
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X + 11, Pen.Y + 11), PickResult::nothing(Panel::Canvas));
+  EXPECT_EQ(F.Picks.pickCanvas(Pen.X, Pen.Y + 13),
             PickResult::named(Panel::Canvas, PickName::PenMarker));
 
   // In the top-left cell the menu is pushed inward and leaves the marker
   // free: there a press hits nothing while the menu is open.
   Vars.x().setValue(0);
   Vars.y().setValue(0);
-  F.E.Canvas.PenMenu.Corners = penMenuCorners(penCentre(Vars));
-  F.E.Mode = InteractionMode::PenMenuOpen;
-  EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2),
+  F.State.Canvas.PenMenu.Corners = penMenuCorners(penCentre(Vars));
+  F.State.Mode = InteractionMode::PenMenuOpen;
+  EXPECT_EQ(F.Picks.pickCanvas(CanvasPixelX + Cell / 2, Cell / 2),
             PickResult::nothing(Panel::Canvas));
   for (size_t I = 0; I < PenMenuSize; ++I) {
-    const IntPoint Corner = F.E.Canvas.PenMenu.Corners[I];
-    EXPECT_EQ(F.Pick.pickCanvas(CanvasPixelX + Corner.X + 20, Corner.Y + 20),
+    const IntPoint Corner = F.State.Canvas.PenMenu.Corners[I];
+    EXPECT_EQ(F.Picks.pickCanvas(CanvasPixelX + Corner.X + 20, Corner.Y + 20),
               PickResult::named(Panel::Canvas, PenMenuOrder[I]));
   }
 }
@@ -171,45 +172,46 @@ TEST(GeometricPicker, CanvasOffersThePenMarkerWhereItLiesOrTheOpenPenMenu) {
 // pixel 12.5: exactly on the border of the box of a press at pixel 10.
 TEST(GeometricPicker, AnEdgeOnTheBordersOfThePickBoxCounts) {
   PickingFixture F;
-  F.E.Screen = {1280, 1024};
+  F.State.Screen = {1280, 1024};
   const int OnGoRow = 906; // 680 units down, in the middle of the Button
-  EXPECT_EQ(F.Pick.pickToolPanel(10, OnGoRow), PickResult::named(Panel::Tool, PickName::Go));
-  EXPECT_EQ(F.Pick.pickToolPanel(9, OnGoRow), PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Picks.pickToolPanel(10, OnGoRow), PickResult::named(Panel::Tool, PickName::Go));
+  EXPECT_EQ(F.Picks.pickToolPanel(9, OnGoRow), PickResult::nothing(Panel::Tool));
   // The listing's strips start 2 units in: 2.5 pixels at this width.
-  F.S.algorithm().appendDraw(pickValue(PickName::Square));
-  EXPECT_EQ(F.Pick.pickListing(960, 10), PickResult::named(Panel::Listing, PickName::UpStrip));
-  EXPECT_EQ(F.Pick.pickListing(959, 10), PickResult::nothing(Panel::Listing));
+  F.Work.algorithm().appendDraw(pickValue(PickName::Square));
+  EXPECT_EQ(F.Picks.pickListing(960, 10), PickResult::named(Panel::Listing, PickName::UpStrip));
+  EXPECT_EQ(F.Picks.pickListing(959, 10), PickResult::nothing(Panel::Listing));
 }
 
 // The selection buffer held five records of one name each; a sixth hit
 // overflowed it and the pick counted as no hit.
 TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
   PickingFixture F;
-  F.E.Mode = InteractionMode::PenMenuOpen;
+  F.State.Mode = InteractionMode::PenMenuOpen;
   auto StackMenu = [&](int Stacked) {
     for (int I = 0; I < PenMenuSize; ++I)
-      F.E.Canvas.PenMenu.Corners[static_cast<size_t>(I)] =
+      F.State.Canvas.PenMenu.Corners[static_cast<size_t>(I)] =
           I < Stacked ? IntPoint{100, 100} : IntPoint{300, 200 + 50 * I};
-    return F.Pick.pickCanvas(CanvasPixelX + 120, 120);
+    return F.Picks.pickCanvas(CanvasPixelX + 120, 120);
   };
   EXPECT_EQ(StackMenu(5), PickResult::named(Panel::Canvas, PenMenuOrder[0]));
-  EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), 5);
+  EXPECT_EQ(F.Picks.canvasHits(CanvasPixelX + 120, 120).hitCount(), 5);
   EXPECT_EQ(StackMenu(6), PickResult::nothing(Panel::Canvas));
-  EXPECT_EQ(F.Pick.canvasHits(CanvasPixelX + 120, 120).hitCount(), -1);
+  EXPECT_EQ(F.Picks.canvasHits(CanvasPixelX + 120, 120).hitCount(), -1);
 
   // On a coarse screen one 5 x 5 pixel box covers many parameter rows, or
   // many listing lines, at once.
   for (int I = 0; I < 30; ++I)
-    F.S.algorithm().appendDraw(pickValue(PickName::Square));
+    F.Work.algorithm().appendDraw(pickValue(PickName::Square));
   const IntPoint Rows = aimAt(*findToolPlace(PickName::FieldH));
   const IntPoint Lines = listingLine(20);
-  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X, Rows.Y), PickResult::named(Panel::Tool, PickName::FieldH));
-  EXPECT_EQ(F.Pick.pickListing(Lines.X, Lines.Y), PickResult::listingLine(21));
+  EXPECT_EQ(F.Picks.pickToolPanel(Rows.X, Rows.Y),
+            PickResult::named(Panel::Tool, PickName::FieldH));
+  EXPECT_EQ(F.Picks.pickListing(Lines.X, Lines.Y), PickResult::listingLine(21));
   const int Coarse = 16; // layout units per pixel
-  F.E.Screen = {LayoutWidth / Coarse, LayoutHeight / Coarse};
-  EXPECT_EQ(F.Pick.pickToolPanel(Rows.X / Coarse, Rows.Y / Coarse),
+  F.State.Screen = {LayoutWidth / Coarse, LayoutHeight / Coarse};
+  EXPECT_EQ(F.Picks.pickToolPanel(Rows.X / Coarse, Rows.Y / Coarse),
             PickResult::nothing(Panel::Tool));
-  EXPECT_EQ(F.Pick.pickListing(Lines.X / Coarse, Lines.Y / Coarse),
+  EXPECT_EQ(F.Picks.pickListing(Lines.X / Coarse, Lines.Y / Coarse),
             PickResult::nothing(Panel::Listing));
 }
 
@@ -218,15 +220,15 @@ TEST(GeometricPicker, MoreHitsThanTheBufferHeldAreNoHit) {
 // of the dice Button's edge.
 TEST(GeometricPicker, ALabelWithoutTextIsALine) {
   PickingFixture F;
-  F.E.Labels.randomTarget().setOperand(&F.S.variables().count()); // its name is ""
-  F.E.Labels.randomTarget().showOperand();
-  ASSERT_EQ(F.E.Labels.randomTarget().text(), "");
+  F.State.Labels.randomTarget().setOperand(&F.Work.variables().count()); // its name is ""
+  F.State.Labels.randomTarget().showOperand();
+  ASSERT_EQ(F.State.Labels.randomTarget().text(), "");
   const LayoutRect Place = findToolPlace(PickName::RandomTarget)->Place;
-  const PickHits OnLine = F.Pick.toolPanelHits(Place.X - 2, Place.Y + 5);
+  const PickHits OnLine = F.Picks.toolPanelHits(Place.X - 2, Place.Y + 5);
   ASSERT_EQ(OnLine.hitCount(), 2);
   EXPECT_EQ(OnLine.name(0), pickValue(PickName::Dice));
   EXPECT_EQ(OnLine.name(1), pickValue(PickName::RandomTarget));
-  EXPECT_EQ(F.Pick.pickToolPanel(Place.X - 3, Place.Y + 5),
+  EXPECT_EQ(F.Picks.pickToolPanel(Place.X - 3, Place.Y + 5),
             PickResult::named(Panel::Tool, PickName::Dice));
-  EXPECT_EQ(F.Pick.pickToolPanel(Place.X + 3, Place.Y + 5), PickResult::nothing(Panel::Tool));
+  EXPECT_EQ(F.Picks.pickToolPanel(Place.X + 3, Place.Y + 5), PickResult::nothing(Panel::Tool));
 }

@@ -60,9 +60,9 @@ std::vector<const DrawCommand *> sentencesOf(const DrawList &Frame) {
 }
 
 DrawList frameOf(EditorFixture &F) {
-  keepCurrentVisible(F.E.Listing, F.algorithm());
+  keepCurrentVisible(F.State.Listing, F.algorithm());
   DrawList Frame;
-  buildFrame(Frame, F.S, F.E);
+  buildFrame(Frame, F.Work, F.State);
   return Frame;
 }
 
@@ -110,10 +110,10 @@ TEST(ScreenFrame, ALongListingShowsSixtyLinesWithTheCurrentOneHighlighted) {
   const std::vector<const DrawCommand *> Sentences = sentencesOf(Frame);
   ASSERT_EQ(Sentences.size(), static_cast<size_t>(ListingVisibleLines));
   // Line 130 is visible; the first row shows line ListingTop.
-  ASSERT_LE(F.E.Listing.Top, 130);
-  ASSERT_GT(F.E.Listing.Top + ListingVisibleLines, 130);
+  ASSERT_LE(F.State.Listing.Top, 130);
+  ASSERT_GT(F.State.Listing.Top + ListingVisibleLines, 130);
   EXPECT_EQ(Sentences.front()->Matrix.TranslateY, ListingLineTop);
-  const int Row = 130 - F.E.Listing.Top;
+  const int Row = 130 - F.State.Listing.Top;
   const int Highlight = find(primitivesOf(Frame), [&](const Drawn &I) {
     return I.View == Panel::Listing && Frame.verticesOf(*I.Command)[0].Tint.Red == 0.75f;
   });
@@ -169,7 +169,7 @@ TEST(ScreenFrame, MessageAndPenMenuLieOverTheCanvasButNotInTheSavedPicture) {
   EXPECT_EQ(Items[static_cast<size_t>(Text)].Command->VertexCount, 4u * 15) << "a quad a character";
 
   DrawList Picture;
-  buildCanvasPicture(Picture, F.S, F.E, true);
+  buildCanvasPicture(Picture, F.Work, F.State, true);
   for (const Drawn &Item : primitivesOf(Picture))
     EXPECT_EQ(Item.Command->Texture.Kind, TextureKind::None) << "no icons and no text";
   EXPECT_EQ(panelsOf(Picture), std::vector<Panel>{Panel::Canvas});

@@ -126,18 +126,18 @@ TEST(SeparatePrimitives, PlacementAgreesWithTheShapeFiguresMap) {
 
 TEST(SeparatePrimitives, TheStartFrameKeepsItsAreasAndLengths) {
   EditorFixture F;
-  appendExampleBlock(F.S.algorithm(), F.S.variables());
+  appendExampleBlock(F.Work.algorithm(), F.Work.variables());
   DrawList Frame;
-  buildFrame(Frame, F.S, F.E);
+  buildFrame(Frame, F.Work, F.State);
   expectSameExtent(Frame, 90);
 }
 
 TEST(SeparatePrimitives, ATurnedPenMarkerKeepsItsLengths) {
   EditorFixture F;
-  F.S.variables().d().setValue(33);
-  F.E.Tools.SelectedTool = ShapeKind::SoftPolyline;
+  F.Work.variables().d().setValue(33);
+  F.State.Tools.SelectedTool = ShapeKind::SoftPolyline;
   DrawList Frame;
-  buildCanvasPicture(Frame, F.S, F.E, true);
+  buildCanvasPicture(Frame, F.Work, F.State, true);
   // The grid, the marker's frame and its figure.
   expectSameExtent(Frame, 3);
 }
