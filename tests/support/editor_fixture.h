@@ -33,6 +33,7 @@ struct EditorFixture {
   explicit EditorFixture(int32_t Seed = 1) : Work(Seed) {}
 
   VariableSet &vars() { return Work.variables(); }
+  int value(UserVariable Which) { return Work.variables().user(Which).value(); }
   Algorithm &algorithm() { return Work.algorithm(); }
 
   void mouse(MouseButton Button, ButtonState Change, int X, int Y = 300) {

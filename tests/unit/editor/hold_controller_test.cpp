@@ -12,28 +12,26 @@ namespace {
 constexpr auto Left = MouseButton::Left;
 constexpr auto Right = MouseButton::Right;
 
-int valueOf(EditorFixture &F, UserVariable Which) { return F.vars().user(Which).value(); }
-
 } // namespace
 
 TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   EditorFixture F;
   F.toolPress(PickName::FieldX);
-  EXPECT_EQ(valueOf(F, UserVariable::X), 1) << "row 1 is selected: the press acts at once";
+  EXPECT_EQ(F.value(UserVariable::X), 1) << "row 1 is selected: the press acts at once";
   for (int Repeat = 0; Repeat < 12; ++Repeat)
     F.fireTimer();
   std::vector<int> Delays;
   for (const auto &T : F.Host.Timers)
     Delays.push_back(T.Milliseconds);
   EXPECT_EQ(Delays, (std::vector<int>{500, 285, 162, 92, 52, 29, 16, 9, 5, 2, 1, 0, 0}));
-  EXPECT_EQ(valueOf(F, UserVariable::X), 13);
+  EXPECT_EQ(F.value(UserVariable::X), 13);
   EXPECT_EQ(F.State.Labels.row(1).text(), "x=13");
 
   // Released over the canvas: the repetition ends there too, and the timer
   // that was still armed finds nothing to do.
   F.mouse(Left, ButtonState::Up, EditorFixture::CanvasX);
   F.fireTimer();
-  EXPECT_EQ(valueOf(F, UserVariable::X), 13);
+  EXPECT_EQ(F.value(UserVariable::X), 13);
   EXPECT_EQ(F.State.Hold.HeldName, PickName::Nothing);
   EXPECT_EQ(F.State.Hold.RepeatDelay, 500);
   EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
@@ -41,14 +39,14 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   // A row that is not selected: the press selects it, the first repeat steps.
   F.toolPress(PickName::FieldY);
   EXPECT_EQ(F.State.Tools.SelectedFieldRow, 2);
-  EXPECT_EQ(valueOf(F, UserVariable::Y), 0);
+  EXPECT_EQ(F.value(UserVariable::Y), 0);
   F.fireTimer();
-  EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
+  EXPECT_EQ(F.value(UserVariable::Y), 1);
   // Released in the panel: no step on release, and a new hold starts at 500.
   F.toolRelease(PickName::FieldY);
-  EXPECT_EQ(valueOf(F, UserVariable::Y), 1);
+  EXPECT_EQ(F.value(UserVariable::Y), 1);
   F.toolPress(PickName::FieldY, Right);
-  EXPECT_EQ(valueOf(F, UserVariable::Y), 0) << "the right button steps down";
+  EXPECT_EQ(F.value(UserVariable::Y), 0) << "the right button steps down";
   EXPECT_EQ(F.Host.Timers.back().Milliseconds, 500);
 }
 
@@ -68,7 +66,7 @@ TEST(ToolPanelInput, HoldingTheMinRowCountsFasterUntilTheRelease) {
   F.fireTimer();
   EXPECT_EQ(F.Host.Timers.back().Milliseconds, 92);
   F.toolRelease(PickName::FieldMin);
-  EXPECT_EQ(valueOf(F, UserVariable::Min), 4) << "the release counts no more";
+  EXPECT_EQ(F.value(UserVariable::Min), 4) << "the release counts no more";
   EXPECT_EQ(F.State.Labels.row(10).text(), "min=4");
 }
 

@@ -12,8 +12,6 @@ namespace {
 
 constexpr auto Right = MouseButton::Right;
 
-int valueOf(EditorFixture &F, UserVariable Which) { return F.vars().user(Which).value(); }
-
 } // namespace
 
 TEST(ToolPanelInput, SquareInsertsAtOnceOtherToolsSelectFirst) {
@@ -75,7 +73,7 @@ TEST(ToolPanelInput, LabelsStepConstantsAndWalkTheirRings) {
   // Upper from max one step back is n, and max takes n's value.
   F.toolClick(PickName::Upper, Right);
   EXPECT_EQ(F.State.Labels.upper().operand(), &F.vars().n());
-  EXPECT_EQ(valueOf(F, UserVariable::Max), 27);
+  EXPECT_EQ(F.value(UserVariable::Max), 27);
   // Lower forward from min: x; r forward from x: y, and back twice: n.
   F.toolClick(PickName::Lower);
   EXPECT_EQ(F.State.Tools.SelectedControl, PickName::Lower) << "the left button selects first";
@@ -91,7 +89,7 @@ TEST(ToolPanelInput, LabelsStepConstantsAndWalkTheirRings) {
   // A field constant goes negative, and its Variable follows it.
   F.toolClick(PickName::FieldX, Right);
   F.toolClick(PickName::FieldX, Right);
-  EXPECT_EQ(valueOf(F, UserVariable::X), -2);
+  EXPECT_EQ(F.value(UserVariable::X), -2);
   EXPECT_EQ(F.State.Labels.row(1).text(), "x=-2");
 }
 
