@@ -42,7 +42,7 @@ void HoldController::onToolPanelMouse(const MouseEvent &Event) {
   if (Event.isDown()) {
     Context.Mode = Left ? InteractionMode::LeftHeld : InteractionMode::RightHeld;
     const PickResult Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
-    if (Pick.kind() != PickKind::Named || !repeatsWhileHeld(Pick.name()))
+    if (!repeatsWhileHeld(Pick.name()))
       return;
     Hold.HeldName = Pick.name();
     if (Left)
