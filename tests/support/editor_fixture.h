@@ -16,6 +16,10 @@
 #include "files/file_operations.h"
 #include "recording_window.h"
 
+/// The buttons by their short names, as the tests click them.
+constexpr auto Left = MouseButton::Left;
+constexpr auto Right = MouseButton::Right;
+
 struct EditorFixture {
   Session Work;
   EditorState State{Work.variables()};

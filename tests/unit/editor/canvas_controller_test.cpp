@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr auto Left = MouseButton::Left;
 
 // A pixel of the 1024 x 768 screen over canvas cell (Column, Row) plus
 // (DX, DY) layout units from its top-left corner.

@@ -7,13 +7,6 @@
 
 #include "editor_fixture.h"
 
-namespace {
-
-constexpr auto Left = MouseButton::Left;
-constexpr auto Right = MouseButton::Right;
-
-} // namespace
-
 TEST(MouseInput, EveryButtonEventShowsTheGridHidesTheMessageAndStopsARun) {
   EditorFixture F;
   F.toolPress(PickName::Print);

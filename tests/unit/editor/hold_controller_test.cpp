@@ -7,13 +7,6 @@
 
 #include "editor_fixture.h"
 
-namespace {
-
-constexpr auto Left = MouseButton::Left;
-constexpr auto Right = MouseButton::Right;
-
-} // namespace
-
 TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   EditorFixture F;
   F.toolPress(PickName::FieldX);

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr auto Left = MouseButton::Left;
 
 void appendLines(EditorFixture &F, int Count) {
   for (int I = 0; I < Count; ++I)

@@ -8,12 +8,6 @@
 
 #include "editor_fixture.h"
 
-namespace {
-
-constexpr auto Right = MouseButton::Right;
-
-} // namespace
-
 TEST(ToolPanelInput, SquareInsertsAtOnceOtherToolsSelectFirst) {
   EditorFixture F;
   F.toolClick(PickName::Square);
