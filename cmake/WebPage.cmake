@@ -29,7 +29,7 @@ target_link_options(quovadrin_page PRIVATE
 set_property(TARGET quovadrin_page APPEND PROPERTY LINK_DEPENDS
   ${QUOVADRIN_WEB_IMAGES}/alphabetTextures/alphabet_trans_gray.png)
 
-set(QUOVADRIN_PAGE_FILES index.html page.css page.js)
+set(QUOVADRIN_PAGE_FILES index.html page.css page.js webgl_check.js)
 foreach(file IN LISTS QUOVADRIN_PAGE_FILES)
   add_custom_command(
     OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/${file}

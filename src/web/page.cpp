@@ -21,6 +21,11 @@ EM_JS(void, callProgramEnded, (int Status), {
     Module.onProgramEnded(Status);
 });
 
+EM_JS(void, callWebglMissing, (), {
+  if (window.quovadrinWebglMissing)
+    window.quovadrinWebglMissing();
+});
+
 EM_JS(int, canvasCssWidth, (), { return Math.max(1, Math.floor(Module.canvas.clientWidth)); });
 EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.clientHeight)); });
 
@@ -33,6 +38,8 @@ void pageFilesSaved(const std::string &AlgorithmPath, const std::string &Picture
 void pageFrameDrawn() { callFrameDrawn(); }
 
 void pageProgramEnded(int Status) { callProgramEnded(Status); }
+
+void pageWebglMissing() { callWebglMissing(); }
 
 int pageCanvasWidth() { return canvasCssWidth(); }
 

@@ -1,5 +1,6 @@
 // What the program tells the page around it (web/page.js): a saved pair of
-// files to keep and offer, the first frame drawn, the end of the program.
+// files to keep and offer, the first frame drawn, the end of the program,
+// a browser without WebGL.
 #ifndef QUOVADRIN_WEB_PAGE_H
 #define QUOVADRIN_WEB_PAGE_H
 
@@ -13,6 +14,9 @@ void pageFilesSaved(const std::string &AlgorithmPath, const std::string &Picture
 void pageFrameDrawn();
 /// The program has ended with \p Status; the page offers a new start.
 void pageProgramEnded(int Status);
+/// The program could not make its WebGL context: the page tells the
+/// learner what helps (web/webgl_check.js).
+void pageWebglMissing();
 /// The canvas's size in CSS pixels, as the page lays it out.
 int pageCanvasWidth();
 int pageCanvasHeight();

@@ -33,6 +33,7 @@ bool makeContext() {
 int main() {
   if (!makeContext()) {
     std::printf("WebGL steht in diesem Browser nicht zur Verfuegung.\n");
+    pageWebglMissing();
     return 1;
   }
   const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
