@@ -49,8 +49,8 @@ export async function readRepoFile(...parts) {
 
 /** Empties the page origin's storage (IndexedDB, local storage, caches and
  *  service workers) from a blank page of the origin, then opens the
- *  program: the learner's first visit. */
-export async function openFresh(tab, server) {
+ *  program (at url, by default the page's own): the learner's first visit. */
+export async function openFresh(tab, server, url = server.url) {
   await tab.goto(server.emptyUrl);
   await tab.evaluate(async () => {
     localStorage.clear();
@@ -66,7 +66,7 @@ export async function openFresh(tab, server) {
       request.onblocked = done;
     })));
   });
-  await tab.openProgram(server.url);
+  await tab.openProgram(url);
 }
 
 /** Saves with the save button and returns both offered files:
