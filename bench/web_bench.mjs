@@ -10,7 +10,7 @@
 //   web display ENGINE ratio R: N shapes: T ms per frame   for 0 and 10,000 Shapes
 // A frame is timed from the redraw key to the pixels being readable, so the
 // GPU's share is in it.
-import { readdir, stat } from 'node:fs/promises';
+import { readdir, stat, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { EngineNames, launchEngine } from '../tests/web/harness/engine.mjs';
 import { At, fileEntry, openFresh } from '../tests/web/harness/program.mjs';
@@ -85,6 +85,11 @@ async function frameTimes(engine, server, ratio) {
     await tab.click(...fileEntry(0, 1));
     await tab.click(...At.belowListing, { button: 'right' }); // the whole run at once
     await tab.sleep(500);
+    // QUOVADRIN_BENCH_SHOT names a folder for a look at the 10,000 Shapes.
+    if (process.env.QUOVADRIN_BENCH_SHOT) {
+      await writeFile(join(process.env.QUOVADRIN_BENCH_SHOT, `${engine}-${ratio}.png`),
+                      await tab.screenshot());
+    }
     console.log(`${label}: 10000 shapes: ${(await msPerFrame(tab)).toFixed(2)} ms per frame`);
   } finally {
     await browser.close();
