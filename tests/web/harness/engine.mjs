@@ -31,11 +31,10 @@ export async function launchEngine(engine, options = {}) {
   return adapter.launch({ width: 1280, height: 1024, deviceScale: 1, webgl: true, ...options });
 }
 
-export const KeyNames = ['Escape', 'Space', 'p'];
-
-/** The operations each adapter provides (pointer, key, screenshot,
- *  evaluate, goto, reload, chooseFiles, setOffline, close), and what the
- *  stories build from them. Coordinates are CSS pixels of the viewport. */
+/** The operations each adapter provides (pointer, key: 'Escape', 'Space'
+ *  or a character, screenshot, evaluate, goto, reload, chooseFiles,
+ *  setOffline, close), and what the stories build from them. Coordinates
+ *  are CSS pixels of the viewport. */
 export class Tab {
   /** pointer(type, action, x, y, button): type 'mouse' | 'touch' | 'pen',
    *  action 'down' | 'move' | 'up', button 'left' | 'right'. */
