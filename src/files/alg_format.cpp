@@ -13,14 +13,15 @@ const char AlgorithmFileHeader[] = "*************************************\r\n"
 bool writeAlgorithmText(Algorithm &A, const TextSink &Sink) {
   if (!Sink(AlgorithmFileHeader, sizeof(AlgorithmFileHeader) - 1))
     return false;
-  Indentation Levels;
   bool Ok = true;
   std::string Line;
-  for (const Command *C = A.head(); C && Ok; C = C->next()) {
-    Line.assign(static_cast<size_t>(Levels.levelOf(C->kind())) * 2, ' ');
-    Line += C->text();
+  for (const IndentedLine &Indented : indentedLines(A)) {
+    Line.assign(static_cast<size_t>(Indented.Level) * 2, ' ');
+    Line += Indented.Cmd->text();
     Line += "\r\n";
     Ok = Sink(Line.data(), Line.size());
+    if (!Ok)
+      break;
   }
   A.rewind();
   return Ok;
