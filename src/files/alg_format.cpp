@@ -35,3 +35,13 @@ std::string algorithmText(Algorithm &A) {
   });
   return Text;
 }
+
+bool algorithmTextFits(const Algorithm &A, std::size_t MaxBytes) {
+  std::size_t Size = sizeof(AlgorithmFileHeader) - 1;
+  for (const IndentedLine &Line : indentedLines(A)) {
+    Size += static_cast<std::size_t>(Line.Level) * 2 + Line.Cmd->text().size() + 2;
+    if (Size > MaxBytes)
+      return false;
+  }
+  return Size <= MaxBytes;
+}

@@ -34,8 +34,9 @@ TEST(AtomicFile, OlderFileKeepsItsContentUntilTheCommit) {
   ASSERT_TRUE(File.isOpen());
   EXPECT_TRUE(File.write("newer content"));
   EXPECT_EQ(fileContent("out.alg"), "older");
-  // The temporary file sits in the same folder and is no .alg file.
-  EXPECT_EQ(File.temporaryPath().rfind("out.alg.tmp", 0), 0u);
+  // The temporary file sits in the same folder, hidden, and is no .alg file.
+  EXPECT_EQ(File.temporaryPath().rfind(".quovadrin-", 0), 0u);
+  EXPECT_EQ(File.temporaryPath().find('/'), std::string::npos);
   EXPECT_TRUE(File.commit());
   EXPECT_EQ(fileContent("out.alg"), "newer content");
   EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"out.alg"});
@@ -106,4 +107,18 @@ TEST(AtomicFile, NewFileGetsTheUsualPermissions) {
   struct stat Info {};
   ASSERT_EQ(stat("out.alg", &Info), 0);
   EXPECT_EQ(Info.st_mode & 0777, 0644u);
+}
+
+TEST(AtomicFile, TheLongestNameTheFolderAllowsCanBeWritten) {
+  // A temporary name made by adding to the final one would pass the 255
+  // bytes a file system allows for a name.
+  ScratchDir Dir;
+  const std::string Name = std::string(251, 'a') + ".svg";
+  ASSERT_EQ(Name.size(), 255u);
+  AtomicFile File(Name);
+  ASSERT_TRUE(File.isOpen());
+  EXPECT_TRUE(File.write("<svg/>"));
+  EXPECT_TRUE(File.commit());
+  EXPECT_EQ(fileContent(Name), "<svg/>");
+  EXPECT_EQ(directoryEntries("."), std::vector<std::string>{Name});
 }
