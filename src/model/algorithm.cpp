@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "model/variable.h"
 
@@ -29,9 +30,12 @@ int32_t Algorithm::nextNumber() {
 }
 
 void Algorithm::link(Command *C, LinkMode Mode) {
+  // Owned here until it is in the list: growing the index may run out of
+  // memory, and the batch rendering carries on with the next file.
+  std::unique_ptr<Command> Owned(C);
   if (ByNumber.size() <= static_cast<size_t>(C->number()))
     ByNumber.resize(static_cast<size_t>(C->number()) + 1, nullptr);
-  ByNumber[static_cast<size_t>(C->number())] = C;
+  ByNumber[static_cast<size_t>(C->number())] = Owned.release();
   if (LastNumber == 1) {
     Head = Tail = Current = C;
     OpenStarts.clear();
