@@ -7,6 +7,9 @@
 // until the step cap stops it) between two good files, in a child process
 // of its own, with its peak memory:
 //   render: curve file between two good files: T ms, peak P MB, N of 3 pictures
+// and the size of the example algorithm's picture, which streaming and the
+// size bound must leave as it was (1,275 bytes for the seed 1718000000):
+//   render: the example algorithm's picture: N bytes
 // The files and pictures live in a temporary folder, removed afterwards.
 #include <algorithm>
 #include <chrono>
@@ -18,12 +21,14 @@
 #include <vector>
 
 #include "child_measure.h"
+#include "exec/example_algorithm.h"
 #include "exec/session.h"
 #include "files/alg_format.h"
 #include "files/alg_writer.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 #include "render/render_batch.h"
+#include "render/render_card.h"
 
 namespace {
 
@@ -92,6 +97,23 @@ void renderCurve(const std::filesystem::path &Folder) {
               Run.Milliseconds, Run.PeakMegabytes, Run.Status);
 }
 
+// The example every start shows, as a saved file of the seed the overview
+// example in docs/ was made with, drawn as its card.
+void exampleSize() {
+  Session S(1718000000);
+  appendExampleBlock(S.algorithm(), S.variables());
+  CardSource Source;
+  Source.Seed = 1718000000;
+  size_t Bytes = 0;
+  const Card C =
+      renderCard(Source, algorithmText(S.algorithm()), [&Bytes](const char *, size_t Size) {
+        Bytes += Size;
+        return true;
+      });
+  std::printf("render: the example algorithm's picture: %zu bytes%s\n", Bytes,
+              C.hasPicture() ? "" : " (not drawn)");
+}
+
 } // namespace
 
 int main() {
@@ -117,6 +139,7 @@ int main() {
               Median.Milliseconds);
   std::fflush(stdout);
   renderCurve(Folder);
+  exampleSize();
   std::error_code Ignored;
   std::filesystem::remove_all(Folder, Ignored);
   return 0;
