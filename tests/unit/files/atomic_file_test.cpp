@@ -108,17 +108,3 @@ TEST(AtomicFile, NewFileGetsTheUsualPermissions) {
   ASSERT_EQ(stat("out.alg", &Info), 0);
   EXPECT_EQ(Info.st_mode & 0777, 0644u);
 }
-
-TEST(AtomicFile, TheLongestNameTheFolderAllowsCanBeWritten) {
-  // A temporary name made by adding to the final one would pass the 255
-  // bytes a file system allows for a name.
-  ScratchDir Dir;
-  const std::string Name = std::string(251, 'a') + ".svg";
-  ASSERT_EQ(Name.size(), 255u);
-  AtomicFile File(Name);
-  ASSERT_TRUE(File.isOpen());
-  EXPECT_TRUE(File.write("<svg/>"));
-  EXPECT_TRUE(File.commit());
-  EXPECT_EQ(fileContent(Name), "<svg/>");
-  EXPECT_EQ(directoryEntries("."), std::vector<std::string>{Name});
-}

@@ -125,26 +125,3 @@ TEST(RepeatPairing, EveryEndClosesTheStartTheWalkBackFinds) {
     expectCountersSound(Run.A);
   }
 }
-
-TEST(RepeatPairing, AppendsAfterAnEditInTheMiddlePairAsTheWalkDoes) {
-  // The list is edited away from its tail, then grows at the tail again: the
-  // remembered open starts must be made anew, not reused.
-  Algorithm A;
-  A.appendRepeatStart(2); // 1
-  A.appendRepeatStart(3); // 2
-  A.appendDraw(1);        // 3
-  A.select(1);
-  A.insertRepeatEnd(); // 4, closes 1 right after it
-  A.appendRepeatEnd(); // the walk from the tail: 3, 2 open
-  EXPECT_EQ(A.current()->jumpTarget(), 2);
-  A.appendRepeatEnd(); // 1 is closed by 4 on the walk: nothing open
-  EXPECT_EQ(A.commandCount(), 5);
-  A.select(4);
-  EXPECT_EQ(A.deleteCurrent(), 1); // takes start 1 and end 4
-  A.appendRepeatEnd();
-  EXPECT_EQ(A.commandCount(), 3) << "2 is closed by 5";
-  A.appendRepeatStart(7);
-  A.appendRepeatEnd();
-  EXPECT_EQ(A.current()->jumpTarget(), 6);
-  EXPECT_EQ(A.current()->value(), 7);
-}

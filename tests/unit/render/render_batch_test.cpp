@@ -99,13 +99,6 @@ std::vector<std::string> headingsOf(const std::string &Page) {
   return Headings;
 }
 
-std::vector<std::string> inFolder(const std::string &Folder) {
-  std::vector<std::string> Paths;
-  for (const std::string &Name : directoryEntries(Folder))
-    Paths.push_back(Folder + "/" + Name);
-  return Paths;
-}
-
 } // namespace
 
 TEST(RenderBatch, EachPictureIsTheWholePreviewAfterLoadingTheFile) {
@@ -235,29 +228,6 @@ TEST(RenderBatch, AClassFolderGivesOneGroupPerLearnerInTheOrderOfTheirNames) {
   // A single folder is titled by its own name.
   const Batch One({"klasse/Ben"}, 8, FileFaultPlan(), "one");
   EXPECT_EQ(One.titles(), (std::vector<std::string>{"Ben | seed_5-a.alg", "Ben | stern.alg"}));
-}
-
-TEST(RenderBatch, RenderingTwiceIntoItsOwnFolderReadsOnlyTheAlgorithms) {
-  // The teacher's shell gives every name in the folder, the pictures and the
-  // overview of the first run among them: they are named back and never
-  // read, and nothing given is written over.
-  ScratchDir Dir;
-  saveRandomProgram("k/x.alg", 2);
-  saveRandomProgram("k/y.alg", 3);
-  writeFile("k/y.svg", "a picture someone made by hand");
-  const Batch First(inFolder("k"), std::nullopt, FileFaultPlan(), "k");
-  EXPECT_FALSE(First.Report.complete());
-  EXPECT_EQ(First.Told, std::vector<std::string>{
-                            "k/y.svg: weder Algorithmusdatei (.alg) noch Ordner, uebersprungen."});
-  const std::string X = fileContent("k/x.alg");
-  const Batch Second(inFolder("k"), std::nullopt, FileFaultPlan(), "k");
-  EXPECT_EQ(Second.Report.Cards.size(), 2u);
-  EXPECT_EQ(Second.Told.size(), 3u) << "index.html, x.svg and y.svg, one line each";
-  EXPECT_EQ(directoryEntries("k"),
-            (std::vector<std::string>{"index.html", "x.alg", "x.svg", "y.alg", "y.svg"}));
-  EXPECT_EQ(fileContent("k/x.alg"), X);
-  EXPECT_EQ(fileContent("k/x.svg"), previewPicture("k/x.alg", 1));
-  EXPECT_EQ(headingsOf(fileContent("k/index.html")), (std::vector<std::string>{"x.alg", "y.alg"}));
 }
 
 TEST(OverviewPage, FilesInNameOrderEveryNameAndSentenceEscaped) {
