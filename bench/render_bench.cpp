@@ -3,20 +3,32 @@
 // and rotations, polylines of 27 points), each read, run and written as an
 // SVG, and the overview page. Prints the median of five rounds as
 //   render: 100 files, N shapes: T ms
+// Then a file whose picture would be gigabytes (a curve of 400 points drawn
+// until the step cap stops it) between two good files, in a child process
+// of its own, with its peak memory:
+//   render: curve file between two good files: T ms, peak P MB, N of 3 pictures
+// and the size of the example algorithm's picture, which streaming and the
+// size bound must leave as it was (1,275 bytes for the seed 1718000000):
+//   render: the example algorithm's picture: N bytes
 // The files and pictures live in a temporary folder, removed afterwards.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <stdlib.h>
 #include <string>
 #include <vector>
 
+#include "child_measure.h"
+#include "exec/example_algorithm.h"
 #include "exec/session.h"
+#include "files/alg_format.h"
 #include "files/alg_writer.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 #include "render/render_batch.h"
+#include "render/render_card.h"
 
 namespace {
 
@@ -57,9 +69,49 @@ Round renderRound(const RenderRequest &Request) {
   if (!Report.complete())
     std::fprintf(stderr, "render: not every picture was written\n");
   Round Result{std::chrono::duration<double, std::milli>(Stop - Start).count(), 0};
-  for (const RenderedFile &File : Report.Files)
-    Result.Shapes += File.ShapeCount;
+  for (const Card &C : Report.Cards)
+    Result.Shapes += C.ShapeCount;
   return Result;
+}
+
+// The curve file between two good ones; the child's status is the number of
+// pictures drawn.
+void renderCurve(const std::filesystem::path &Folder) {
+  const std::string Curve = std::string(AlgorithmFileHeader) +
+                            "Gib n den Wert 400\r\nWiederhole 2147483647 mal:\r\n"
+                            "  Zeichne weichen Linienzug\r\nWiederhole bis hier.\r\n";
+  std::filesystem::create_directories(Folder / "curve");
+  std::ofstream(Folder / "curve" / "seed_2-b.alg", std::ios::binary) << Curve;
+  RenderRequest Request;
+  Request.OutputFolder = (Folder / "curve-out").string();
+  Request.Inputs = {(Folder / "seed_1-a.alg").string(),
+                    (Folder / "curve" / "seed_2-b.alg").string(),
+                    (Folder / "seed_3-a.alg").string()};
+  const ChildMeasure Run = measureInChild([&Request] {
+    const RenderReport Report = renderAlgorithmFiles(Request, [](const std::string &) {});
+    return static_cast<int>(std::count_if(Report.Cards.begin(), Report.Cards.end(),
+                                          [](const Card &C) { return C.hasPicture(); }));
+  });
+  std::printf("render: curve file between two good files: %.0f ms, peak %.0f MB, %d of 3 "
+              "pictures\n",
+              Run.Milliseconds, Run.PeakMegabytes, Run.Status);
+}
+
+// The example every start shows, as a saved file of the seed the overview
+// example in docs/ was made with, drawn as its card.
+void exampleSize() {
+  Session S(1718000000);
+  appendExampleBlock(S.algorithm(), S.variables());
+  CardSource Source;
+  Source.Seed = 1718000000;
+  size_t Bytes = 0;
+  const Card C =
+      renderCard(Source, algorithmText(S.algorithm()), [&Bytes](const char *, size_t Size) {
+        Bytes += Size;
+        return true;
+      });
+  std::printf("render: the example algorithm's picture: %zu bytes%s\n", Bytes,
+              C.hasPicture() ? "" : " (not drawn)");
 }
 
 } // namespace
@@ -75,7 +127,7 @@ int main() {
     const std::string Path = (Folder / ("seed_" + std::to_string(I) + "-a.alg")).string();
     if (!writeProgram(Path))
       return 1;
-    Request.Files.push_back(Path);
+    Request.Inputs.push_back(Path);
   }
   std::vector<Round> Rounds;
   for (int I = 0; I < 5; ++I)
@@ -85,6 +137,9 @@ int main() {
   const Round &Median = Rounds[Rounds.size() / 2];
   std::printf("render: %d files, %ld shapes: %.0f ms\n", FileCount, Median.Shapes,
               Median.Milliseconds);
+  std::fflush(stdout);
+  renderCurve(Folder);
+  exampleSize();
   std::error_code Ignored;
   std::filesystem::remove_all(Folder, Ignored);
   return 0;

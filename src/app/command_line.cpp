@@ -29,21 +29,27 @@ struct RenderOptions {
   bool Asked = false;       ///< --render itself
   bool ValuesGiven = false; ///< --out or --seed, which mean nothing without it
   bool Valid = true;
+  bool OutGiven = false;
+  bool SeedGiven = false;
   std::vector<std::string> Positional;
 };
 
 /// --out and --seed with the value that follows (at \p I, which moves on to
-/// it). False for any other argument.
+/// it). False for any other argument. Each may be given once: a second
+/// folder or seed would silently win over the first, so it is a usage error.
 bool takeRenderValue(int &I, int ArgCount, char **Args, RenderOptions &Options,
                      RenderRequest &Request) {
   const bool Out = std::strcmp(Args[I], "--out") == 0;
   if (!Out && std::strcmp(Args[I], "--seed") != 0)
     return false;
   Options.ValuesGiven = true;
-  if (I + 1 >= ArgCount) {
+  bool &Given = Out ? Options.OutGiven : Options.SeedGiven;
+  if (Given || I + 1 >= ArgCount) {
     Options.Valid = false;
+    I = I + 1 < ArgCount ? I + 1 : I;
     return true;
   }
+  Given = true;
   const char *Value = Args[++I];
   if (Out) {
     Request.OutputFolder = Value;
@@ -57,9 +63,9 @@ bool takeRenderValue(int &I, int ArgCount, char **Args, RenderOptions &Options,
 /// Render, or RenderUsage when --render, files, folder or a valid seed are
 /// missing.
 StartMode renderMode(RenderOptions &Options, RenderRequest &Request) {
-  Request.Files = std::move(Options.Positional);
+  Request.Inputs = std::move(Options.Positional);
   const bool Complete =
-      Options.Asked && Options.Valid && !Request.Files.empty() && !Request.OutputFolder.empty();
+      Options.Asked && Options.Valid && !Request.Inputs.empty() && !Request.OutputFolder.empty();
   return Complete ? StartMode::Render : StartMode::RenderUsage;
 }
 
@@ -70,9 +76,16 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
   bool Window = false;
   RenderOptions Render;
   int Kept = ArgCount > 0 ? 1 : 0;
+  bool OptionsEnded = false;
   for (int I = 1; I < ArgCount; ++I) {
     const char *Arg = Args[I];
-    if (!isOwnOption(Arg)) {
+    // After "--" every argument is a name, even one that looks like an
+    // option: a learner's file may be called -h.
+    if (!OptionsEnded && std::strcmp(Arg, "--") == 0) {
+      OptionsEnded = true;
+      continue;
+    }
+    if (OptionsEnded || !isOwnOption(Arg)) {
       Render.Positional.push_back(Arg);
       Args[Kept++] = Args[I];
       continue;
@@ -103,7 +116,7 @@ CommandLine parseCommandLine(int &ArgCount, char **Args) {
 
 const char *helpText() {
   return "Aufruf: quovadrin [--window]\n"
-         "        quovadrin --render DATEI.alg... --out ORDNER [--seed N]\n"
+         "        quovadrin --render DATEI.alg|ORDNER... --out ORDNER [--seed N]\n"
          "\n"
          "Quovadrin ist ein Algorithmenlabor: Aus Bildsymbolen und Wertfeldern entsteht ein\n"
          "kleines Zeichenprogramm, das Schritt fuer Schritt auf einer Rasterleinwand laeuft.\n"
@@ -116,15 +129,21 @@ const char *helpText() {
          "             zum Beispiel in einer virtuellen Maschine oder ueber Fernzugriff;\n"
          "             Aufbau und Bedienung bleiben gleich, das Fenster laesst sich\n"
          "             beliebig gross ziehen\n"
-         "  --render DATEI.alg... --out ORDNER\n"
+         "  --render DATEI.alg|ORDNER... --out ORDNER\n"
          "             die Algorithmen zeichnen, ohne Bildschirm und ohne die Bilder des\n"
          "             Programms, aus jedem Ordner heraus, wie die Vorschau der ganzen\n"
          "             Liste (hoechstens 100001 Schritte): je Datei ORDNER/NAME.svg, dazu\n"
          "             ORDNER/index.html, eine Klassenuebersicht zum Drucken auf A4 mit\n"
-         "             jedem Bild neben seiner Liste; eine Datei, die sich nicht lesen\n"
-         "             laesst, wird gemeldet und uebersprungen (Rueckgabewert 1)\n"
+         "             jedem Bild neben seiner Liste, nach Ordnern gruppiert; ein Ordner\n"
+         "             steht fuer alle .alg-Dateien darin und in seinen Unterordnern, so\n"
+         "             gibt ein Ordner je Schuelerin oder Schueler eine Gruppe je Name;\n"
+         "             eine Datei, die sich nicht lesen laesst, ein zu grosses Bild und\n"
+         "             jeder Name, der keine .alg-Datei ist, werden gemeldet und\n"
+         "             uebersprungen (Rueckgabewert 1)\n"
          "  --seed N   Startwert des Zufallsgenerators fuer --render, wo der Dateiname\n"
          "             keinen nennt (seed_N-x.alg nennt N); ohne beides gilt 1\n"
+         "  --         beendet die Optionen: alles danach sind Dateien oder Ordner,\n"
+         "             auch ein Name wie -h\n"
          "  --help     diese Hilfe zeigen\n"
          "\n"
          "Beenden mit der Escape-Taste oder dem Knopf zum Beenden. Gespeichert wird in\n"
@@ -135,7 +154,7 @@ const char *helpText() {
 }
 
 const char *renderUsageText() {
-  return "Aufruf: quovadrin --render DATEI.alg... --out ORDNER [--seed N]\n";
+  return "Aufruf: quovadrin --render DATEI.alg|ORDNER... --out ORDNER [--seed N]\n";
 }
 
 std::string unknownOptionText(const std::string &Option) {

@@ -1,8 +1,8 @@
 // The program's own options: --window for a window instead of the full
 // screen (where the display offers no game mode: a virtual machine, a remote
-// desktop), --help, and --render FILE... --out FOLDER [--seed N], which draws
-// algorithm files into pictures without any window. Everything else is left
-// for GLUT's initialisation.
+// desktop), --help, and --render FILE|FOLDER... --out FOLDER [--seed N],
+// which draws algorithm files into pictures without any window; "--" ends
+// the options. Everything else is left for GLUT's initialisation.
 #ifndef QUOVADRIN_APP_COMMAND_LINE_H
 #define QUOVADRIN_APP_COMMAND_LINE_H
 
@@ -11,7 +11,8 @@
 #include "render/render_batch.h"
 
 /// What the command line asks for. RenderUsage: --render, --out or --seed
-/// without files, without a folder or with a seed that is no number.
+/// without files, without a folder, with a seed that is no number, or with
+/// --out or --seed given twice.
 enum class StartMode { FullScreen, Window, Help, UnknownOption, Render, RenderUsage };
 
 struct CommandLine {
@@ -26,7 +27,7 @@ struct CommandLine {
 /// GLUT sees only the rest (its own single-dash options such as -display).
 /// Help wins over everything, an unknown double-dash option over the rest.
 /// Once --render is given, every argument that is not an option or its
-/// value is a file to render.
+/// value, and every argument after "--", is a file or folder to render.
 CommandLine parseCommandLine(int &ArgCount, char **Args);
 
 /// The German help text, several lines, ending in a newline.

@@ -30,7 +30,9 @@ void GlWindow::waitBetweenSteps(int Length) { (void)busyWait(Length); }
 
 GrayImage GlWindow::canvasPicture() { return App.canvasPicture(); }
 
-std::string GlWindow::vectorPicture() { return drawingSvg(App.session().drawing()); }
+bool GlWindow::writeVectorPicture(const TextSink &Sink) {
+  return writeDrawingSvg(App.session().drawing(), Sink);
+}
 
 void GlWindow::exit(int Status) {
   std::fflush(stdout);

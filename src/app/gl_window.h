@@ -19,7 +19,7 @@ public:
   void setMotion(bool On) override;
   void waitBetweenSteps(int Length) override;
   GrayImage canvasPicture() override;
-  std::string vectorPicture() override;
+  bool writeVectorPicture(const TextSink &Sink) override;
   void exit(int Status) override;
 
 private:

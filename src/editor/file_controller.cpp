@@ -17,7 +17,7 @@ FileResult FileController::saveAlgorithmFiles() {
   Window &Host = Context.Host;
   SaveContent Content;
   Content.Picture = [&Host] { return Host.canvasPicture(); };
-  Content.VectorPicture = [&Host] { return Host.vectorPicture(); };
+  Content.VectorPicture = [&Host](const TextSink &Sink) { return Host.writeVectorPicture(Sink); };
   const SaveOutcome Outcome = ::saveAlgorithmFiles(
       Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter, Content, Disk);
   Context.showMessage(Outcome.Message);

@@ -9,10 +9,11 @@
 #include "editor/editor_context.h"
 #include "files/file_operations.h"
 #include "files/file_result.h"
+#include "files/save_names.h"
 #include "files/saved_files.h"
 
 /// The value a save counter starts at: the first save uses the letter "a".
-constexpr int InitialSaveLetter = 96;
+constexpr int InitialSaveLetter = InitialSaveCounter;
 
 /// The most rows the saved-file list shows: 60 rows of 12 units put its top
 /// at y = 10; one more would reach above the screen.

@@ -7,9 +7,8 @@
 #ifndef QUOVADRIN_EDITOR_WINDOW_H
 #define QUOVADRIN_EDITOR_WINDOW_H
 
-#include <string>
-
 #include "files/gray_png.h"
+#include "files/text_sink.h"
 
 class Window {
 public:
@@ -34,8 +33,10 @@ public:
   /// The canvas as the last frame showed it (without popups or menus), in
   /// grey; its rows are empty when it could not be read back.
   [[nodiscard]] virtual GrayImage canvasPicture() = 0;
-  /// The Shapes of the Drawing as the text of a vector picture for printing.
-  [[nodiscard]] virtual std::string vectorPicture() = 0;
+  /// Writes the Shapes of the Drawing as the text of a vector picture for
+  /// printing, piece by piece through \p Sink (which may refuse: a size
+  /// bound or a full disk). False when the sink refused.
+  [[nodiscard]] virtual bool writeVectorPicture(const TextSink &Sink) = 0;
   /// Ends the program with \p Status. The editor does nothing after asking.
   virtual void exit(int Status) = 0;
 };

@@ -13,14 +13,15 @@ const char AlgorithmFileHeader[] = "*************************************\r\n"
 bool writeAlgorithmText(Algorithm &A, const TextSink &Sink) {
   if (!Sink(AlgorithmFileHeader, sizeof(AlgorithmFileHeader) - 1))
     return false;
-  Indentation Levels;
   bool Ok = true;
   std::string Line;
-  for (const Command *C = A.head(); C && Ok; C = C->next()) {
-    Line.assign(static_cast<size_t>(Levels.levelOf(C->kind())) * 2, ' ');
-    Line += C->text();
+  for (const IndentedLine &Indented : indentedLines(A)) {
+    Line.assign(static_cast<size_t>(Indented.Level) * 2, ' ');
+    Line += Indented.Cmd->text();
     Line += "\r\n";
     Ok = Sink(Line.data(), Line.size());
+    if (!Ok)
+      break;
   }
   A.rewind();
   return Ok;
@@ -33,4 +34,14 @@ std::string algorithmText(Algorithm &A) {
     return true;
   });
   return Text;
+}
+
+bool algorithmTextFits(const Algorithm &A, std::size_t MaxBytes) {
+  std::size_t Size = sizeof(AlgorithmFileHeader) - 1;
+  for (const IndentedLine &Line : indentedLines(A)) {
+    Size += static_cast<std::size_t>(Line.Level) * 2 + Line.Cmd->text().size() + 2;
+    if (Size > MaxBytes)
+      return false;
+  }
+  return Size <= MaxBytes;
 }

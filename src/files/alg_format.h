@@ -6,13 +6,11 @@
 #define QUOVADRIN_FILES_ALG_FORMAT_H
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
-class Algorithm;
+#include "files/text_sink.h"
 
-/// Takes the next bytes of the text; false stops the writing.
-using TextSink = std::function<bool(const char *Data, size_t Size)>;
+class Algorithm;
 
 /// The banner every .alg file starts with, CR LF line ends included.
 extern const char AlgorithmFileHeader[];
@@ -25,5 +23,10 @@ bool writeAlgorithmText(Algorithm &A, const TextSink &Sink);
 
 /// The whole text in memory.
 std::string algorithmText(Algorithm &A);
+
+/// Whether the text of \p A takes at most \p MaxBytes, found without making
+/// it: deeply nested loops indent their lines further and further, and a
+/// file the reader takes in linear time can write back many times larger.
+[[nodiscard]] bool algorithmTextFits(const Algorithm &A, std::size_t MaxBytes);
 
 #endif

@@ -7,7 +7,8 @@
 
 #include "files/alg_format.h"
 #include "files/atomic_file.h"
-#include "model/text_format.h"
+#include "files/bounded_file.h"
+#include "files/regular_file.h"
 
 namespace {
 
@@ -19,16 +20,19 @@ void ensureFolder(const char *Name) { mkdir(Name, 0777); }
 
 bool exists(const std::string &Path) { return access(Path.c_str(), F_OK) == 0; }
 
-// The names of the next save. A name already taken belongs to earlier work
-// (a start in the same second, or more than 256 saves in one run), so the
-// save takes the next free letter instead of writing over it; a '/' would
-// name a folder. False when all 256 letters are taken.
-bool nextFreeNames(const std::string &SeedText, int &SaveLetter, SaveNames &Names) {
-  for (int Tries = 0; Tries < 256; ++Tries) {
-    ++SaveLetter;
-    if ((SaveLetter & 0xFF) == '/')
-      continue;
-    Names = saveNames(SeedText, saveLetterText(SaveLetter));
+// How many taken names a save passes over before it gives up: a name already
+// taken belongs to earlier work (a start in the same second, a folder shared
+// with another computer), which is never written over.
+constexpr int MaxTakenNames = 1000;
+
+// The names of the next save whose three files are all free. False when the
+// session has made its last save or too many names in a row were taken.
+bool nextFreeNames(const std::string &SeedText, int &SaveCounter, SaveNames &Names) {
+  for (int Tries = 0; Tries < MaxTakenNames; ++Tries) {
+    if (SaveCounter - InitialSaveCounter >= MaxSavesPerSession)
+      return false;
+    ++SaveCounter;
+    Names = saveNames(SeedText, saveLetterText(SaveCounter));
     if (!exists(Names.AlgorithmPath) && !exists(Names.PicturePath) &&
         !exists(Names.VectorPicturePath))
       return true;
@@ -47,25 +51,6 @@ FileResult writePicture(const SaveContent &Content, const std::string &Path,
 
 } // namespace
 
-std::string saveLetterText(int SaveLetter) {
-  const char Byte = static_cast<char>(SaveLetter & 0xFF);
-  return Byte == 0 ? std::string() : std::string(1, Byte);
-}
-
-SaveNames saveNames(const std::string &SeedText, const std::string &Letter) {
-  const char *Seed = SeedText.c_str();
-  const char *L = Letter.c_str();
-  SaveNames Names;
-  Names.AlgorithmPath = formatText("vorpAlgorithms/seed_%s-%s.alg", Seed, L);
-  Names.PicturePath = formatText("vorpImages/seed_%s-%s.png", Seed, L);
-  Names.VectorPicturePath = formatText("vorpImages/seed_%s-%s.svg", Seed, L);
-  Names.Confirmation = formatText("seed_%s-%s gespeichert", Seed, L);
-  Names.ConfirmationWithoutVector =
-      formatText("seed_%s-%s gespeichert (SVG nicht gespeichert)", Seed, L);
-  Names.Failure = formatText("seed_%s-%s nicht gespeichert", Seed, L);
-  return Names;
-}
-
 FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileOperations &Files) {
   AtomicFile File(Path, Files);
   if (!File.isOpen())
@@ -77,29 +62,68 @@ FileResult writeAlgorithmFile(Algorithm &A, const std::string &Path, const FileO
   return FileResult::Done;
 }
 
-SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveLetter,
+namespace {
+
+// The vector picture is the one file whose size the learner's program sets
+// without bound, so it goes through the size bound.
+VectorPictureOutcome writeVectorPicture(const SaveContent &Content, const std::string &Path,
+                                        const FileOperations &Files) {
+  switch (writeBoundedFile(Path, MaxVectorPictureBytes, Content.VectorPicture, Files)) {
+  case BoundedWriteResult::Written:
+    return VectorPictureOutcome::Written;
+  case BoundedWriteResult::TooLarge:
+    return VectorPictureOutcome::TooLarge;
+  case BoundedWriteResult::Failed:
+    break;
+  }
+  return VectorPictureOutcome::Failed;
+}
+
+const std::string &confirmation(const SaveOutcome &Outcome) {
+  switch (Outcome.VectorPicture) {
+  case VectorPictureOutcome::TooLarge:
+    return Outcome.Names.ConfirmationVectorTooLarge;
+  case VectorPictureOutcome::Failed:
+    return Outcome.Names.ConfirmationWithoutVector;
+  case VectorPictureOutcome::NotWritten:
+  case VectorPictureOutcome::Written:
+    break;
+  }
+  return Outcome.Names.Confirmation;
+}
+
+} // namespace
+
+SaveOutcome saveAlgorithmFiles(Algorithm &A, const std::string &SeedText, int &SaveCounter,
                                const SaveContent &Content, const FileOperations &Files) {
   ensureFolder(AlgorithmFolder);
   ensureFolder(PictureFolder);
-  SaveNames Names;
   SaveOutcome Outcome;
-  if (!nextFreeNames(SeedText, SaveLetter, Names)) {
+  Outcome.NamesFound = nextFreeNames(SeedText, SaveCounter, Outcome.Names);
+  if (!Outcome.NamesFound) {
+    // No name is free: the message names the save as it would have been.
     Outcome.Result = FileResult::FileFailed;
-    Outcome.Message = Names.Failure;
+    Outcome.Message = saveNames(SeedText, saveLetterText(SaveCounter + 1)).Failure;
+    Outcome.Names = SaveNames();
     return Outcome;
   }
-  Outcome.Result = writePicture(Content, Names.PicturePath, Files);
-  if (Outcome.Result == FileResult::Done)
-    Outcome.Result = writeAlgorithmFile(A, Names.AlgorithmPath, Files);
-  if (Outcome.Result != FileResult::Done) {
-    Outcome.Message = Names.Failure;
+  Outcome.AlgorithmTooLarge = !algorithmTextFits(A, MaxAlgorithmFileBytes);
+  if (Outcome.AlgorithmTooLarge) {
+    Outcome.Result = FileResult::FileFailed;
+    Outcome.Message = Outcome.Names.FailureTooLarge;
     return Outcome;
   }
-  Outcome.Message = Names.Confirmation;
-  if (!Content.VectorPicture)
+  Outcome.Result = writePicture(Content, Outcome.Names.PicturePath, Files);
+  Outcome.PictureWritten = Outcome.Result == FileResult::Done;
+  if (Outcome.PictureWritten)
+    Outcome.Result = writeAlgorithmFile(A, Outcome.Names.AlgorithmPath, Files);
+  Outcome.AlgorithmWritten = Outcome.PictureWritten && Outcome.Result == FileResult::Done;
+  if (!Outcome.AlgorithmWritten) {
+    Outcome.Message = Outcome.Names.Failure;
     return Outcome;
-  Outcome.VectorPictureWritten = Files.writeText(Names.VectorPicturePath, Content.VectorPicture());
-  if (!Outcome.VectorPictureWritten)
-    Outcome.Message = Names.ConfirmationWithoutVector;
+  }
+  if (Content.VectorPicture)
+    Outcome.VectorPicture = writeVectorPicture(Content, Outcome.Names.VectorPicturePath, Files);
+  Outcome.Message = confirmation(Outcome);
   return Outcome;
 }

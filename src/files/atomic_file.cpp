@@ -1,5 +1,8 @@
-// Write-to-temporary-then-rename. The temporary name ends in neither ".alg"
-// nor ".png", so the saved-file list never offers a half-written file.
+// Write-to-temporary-then-rename. The temporary name is short and hidden, and
+// ends in neither ".alg" nor ".png": any name the file system allows can be
+// written (a name of 250 bytes plus a suffix would not fit its 255), and
+// neither the saved-file list nor a folder given to --render ever offers a
+// half-written file.
 #include "files/atomic_file.h"
 
 #include <cerrno>
@@ -10,11 +13,19 @@
 
 namespace {
 
+// The folder part of \p Path, with its slash; empty for a bare name.
+std::string folderOf(const std::string &Path) {
+  const size_t Slash = Path.rfind('/');
+  return Slash == std::string::npos ? std::string() : Path.substr(0, Slash + 1);
+}
+
 // O_EXCL keeps two writers (or a stale leftover) from sharing one temporary
-// file; the mode 0666 lets the umask decide, as fopen would.
+// file; the mode 0666 lets the umask decide, as fopen would. The temporary
+// file must lie in the final file's folder, for the rename to be atomic.
 FILE *createExclusive(const std::string &FinalPath, std::string &TempPath) {
+  const std::string Folder = folderOf(FinalPath);
   for (int Attempt = 0; Attempt < 100; ++Attempt) {
-    TempPath = formatText("%s.tmp-%ld-%d", FinalPath.c_str(), static_cast<long>(getpid()), Attempt);
+    TempPath = Folder + formatText(".quovadrin-%ld-%d.tmp", static_cast<long>(getpid()), Attempt);
     int Fd = open(TempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (Fd < 0) {
       if (errno == EEXIST)

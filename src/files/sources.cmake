@@ -11,6 +11,8 @@ add_library(quovadrin_files STATIC
   files/gray_rows.cpp
   files/alg_format.cpp
   files/alg_writer.cpp
+  files/save_names.cpp
+  files/bounded_file.cpp
   files/alg_reader.cpp
   files/regular_file.cpp
   files/image_folder.cpp

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "model/variable.h"
 
@@ -20,8 +21,6 @@ Algorithm::~Algorithm() {
     delete C;
     C = Next;
   }
-  for (auto &Entry : CounterUsers)
-    delete Entry.first;
 }
 
 int32_t Algorithm::nextNumber() {
@@ -31,14 +30,21 @@ int32_t Algorithm::nextNumber() {
 }
 
 void Algorithm::link(Command *C, LinkMode Mode) {
+  // Owned here until it is in the list: growing the index may run out of
+  // memory, and the batch rendering carries on with the next file.
+  std::unique_ptr<Command> Owned(C);
   if (ByNumber.size() <= static_cast<size_t>(C->number()))
     ByNumber.resize(static_cast<size_t>(C->number()) + 1, nullptr);
-  ByNumber[static_cast<size_t>(C->number())] = C;
+  ByNumber[static_cast<size_t>(C->number())] = Owned.release();
   if (LastNumber == 1) {
     Head = Tail = Current = C;
+    OpenStarts.clear();
+    OpenStartsKnown = true;
+    noteLinked(C, true);
     return;
   }
-  if (Mode == LinkMode::Append || !Current || Current == Tail) {
+  const bool AtTail = Mode == LinkMode::Append || !Current || Current == Tail;
+  if (AtTail) {
     C->setPrev(Tail);
     Tail->setNext(C);
     Tail = C;
@@ -49,7 +55,21 @@ void Algorithm::link(Command *C, LinkMode Mode) {
     After->setPrev(C);
     Current->setNext(C);
   }
+  noteLinked(C, AtTail);
   Current = C;
+}
+
+void Algorithm::noteLinked(Command *C, bool AtTail) {
+  if (!AtTail) {
+    OpenStartsKnown = false;
+    return;
+  }
+  if (!OpenStartsKnown)
+    return;
+  if (C->kind() == CommandKind::RepeatStart)
+    OpenStarts.push_back(C);
+  else if (C->kind() == CommandKind::RepeatEnd && !OpenStarts.empty())
+    OpenStarts.pop_back();
 }
 
 void Algorithm::appendArithmetic(Variable *Target, ArithmeticOp Op, int32_t Constant) {
@@ -98,34 +118,64 @@ void Algorithm::insertDraw(int32_t ShapeKindValue) {
   link(Command::makeDraw(nextNumber(), ShapeKindValue), LinkMode::Insert);
 }
 
-void Algorithm::addRepeatStart(int32_t RepeatCount, LinkMode Mode) {
-  Variable *Counter = new Variable();
-  CounterUsers[Counter] = 1;
-  link(Command::makeRepeatStart(nextNumber(), RepeatCount, Counter), Mode);
+Variable *Algorithm::newCounter() {
+  LoopCounter *Counter = nullptr;
+  if (FreeCounters.empty()) {
+    Counter = &Counters.emplace_back();
+  } else {
+    Counter = FreeCounters.back();
+    FreeCounters.pop_back();
+    Counter->setValue(0);
+  }
+  Counter->Users = 1;
+  return Counter;
 }
 
-void Algorithm::addRepeatEnd(LinkMode Mode) {
-  // Walk back to the innermost start that no end on the walked part closes.
-  // Ends behind the starting point are not seen, so an end inserted into a
-  // closed loop gives that loop's start a second end.
-  Command *Walk = (Mode == LinkMode::Insert && Current) ? Current : Tail;
+void Algorithm::addRepeatStart(int32_t RepeatCount, LinkMode Mode) {
+  link(Command::makeRepeatStart(nextNumber(), RepeatCount, newCounter()), Mode);
+}
+
+// Ends behind the starting point are not seen, so an end inserted into a
+// closed loop gives that loop's start a second end.
+Command *Algorithm::openStartBefore(Command *From) {
   int Depth = 0;
-  for (; Walk; Walk = Walk->prev()) {
+  for (Command *Walk = From; Walk; Walk = Walk->prev()) {
     if (Walk->kind() == CommandKind::RepeatStart) {
       if (Depth == 0)
-        break;
+        return Walk;
       --Depth;
     } else if (Walk->kind() == CommandKind::RepeatEnd) {
       ++Depth;
     }
   }
-  if (!Walk)
+  return nullptr;
+}
+
+// Walking forward, an end closes the start last left open, and an end with
+// none open closes nothing: the starts left open are the ones the walk back
+// from the tail would find, innermost last.
+Command *Algorithm::openStartAtTail() {
+  if (!OpenStartsKnown) {
+    OpenStarts.clear();
+    for (Command *C = Head; C; C = C->next()) {
+      if (C->kind() == CommandKind::RepeatStart)
+        OpenStarts.push_back(C);
+      else if (C->kind() == CommandKind::RepeatEnd && !OpenStarts.empty())
+        OpenStarts.pop_back();
+    }
+    OpenStartsKnown = true;
+  }
+  return OpenStarts.empty() ? nullptr : OpenStarts.back();
+}
+
+void Algorithm::addRepeatEnd(LinkMode Mode) {
+  const bool FromTail = Mode == LinkMode::Append || !Current || Current == Tail;
+  Command *Start = FromTail ? openStartAtTail() : openStartBefore(Current);
+  if (!Start)
     return;
-  Variable *Counter = Walk->target();
-  auto Users = CounterUsers.find(Counter);
-  if (Users != CounterUsers.end())
-    ++Users->second;
-  link(Command::makeRepeatEnd(nextNumber(), Walk->number(), Walk->value(), Counter), Mode);
+  auto *Counter = static_cast<LoopCounter *>(Start->target());
+  ++Counter->Users;
+  link(Command::makeRepeatEnd(nextNumber(), Start->number(), Start->value(), Counter), Mode);
 }
 
 Command *Algorithm::rewind() {
@@ -175,10 +225,7 @@ Variable *Algorithm::currentTarget() const { return Current ? Current->target() 
 Variable *Algorithm::currentSource() const { return Current ? Current->source() : nullptr; }
 Variable *Algorithm::currentLower() const { return Current ? Current->lower() : nullptr; }
 
-const std::string &Algorithm::currentText() const {
-  static const std::string Empty;
-  return Current ? Current->text() : Empty;
-}
+std::string Algorithm::currentText() const { return Current ? Current->text() : std::string(); }
 
 void Algorithm::setCurrentValue(int32_t Value) {
   if (!Current)

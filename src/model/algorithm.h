@@ -2,19 +2,22 @@
 // cursor, which is at once the highlighted listing line, the insert position
 // and the position of execution. Numbers identify Commands; they are unique
 // but not positional, and an index keeps lookups by number constant-time.
+// The repeat starts still open at the tail are remembered while the list only
+// grows at its tail, so a file's end lines are paired in constant time each
+// however deep its loops are nested.
 #ifndef QUOVADRIN_MODEL_ALGORITHM_H
 #define QUOVADRIN_MODEL_ALGORITHM_H
 
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "model/command.h"
 #include "model/step_outcome.h"
+#include "model/variable.h"
 
 class RandomSource;
-class Variable;
 
 class Algorithm {
 public:
@@ -67,7 +70,7 @@ public:
   Variable *currentTarget() const;
   Variable *currentSource() const;
   Variable *currentLower() const;
-  const std::string &currentText() const;
+  std::string currentText() const;
 
   // Changing the current Command; nothing happens when there is none.
   /// A repeat start passes the new count on to its end.
@@ -94,6 +97,16 @@ private:
   void link(Command *C, LinkMode Mode);
   void addRepeatEnd(LinkMode Mode);
   void addRepeatStart(int32_t Count, LinkMode Mode);
+  /// The innermost start that no end between it and \p From closes, walking
+  /// back from \p From; null when there is none.
+  static Command *openStartBefore(Command *From);
+  /// The innermost start open at the tail, from the remembered starts (made
+  /// anew after an edit that was not at the tail).
+  Command *openStartAtTail();
+  /// Keeps the remembered open starts up to date for \p C, just linked.
+  void noteLinked(Command *C, bool AtTail);
+  /// A new loop counter, used by one marker.
+  Variable *newCounter();
   int32_t nextNumber();
   void removeCurrentCommand(int &Result);
   void releaseCounter(Command *C);
@@ -109,8 +122,20 @@ private:
   int32_t Count = 0;
   /// Command by number; removed numbers hold null until the list empties.
   std::vector<Command *> ByNumber;
-  /// Loop counters and how many markers still refer to each.
-  std::unordered_map<Variable *, int> CounterUsers;
+  /// The repeat starts open at the tail, innermost last; valid only while
+  /// OpenStartsKnown (an edit away from the tail clears that).
+  std::vector<Command *> OpenStarts;
+  bool OpenStartsKnown = true;
+  /// A loop counter with the number of markers that still refer to it.
+  struct LoopCounter : Variable {
+    int Users = 0;
+  };
+  /// Every loop counter made, kept in place; a counter no marker refers to
+  /// any more waits in FreeCounters for the next repeat start. Kept in one
+  /// block instead of one allocation each, as a file may hold hundreds of
+  /// thousands of starts.
+  std::deque<LoopCounter> Counters;
+  std::vector<LoopCounter *> FreeCounters;
 };
 
 bool isRepeatMarker(const Command *C);

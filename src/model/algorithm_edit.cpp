@@ -5,21 +5,20 @@
 
 #include "model/variable.h"
 
+// Every marker in the list was made by addRepeatStart or addRepeatEnd, so its
+// counter is one of this Algorithm's LoopCounters.
 void Algorithm::releaseCounter(Command *C) {
-  if (!isRepeatMarker(C))
+  if (!isRepeatMarker(C) || !C->target())
     return;
-  auto Users = CounterUsers.find(C->target());
-  if (Users == CounterUsers.end())
-    return;
-  if (--Users->second > 0)
-    return;
-  delete Users->first;
-  CounterUsers.erase(Users);
+  auto *Counter = static_cast<LoopCounter *>(C->target());
+  if (--Counter->Users == 0)
+    FreeCounters.push_back(Counter);
 }
 
 void Algorithm::removeCurrentCommand(int &Result) {
   Command *C = Current;
   Result = 1;
+  OpenStartsKnown = false;
   if (C == Head && !C->next()) {
     Head = Tail = Current = nullptr;
     LastNumber = 0;
@@ -71,6 +70,7 @@ int Algorithm::deleteCurrent() {
 }
 
 void Algorithm::unlink(Command *C) {
+  OpenStartsKnown = false;
   if (C->prev())
     C->prev()->setNext(C->next());
   else
@@ -94,6 +94,7 @@ void Algorithm::linkBefore(Command *C, Command *Before) {
 }
 
 void Algorithm::swapAdjacent(Command *First, Command *Second) {
+  OpenStartsKnown = false;
   Command *Before = First->prev();
   Command *After = Second->next();
   Second->setPrev(Before);

@@ -29,6 +29,42 @@ int32_t wrapDiv(int32_t A, int32_t B) {
   return A / B;
 }
 
+// The sentence of an arithmetic command: the variable form when it has a
+// source, else the constant form; empty for an unknown operation.
+std::string arithmeticSentence(ArithmeticOp Op, int32_t Value, const Variable *Target,
+                               const Variable *Source) {
+  const char *T = nameOf(Target);
+  if (Source) {
+    const char *S = nameOf(Source);
+    switch (Op) {
+    case ArithmeticOp::Give:
+      return formatText("Gib %s den Wert von %s", T, S);
+    case ArithmeticOp::Add:
+      return formatText("Addiere den Wert von %s zu %s", S, T);
+    case ArithmeticOp::Multiply:
+      return formatText("Multipliziere %s mit dem Wert von %s", T, S);
+    case ArithmeticOp::Subtract:
+      return formatText("Subtrahiere von %s den Wert von %s", T, S);
+    case ArithmeticOp::Divide:
+      return formatText("Dividiere %s durch den Wert von %s", T, S);
+    }
+    return std::string();
+  }
+  switch (Op) {
+  case ArithmeticOp::Give:
+    return formatText("Gib %s den Wert %i", T, Value);
+  case ArithmeticOp::Add:
+    return formatText("Addiere %i zu %s", Value, T);
+  case ArithmeticOp::Multiply:
+    return formatText("Multipliziere %s mit %i", T, Value);
+  case ArithmeticOp::Subtract:
+    return formatText("Subtrahiere %i von %s", Value, T);
+  case ArithmeticOp::Divide:
+    return formatText("Dividiere %s durch %i", T, Value);
+  }
+  return std::string();
+}
+
 } // namespace
 
 bool isDrawnShapeKind(int32_t Kind) {
@@ -73,7 +109,10 @@ Command::Command(int32_t GivenNumber, CommandKind GivenKind, int32_t GivenValue,
                  ArithmeticOp GivenOp, Variable *GivenTarget, Variable *GivenSource)
     : Number(GivenNumber), Kind(GivenKind), Value(GivenValue), Op(GivenOp), Target(GivenTarget),
       Source(GivenSource) {
-  rebuildArithmeticText();
+  // This constructor always speaks the arithmetic sentence, whatever kind it
+  // is given.
+  if (Kind != CommandKind::Arithmetic)
+    KeptText = std::make_unique<std::string>(arithmeticSentence(Op, Value, Target, Source));
 }
 
 Command *Command::makeRandom(int32_t Number, Variable *Target, Variable *Upper, Variable *Lower) {
@@ -83,7 +122,6 @@ Command *Command::makeRandom(int32_t Number, Variable *Target, Variable *Upper, 
   C->Target = Target;
   C->Source = Upper;
   C->Lower = Lower;
-  C->rebuildRandomText();
   return C;
 }
 
@@ -93,7 +131,6 @@ Command *Command::makeRepeatStart(int32_t Number, int32_t Count, Variable *Count
   C->Kind = CommandKind::RepeatStart;
   C->Value = Count;
   C->Target = Counter;
-  C->Text = formatText("Wiederhole %i mal:", Count);
   return C;
 }
 
@@ -105,7 +142,6 @@ Command *Command::makeRepeatEnd(int32_t Number, int32_t JumpTarget, int32_t Coun
   C->Kind = CommandKind::RepeatEnd;
   C->Value = Count;
   C->Target = Counter;
-  C->Text = "Wiederhole bis hier.";
   return C;
 }
 
@@ -114,99 +150,95 @@ Command *Command::makeDraw(int32_t Number, int32_t ShapeKindValue) {
   C->Number = Number;
   C->Kind = CommandKind::Draw;
   C->Value = ShapeKindValue;
-  C->Text = drawSentence(ShapeKindValue);
   return C;
 }
 
 Command::~Command() = default;
 
-void Command::rebuildArithmeticText() {
-  const char *T = nameOf(Target);
-  if (Source) {
-    const char *S = nameOf(Source);
-    switch (Op) {
-    case ArithmeticOp::Give:
-      Text = formatText("Gib %s den Wert von %s", T, S);
-      return;
-    case ArithmeticOp::Add:
-      Text = formatText("Addiere den Wert von %s zu %s", S, T);
-      return;
-    case ArithmeticOp::Multiply:
-      Text = formatText("Multipliziere %s mit dem Wert von %s", T, S);
-      return;
-    case ArithmeticOp::Subtract:
-      Text = formatText("Subtrahiere von %s den Wert von %s", T, S);
-      return;
-    case ArithmeticOp::Divide:
-      Text = formatText("Dividiere %s durch den Wert von %s", T, S);
-      return;
-    }
-    Text.clear();
-    return;
+std::string Command::sentenceOfFields() const {
+  switch (Kind) {
+  case CommandKind::Arithmetic:
+    return arithmeticSentence(Op, Value, Target, Source);
+  case CommandKind::RandomValue:
+    return formatText("Zufallswert fuer %s zwischen %s und %s", nameOf(Target), nameOf(Source),
+                      nameOf(Lower));
+  case CommandKind::Draw:
+    return drawSentence(Value);
+  case CommandKind::RepeatStart:
+    return formatText("Wiederhole %i mal:", Value);
+  case CommandKind::RepeatEnd:
+    return "Wiederhole bis hier.";
   }
-  switch (Op) {
-  case ArithmeticOp::Give:
-    Text = formatText("Gib %s den Wert %i", T, Value);
-    return;
-  case ArithmeticOp::Add:
-    Text = formatText("Addiere %i zu %s", Value, T);
-    return;
-  case ArithmeticOp::Multiply:
-    Text = formatText("Multipliziere %s mit %i", T, Value);
-    return;
-  case ArithmeticOp::Subtract:
-    Text = formatText("Subtrahiere %i von %s", Value, T);
-    return;
-  case ArithmeticOp::Divide:
-    Text = formatText("Dividiere %s durch %i", T, Value);
-    return;
-  }
-  Text.clear();
+  return std::string();
 }
 
-void Command::rebuildRandomText() {
-  Text = formatText("Zufallswert fuer %s zwischen %s und %s", nameOf(Target), nameOf(Source),
-                    nameOf(Lower));
+std::string Command::text() const { return KeptText ? *KeptText : sentenceOfFields(); }
+
+template <typename Change> void Command::changeKeepingSentence(Change Apply) {
+  if (KeptText) {
+    Apply();
+    return;
+  }
+  std::string Before = sentenceOfFields();
+  Apply();
+  if (sentenceOfFields() != Before)
+    KeptText = std::make_unique<std::string>(std::move(Before));
+}
+
+void Command::setKind(CommandKind NewKind) {
+  changeKeepingSentence([&] { Kind = NewKind; });
+}
+
+void Command::setOp(ArithmeticOp NewOp) {
+  changeKeepingSentence([&] { Op = NewOp; });
+}
+
+void Command::setText(std::string NewText) {
+  KeptText = std::make_unique<std::string>(std::move(NewText));
 }
 
 void Command::setValue(int32_t NewValue) {
-  Value = NewValue;
   switch (Kind) {
   case CommandKind::RepeatStart:
-    Text = formatText("Wiederhole %i mal:", Value);
+    Value = NewValue;
+    followFields();
     return;
   case CommandKind::Arithmetic:
+    Value = NewValue;
+    // The variable form does not name the value; its sentence stays.
     if (!Source)
-      rebuildArithmeticText();
+      followFields();
     return;
   case CommandKind::Draw:
     // Kinds 4 to 6 and unknown values keep the sentence they have.
-    if (isDrawnShapeKind(Value))
-      Text = drawSentence(Value);
+    if (!isDrawnShapeKind(NewValue)) {
+      changeKeepingSentence([&] { Value = NewValue; });
+      return;
+    }
+    Value = NewValue;
+    followFields();
     return;
   case CommandKind::RandomValue:
   case CommandKind::RepeatEnd:
+    break;
+  }
+  Value = NewValue;
+}
+
+// A random value names its operands and follows them; any other kind only
+// changes the reference and says what it said before.
+void Command::setOperand(Variable *Command::*Field, Variable *NewOperand) {
+  if (Kind == CommandKind::RandomValue) {
+    this->*Field = NewOperand;
+    followFields();
     return;
   }
+  changeKeepingSentence([&] { this->*Field = NewOperand; });
 }
 
-void Command::setTarget(Variable *NewTarget) {
-  Target = NewTarget;
-  if (Kind == CommandKind::RandomValue)
-    rebuildRandomText();
-}
-
-void Command::setUpper(Variable *NewUpper) {
-  Source = NewUpper;
-  if (Kind == CommandKind::RandomValue)
-    rebuildRandomText();
-}
-
-void Command::setLower(Variable *NewLower) {
-  Lower = NewLower;
-  if (Kind == CommandKind::RandomValue)
-    rebuildRandomText();
-}
+void Command::setTarget(Variable *NewTarget) { setOperand(&Command::Target, NewTarget); }
+void Command::setUpper(Variable *NewUpper) { setOperand(&Command::Source, NewUpper); }
+void Command::setLower(Variable *NewLower) { setOperand(&Command::Lower, NewLower); }
 
 int32_t Command::execute(RandomSource &Random) {
   switch (Kind) {

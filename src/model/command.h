@@ -1,10 +1,14 @@
 // One instruction of a learner's algorithm with its German sentence: the line
-// the listing shows and the .alg file stores. The sentence is rebuilt by the
-// setters that change what it says.
+// the listing shows and the .alg file stores. The sentence is made from the
+// fields when asked for, not stored: a file at the size limit holds some
+// 350,000 commands, and a stored sentence would double what each one costs.
+// Only the setters that leave a sentence behind (an arithmetic command given
+// a new target keeps the old name) keep a copy of it.
 #ifndef QUOVADRIN_MODEL_COMMAND_H
 #define QUOVADRIN_MODEL_COMMAND_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class RandomSource;
@@ -76,16 +80,19 @@ public:
   Variable *lower() const { return Lower; }
   Command *next() const { return Next; }
   Command *prev() const { return Prev; }
-  const std::string &text() const { return Text; }
+  /// The sentence, as the listing shows it.
+  std::string text() const;
 
   // Plain setters: none of them touches the sentence.
   void setNumber(int32_t NewNumber) { Number = NewNumber; }
   void setJumpTarget(int32_t NewJumpTarget) { JumpTarget = NewJumpTarget; }
-  void setKind(CommandKind NewKind) { Kind = NewKind; }
-  void setOp(ArithmeticOp NewOp) { Op = NewOp; }
+  void setKind(CommandKind NewKind);
+  void setOp(ArithmeticOp NewOp);
   void setNext(Command *NewNext) { Next = NewNext; }
   void setPrev(Command *NewPrev) { Prev = NewPrev; }
-  void setText(std::string NewText) { Text = std::move(NewText); }
+  /// The sentence from now on, whatever the fields say, until a setter
+  /// that rewrites the sentence.
+  void setText(std::string NewText);
 
   /// Sets the value and rewrites the sentence where the value is part of it.
   void setValue(int32_t NewValue);
@@ -100,8 +107,14 @@ public:
   int32_t execute(RandomSource &Random);
 
 private:
-  void rebuildArithmeticText();
-  void rebuildRandomText();
+  /// The sentence the fields make now.
+  std::string sentenceOfFields() const;
+  /// The sentence follows the fields again.
+  void followFields() { KeptText.reset(); }
+  /// Applies \p Apply, a change that does not rewrite the sentence: the
+  /// sentence is kept as it was when the change would alter it.
+  template <typename Change> void changeKeepingSentence(Change Apply);
+  void setOperand(Variable *Command::*Field, Variable *NewOperand);
 
   int32_t Number = 0;
   int32_t JumpTarget = 0;
@@ -113,7 +126,8 @@ private:
   Variable *Lower = nullptr;
   Command *Next = nullptr;
   Command *Prev = nullptr;
-  std::string Text;
+  /// The sentence when it no longer follows the fields; null otherwise.
+  std::unique_ptr<std::string> KeptText;
 };
 
 #endif

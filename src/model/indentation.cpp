@@ -12,12 +12,29 @@ int Indentation::levelOf(CommandKind Kind) {
   return Shown;
 }
 
+IndentedLines::Iterator::Iterator(const Command *First) {
+  Line.Cmd = First;
+  if (First)
+    Line.Level = Levels.levelOf(First->kind());
+}
+
+IndentedLines::Iterator &IndentedLines::Iterator::operator++() {
+  Line.Cmd = Line.Cmd->next();
+  if (Line.Cmd)
+    Line.Level = Levels.levelOf(Line.Cmd->kind());
+  return *this;
+}
+
+IndentedLines indentedLines(const Algorithm &A, int FromPosition) {
+  IndentedLines::Iterator Walk(A.head());
+  for (int Position = 1; Position < FromPosition && (*Walk).Cmd; ++Position)
+    ++Walk;
+  return IndentedLines(Walk);
+}
+
 int indentLevel(const Algorithm &A, const Command *Target) {
-  Indentation Walk;
-  for (const Command *C = A.head(); C; C = C->next()) {
-    const int Level = Walk.levelOf(C->kind());
-    if (C == Target)
-      return Level;
-  }
+  for (const IndentedLine &Line : indentedLines(A))
+    if (Line.Cmd == Target)
+      return Line.Level;
   return 0;
 }

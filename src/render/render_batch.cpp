@@ -1,99 +1,87 @@
-// The batch: files sorted by name, each run in a Session of its own seeded
-// from its name, so one file's random numbers never depend on another's.
+// The batch on the desktop: the inputs found and planned, each card made
+// from its file's bytes with its picture streamed into NAME.svg, then the
+// overview, which embeds each picture by reading it back from its file.
 #include "render/render_batch.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <set>
+#include <new>
 
 #include "exec/immediate_run.h"
-#include "exec/session.h"
-#include "files/alg_reader.h"
-#include "files/reader_variables.h"
-#include "model/algorithm.h"
-#include "model/indentation.h"
+#include "files/atomic_file.h"
+#include "files/bounded_file.h"
 #include "model/text_format.h"
 #include "render/overview_page.h"
-#include "render/seed_from_name.h"
-#include "svg/svg_picture.h"
+#include "render/render_inputs.h"
 
 namespace {
-
-std::string fileNameOf(const std::string &Path) {
-  return std::filesystem::path(Path).filename().string();
-}
 
 std::string joinPath(const std::string &Folder, const std::string &Name) {
   return (std::filesystem::path(Folder) / Name).string();
 }
 
-// NAME.svg for NAME.alg. Two files of one name from different folders must
-// not write over each other's picture: the later one gets a number.
-std::string pictureNameFor(const std::string &FileName, std::set<std::string> &Taken) {
-  std::string Stem = FileName;
-  const std::string Extension = ".alg";
-  if (Stem.size() > Extension.size() &&
-      Stem.compare(Stem.size() - Extension.size(), Extension.size(), Extension) == 0)
-    Stem.resize(Stem.size() - Extension.size());
-  std::string Name = Stem + ".svg";
-  for (int Copy = 2; !Taken.insert(Name).second; ++Copy)
-    Name = formatText("%s_%d.svg", Stem.c_str(), Copy);
-  return Name;
+// The console line for a card that needs one, empty for the others.
+std::string lineFor(const Card &C, const std::string &Path, const std::string &PicturePath) {
+  const char *P = Path.c_str();
+  switch (C.Outcome) {
+  case CardOutcome::Rendered:
+    return std::string();
+  case CardOutcome::StepCapReached:
+    return formatText("%s: %s, das Bild zeigt die Formen bis dahin.", P, ImmediateStepCapMessage);
+  case CardOutcome::NotRead:
+    if (C.ReadStatus == RegularFileStatus::TooLarge)
+      return formatText("%s: Datei ist groesser als %d MiB, kein Bild.", P,
+                        static_cast<int>(MaxAlgorithmFileBytes >> 20));
+    return formatText("%s: Datei kann nicht gelesen werden, kein Bild.", P);
+  case CardOutcome::PictureTooLarge:
+    return formatText("%s: Bild waere groesser als %d MiB, kein Bild.", P,
+                      static_cast<int>(MaxVectorPictureBytes >> 20));
+  case CardOutcome::PictureNotWritten:
+    return formatText("%s: Bild %s kann nicht geschrieben werden.", P, PicturePath.c_str());
+  case CardOutcome::OutOfMemory:
+    return formatText("%s: zu wenig Speicher, kein Bild.", P);
+  }
+  return std::string();
 }
 
-std::vector<ListingLine> listingOf(const Algorithm &A) {
-  std::vector<ListingLine> Lines;
-  Indentation Levels;
-  for (const Command *C = A.head(); C; C = C->next())
-    Lines.push_back({Levels.levelOf(C->kind()), C->text()});
-  return Lines;
-}
-
-void renderFile(RenderedFile &File, const std::string &Folder, const RenderMessageSink &Tell,
+// One file: its bytes, its card, its picture in place (or no trace of it).
+Card renderFile(const PlannedCard &Planned, const std::string &PicturePath,
                 const FileOperations &Files) {
-  AlgorithmFileReader Reader(File.Path);
-  if (!Reader.opened()) {
-    File.Outcome = RenderOutcome::Unreadable;
-    Tell(formatText("%s: Datei kann nicht gelesen werden, kein Bild.", File.Path.c_str()));
-    return;
-  }
-  Session S(File.Seed);
-  S.adopt(Reader.releaseAlgorithm(), takeReaderVariables(Reader));
-  File.Listing = listingOf(S.algorithm());
-  const ImmediateRunResult Run = runWholeAlgorithm(S);
-  File.ShapeCount = S.drawing().count();
-  if (Run.Outcome == ImmediateRunOutcome::StepCapReached) {
-    File.Outcome = RenderOutcome::StepCapReached;
-    Tell(formatText("%s: %s, das Bild zeigt die Formen bis dahin.", File.Path.c_str(),
-                    ImmediateStepCapMessage));
-  }
-  const std::string PicturePath = joinPath(Folder, File.PictureName);
-  if (!writeVectorPicture(S.drawing(), PicturePath, Files)) {
-    File.Outcome = RenderOutcome::PictureNotWritten;
-    Tell(formatText("%s: Bild %s kann nicht geschrieben werden.", File.Path.c_str(),
-                    PicturePath.c_str()));
+  try {
+    const RegularFileContent Content = readRegularFile(Planned.Path, MaxAlgorithmFileBytes);
+    if (!Content.readable())
+      return unreadableCard(Planned.Source, Content.Status);
+    AtomicFile Picture(PicturePath, Files);
+    Card C = renderCard(Planned.Source, Content.Bytes, [&Picture](const char *Data, size_t Size) {
+      return Picture.write(Data, Size);
+    });
+    if (C.hasPicture() && !Picture.commit())
+      C.Outcome = CardOutcome::PictureNotWritten;
+    return C;
+  } catch (const std::bad_alloc &) {
+    Card C;
+    C.Source = Planned.Source;
+    C.Outcome = CardOutcome::OutOfMemory;
+    return C;
   }
 }
 
-// The files in the order of their names (then of their paths), each with
-// its picture name and seed.
-std::vector<RenderedFile> plannedFiles(const RenderRequest &Request) {
-  std::vector<RenderedFile> Files;
-  for (const std::string &Path : Request.Files) {
-    RenderedFile File;
-    File.Path = Path;
-    File.FileName = fileNameOf(Path);
-    Files.push_back(std::move(File));
-  }
-  std::sort(Files.begin(), Files.end(), [](const RenderedFile &A, const RenderedFile &B) {
-    return A.FileName != B.FileName ? A.FileName < B.FileName : A.Path < B.Path;
-  });
-  std::set<std::string> Taken;
-  for (RenderedFile &File : Files) {
-    File.PictureName = pictureNameFor(File.FileName, Taken);
-    File.Seed = seedFromFileName(File.FileName).value_or(Request.Seed.value_or(1));
-  }
-  return Files;
+// A picture written a moment ago, read back in pieces into the overview.
+TextProducer pictureFromFile(const std::string &Path) {
+  return [Path](const TextSink &Sink) {
+    std::FILE *File = std::fopen(Path.c_str(), "rb");
+    if (!File)
+      return false;
+    char Buffer[64 * 1024];
+    bool Ok = true;
+    size_t Read = 0;
+    while (Ok && (Read = std::fread(Buffer, 1, sizeof(Buffer), File)) > 0)
+      Ok = Sink(Buffer, Read);
+    Ok = Ok && !std::ferror(File);
+    std::fclose(File);
+    return Ok;
+  };
 }
 
 bool makeFolder(const std::string &Folder) {
@@ -102,29 +90,57 @@ bool makeFolder(const std::string &Folder) {
   return std::filesystem::is_directory(Folder, Error);
 }
 
+void tellPassed(const RenderInputs &Inputs, RenderReport &Report, const RenderMessageSink &Tell) {
+  for (const std::string &Name : Inputs.NotAlgorithms) {
+    Tell(formatText("%s: weder Algorithmusdatei (.alg) noch Ordner, uebersprungen.", Name.c_str()));
+    Report.Passed.push_back(Name);
+  }
+  for (const std::string &Folder : Inputs.UnreadableFolders) {
+    Tell(formatText("%s: Ordner kann nicht gelesen werden.", Folder.c_str()));
+    Report.Passed.push_back(Folder);
+  }
+}
+
 } // namespace
 
 bool RenderReport::complete() const {
-  if (!FolderUsable || !OverviewWritten)
+  if (!FolderUsable || !OverviewWritten || !Passed.empty())
     return false;
-  return std::all_of(Files.begin(), Files.end(),
-                     [](const RenderedFile &File) { return File.hasPicture(); });
+  return std::all_of(Cards.begin(), Cards.end(), [](const Card &C) { return C.hasPicture(); });
 }
 
 RenderReport renderAlgorithmFiles(const RenderRequest &Request, const RenderMessageSink &Tell,
                                   const FileOperations &Files) {
   RenderReport Report;
-  Report.Files = plannedFiles(Request);
+  const RenderInputs Inputs = findRenderInputs(Request.Inputs);
+  tellPassed(Inputs, Report, Tell);
+  const std::vector<PlannedCard> Plan = planCards(Inputs.Files, Request.Seed);
   Report.FolderUsable = makeFolder(Request.OutputFolder);
   if (!Report.FolderUsable) {
     Tell(formatText("Der Ordner %s kann nicht angelegt werden, keine Bilder.",
                     Request.OutputFolder.c_str()));
     return Report;
   }
-  for (RenderedFile &File : Report.Files)
-    renderFile(File, Request.OutputFolder, Tell, Files);
+  for (const PlannedCard &Planned : Plan) {
+    const std::string PicturePath = joinPath(Request.OutputFolder, Planned.Source.PictureName);
+    Report.Cards.push_back(renderFile(Planned, PicturePath, Files));
+    const std::string Line = lineFor(Report.Cards.back(), Planned.Path, PicturePath);
+    if (!Line.empty())
+      Tell(Line);
+  }
   Report.OverviewPath = joinPath(Request.OutputFolder, OverviewPageName);
-  Report.OverviewWritten = Files.writeText(Report.OverviewPath, overviewPage(Report.Files));
+  AtomicFile Page(Report.OverviewPath, Files);
+  const std::string Folder = Request.OutputFolder;
+  const bool Written =
+      Page.isOpen() &&
+      writeOverview(
+          Report.Cards,
+          [&Folder](const Card &C) {
+            return pictureFromFile(joinPath(Folder, C.Source.PictureName));
+          },
+          MaxEmbeddedPictureBytes,
+          [&Page](const char *Data, size_t Size) { return Page.write(Data, Size); });
+  Report.OverviewWritten = Written && Page.commit();
   if (!Report.OverviewWritten)
     Tell(formatText("Die Uebersicht %s kann nicht geschrieben werden.",
                     Report.OverviewPath.c_str()));

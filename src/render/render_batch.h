@@ -1,7 +1,9 @@
-// Rendering saved algorithm files without a window: every file read, run
-// from its first command as the listing's whole preview runs it (the same
-// step cap), its Shapes written as NAME.svg into an output folder, and an
-// overview page index.html of all of them for a teacher to read or print.
+// Rendering saved algorithm files without a window: every file given (or
+// found in a folder given) read, run from its first command as the listing's
+// whole preview runs it (the same step cap), its Shapes written as NAME.svg
+// into an output folder, and the overview page index.html of all of them,
+// grouped by folder, for a teacher to read or print. Only one file's
+// drawing is in memory at a time.
 #ifndef QUOVADRIN_RENDER_RENDER_BATCH_H
 #define QUOVADRIN_RENDER_RENDER_BATCH_H
 
@@ -12,54 +14,28 @@
 #include <vector>
 
 #include "files/file_operations.h"
+#include "render/render_card.h"
 
 struct RenderRequest {
-  /// The algorithm files, in any order.
-  std::vector<std::string> Files;
+  /// Algorithm files and folders, in any order.
+  std::vector<std::string> Inputs;
   std::string OutputFolder;
   /// The seed for files whose names carry none (1 when this is empty too).
   std::optional<int32_t> Seed;
 };
 
-enum class RenderOutcome {
-  /// The run ended by itself and its picture was written.
-  Rendered,
-  /// The step cap stopped the run; the picture shows the Shapes made by then.
-  StepCapReached,
-  /// The file could not be read: no picture.
-  Unreadable,
-  /// The run was made but its picture could not be written.
-  PictureNotWritten,
-};
-
-/// One line of the listing: a command's sentence and its repeat depth.
-struct ListingLine {
-  int Level = 0;
-  std::string Text;
-};
-
-struct RenderedFile {
-  std::string Path;        ///< as it was given
-  std::string FileName;    ///< without its folder
-  std::string PictureName; ///< the picture's name in the output folder
-  int32_t Seed = 1;
-  RenderOutcome Outcome = RenderOutcome::Rendered;
-  int ShapeCount = 0;
-  std::vector<ListingLine> Listing;
-
-  bool hasPicture() const {
-    return Outcome == RenderOutcome::Rendered || Outcome == RenderOutcome::StepCapReached;
-  }
-};
-
 struct RenderReport {
-  /// Every file, in the order of their names.
-  std::vector<RenderedFile> Files;
+  /// Every card, in overview order.
+  std::vector<Card> Cards;
+  /// Given names that were no algorithm files (nor folders), and folders
+  /// that could not be read: nothing was drawn of them.
+  std::vector<std::string> Passed;
   bool FolderUsable = false;
   std::string OverviewPath;
   bool OverviewWritten = false;
 
-  /// True when the folder, every picture and the overview were written.
+  /// True when the folder, every picture and the overview were written and
+  /// nothing given was passed over.
   [[nodiscard]] bool complete() const;
 };
 
@@ -67,10 +43,10 @@ struct RenderReport {
 using RenderMessageSink = std::function<void(const std::string &Line)>;
 
 /// Renders every file of \p Request (creating the output folder when it is
-/// missing) and writes the overview. A file that fails is told to \p Tell in
-/// one line and the others are rendered all the same; a run stopped by the
-/// step cap is told too, but its picture counts as rendered. Every file is
-/// written through \p Files.
+/// missing) and writes the overview. Each file or name that fails is told to
+/// \p Tell in one line, and the others are rendered all the same; a run
+/// stopped by the step cap is told too, but its picture counts as rendered.
+/// Every file is written through \p Files.
 RenderReport renderAlgorithmFiles(const RenderRequest &Request, const RenderMessageSink &Tell,
                                   const FileOperations &Files = FileOperations());
 

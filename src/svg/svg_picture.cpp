@@ -21,20 +21,32 @@ const char DocumentStart[] =
     "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"1\" stroke-linejoin=\"round\">\n";
 const char DocumentEnd[] = "</g>\n</svg>\n";
 
+// The pieces handed on: large enough that a sink's calls cost nothing, small
+// enough that the text held meanwhile does not matter. One Shape's paths,
+// at most 400 points of a polyline, stay far below it.
+constexpr size_t FlushBytes = 64 * 1024;
+
 } // namespace
 
-std::string drawingSvg(const Drawing &Picture) {
+bool writeDrawingSvg(const Drawing &Picture, const TextSink &Sink) {
   std::string Out = DocumentStart;
   SvgPathSink Paths(Out);
   for (const Shape *S = Picture.head(); S; S = S->next) {
     Paths.place(unitBoxMap(*S));
     emitShapeFigure(*S, Paths);
+    if (Out.size() >= FlushBytes) {
+      if (!Sink(Out.data(), Out.size()))
+        return false;
+      Out.clear();
+    }
   }
   Out += DocumentEnd;
-  return Out;
+  return Sink(Out.data(), Out.size());
 }
 
-bool writeVectorPicture(const Drawing &Picture, const std::string &Path,
-                        const FileOperations &Files) {
-  return Files.writeText(Path, drawingSvg(Picture));
+BoundedWriteResult writeVectorPicture(const Drawing &Picture, const std::string &Path,
+                                      const FileOperations &Files) {
+  return writeBoundedFile(
+      Path, MaxVectorPictureBytes,
+      [&Picture](const TextSink &Sink) { return writeDrawingSvg(Picture, Sink); }, Files);
 }

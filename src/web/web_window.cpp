@@ -13,7 +13,9 @@ void WebWindow::armTimer(int Milliseconds, unsigned Generation) {
 GrayImage WebWindow::canvasPicture() { return App.canvasPicture(); }
 
 // The vector copy goes into the browser's storage with the other two files.
-std::string WebWindow::vectorPicture() { return drawingSvg(App.session().drawing()); }
+bool WebWindow::writeVectorPicture(const TextSink &Sink) {
+  return writeDrawingSvg(App.session().drawing(), Sink);
+}
 
 // The page cannot close itself: the program stops its frames and events,
 // and the page puts its work away and offers a new start.

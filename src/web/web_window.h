@@ -25,7 +25,7 @@ public:
   /// waiting in between would freeze the page.
   void waitBetweenSteps(int) override {}
   GrayImage canvasPicture() override;
-  std::string vectorPicture() override;
+  bool writeVectorPicture(const TextSink &Sink) override;
   void exit(int Status) override;
 
   bool RedisplayPending = true;

@@ -40,7 +40,7 @@ public:
   void setMotion(bool) override {}
   void waitBetweenSteps(int) override {}
   GrayImage canvasPicture() override;
-  std::string vectorPicture() override;
+  bool writeVectorPicture(const TextSink &Sink) override;
   void exit(int Status) override { ExitStatus = Status; }
 
   int Redisplays = 0;
@@ -100,6 +100,8 @@ inline GrayImage RecordingWindow::canvasPicture() {
   return takeCanvasPicture(App.Work, App.State, *App.Resources);
 }
 
-inline std::string RecordingWindow::vectorPicture() { return drawingSvg(App.Work.drawing()); }
+inline bool RecordingWindow::writeVectorPicture(const TextSink &Sink) {
+  return writeDrawingSvg(App.Work.drawing(), Sink);
+}
 
 #endif

@@ -121,7 +121,7 @@ struct EditorFixture {
       Text += C->text() + "\n";
     return Text;
   }
-  const std::string &currentText() const { return Work.algorithm().currentText(); }
+  std::string currentText() const { return Work.algorithm().currentText(); }
 };
 
 #endif

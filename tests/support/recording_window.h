@@ -46,8 +46,11 @@ public:
   GrayImage Picture{std::vector<unsigned char>(64 * 48, 200), 64, 48};
 
   int VectorPictureRequests = 0;
-  /// What vectorPicture answers.
+  /// What writeVectorPicture writes, as one text.
   std::function<std::string()> VectorPictureText = [] { return std::string("<svg/>\n"); };
+  /// When set, what writeVectorPicture writes instead, piece by piece, as
+  /// the program's window writes a real picture.
+  TextProducer VectorPictureStream;
 
   void postRedisplay() override { ++Redisplays; }
 
@@ -76,9 +79,12 @@ public:
     return Picture;
   }
 
-  std::string vectorPicture() override {
+  bool writeVectorPicture(const TextSink &Sink) override {
     ++VectorPictureRequests;
-    return VectorPictureText();
+    if (VectorPictureStream)
+      return VectorPictureStream(Sink);
+    const std::string Text = VectorPictureText();
+    return Sink(Text.data(), Text.size());
   }
 
   void exit(int Status) override { Exits.push_back(Status); }

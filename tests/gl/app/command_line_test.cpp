@@ -61,7 +61,7 @@ TEST(CommandLine, RenderTakesEveryOtherWordAsAFileAndNeedsFilesAndAFolder) {
       {"quovadrin", "a.alg", "--render", "b.alg", "--seed", "-12", "--out", "bilder", "c.alg"});
   const CommandLine Read = Render.parse();
   EXPECT_EQ(Read.Mode, StartMode::Render);
-  EXPECT_EQ(Read.Render.Files, (std::vector<std::string>{"a.alg", "b.alg", "c.alg"}));
+  EXPECT_EQ(Read.Render.Inputs, (std::vector<std::string>{"a.alg", "b.alg", "c.alg"}));
   EXPECT_EQ(Read.Render.OutputFolder, "bilder");
   EXPECT_EQ(Read.Render.Seed, -12);
   EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x"}).parse().Render.Seed,
@@ -73,10 +73,26 @@ TEST(CommandLine, RenderTakesEveryOtherWordAsAFileAndNeedsFilesAndAFolder) {
         {"quovadrin", "--out", "x", "a.alg"},
         {"quovadrin", "--render", "a.alg", "--out"},
         {"quovadrin", "--render", "a.alg", "--out", "x", "--seed", "12abc"},
-        {"quovadrin", "--render", "a.alg", "--out", "x", "--seed", "99999999999"}})
+        {"quovadrin", "--render", "a.alg", "--out", "x", "--seed", "99999999999"},
+        {"quovadrin", "--render", "a.alg", "--out", "x", "--out", "y"},
+        {"quovadrin", "--render", "a.alg", "--seed", "1", "--out", "x", "--seed", "1"}})
     EXPECT_EQ(Args(Incomplete).parse().Mode, StartMode::RenderUsage) << Incomplete.back();
   EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x", "--help"}).parse().Mode,
             StartMode::Help);
   EXPECT_EQ(Args({"quovadrin", "--render", "a.alg", "--out", "x", "--verbose"}).parse().Mode,
             StartMode::UnknownOption);
+}
+
+TEST(CommandLine, AfterTwoDashesEveryWordIsAFileOrFolder) {
+  // A learner's files may be called -h or --window; after "--" they are
+  // drawn, not taken for options.
+  Args Render({"quovadrin", "--render", "--out", "bilder", "--", "-h", "--window", "--", "k"});
+  const CommandLine Read = Render.parse();
+  EXPECT_EQ(Read.Mode, StartMode::Render);
+  EXPECT_EQ(Read.Render.Inputs, (std::vector<std::string>{"-h", "--window", "--", "k"}));
+  EXPECT_EQ(Read.Render.OutputFolder, "bilder");
+  EXPECT_EQ(Args({"quovadrin", "--render", "--out", "x", "--", "--out", "y"}).parse().Render.Inputs,
+            (std::vector<std::string>{"--out", "y"}))
+      << "an --out after the end of the options is a name, not a second folder";
+  EXPECT_EQ(Args({"quovadrin", "--render", "--", "-h"}).parse().Mode, StartMode::RenderUsage);
 }

@@ -1,12 +1,16 @@
 // The vector picture of a save: written after the .alg file and the PNG,
-// from the Drawing on the canvas the window turns into text; when it fails, the two others are what
-// any save writes, and the message says what is missing. When all three are written the message is
+// from the Drawing on the canvas the window turns into text; when it fails or
+// would be too large, the two others are what any save writes, and the
+// message says what is missing. When all three are written the message is
 // the plain confirmation.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "editor_fixture.h"
+#include "files/alg_format.h"
 #include "scratch_dir.h"
-#include "svg/svg_picture.h"
+#include "svg_text.h"
+#include "watchdog.h"
 
 namespace {
 
@@ -92,4 +96,39 @@ TEST(VectorPictureSave, NoVectorPictureWhenTheSaveItselfFailed) {
   EXPECT_EQ(Save.F.State.Popup.text(), "seed_1234567890-a nicht gespeichert");
   EXPECT_EQ(Save.F.Host.VectorPictureRequests, 0) << "a picture without its algorithm is no save";
   EXPECT_EQ(fileContent(savedPath("vorpImages", 'a', ".svg")), "<missing>");
+}
+
+TEST(VectorPictureSave, APictureOfGigabytesIsNotWrittenAndTheWorkIsSaved) {
+  // A curve of 400 points drawn again and again until the step cap stops the
+  // preview: some 33,000 curves, an SVG of 2 GB. The save must not try to
+  // hold or write it; the algorithm and its PNG are saved as always.
+  ScratchDir Dir;
+  Watchdog Guard(120);
+  EditorFixture F(1234567890);
+  F.Host.VectorPictureStream = [&F](const TextSink &Sink) {
+    return writeDrawingSvg(F.Work.drawing(), Sink);
+  };
+  const std::string Curve = std::string(AlgorithmFileHeader) +
+                            "Gib n den Wert 400\r\nWiederhole 2147483647 mal:\r\n"
+                            "  Zeichne weichen Linienzug\r\nWiederhole bis hier.\r\n";
+  mkdir("vorpAlgorithms", 0777);
+  writeFile("vorpAlgorithms/seed_7-a.alg", Curve);
+  ASSERT_TRUE(F.load("seed_7-a.alg"));
+  F.drawAtOnce();
+  ASSERT_GT(F.Work.drawing().count(), 30000);
+  EXPECT_TRUE(F.save());
+  EXPECT_EQ(F.State.Popup.text(),
+            "seed_1234567890-a gespeichert (SVG zu gross, nicht gespeichert)");
+  EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", 'a', ".alg")), Curve);
+  EXPECT_NE(fileContent(savedPath("vorpImages", 'a', ".png")), "<missing>");
+  EXPECT_EQ(directoryEntries("vorpImages"), std::vector<std::string>{"seed_1234567890-a.png"})
+      << "no SVG and no temporary file";
+  // The learner goes on: a small picture saves whole again.
+  F.toolClick(PickName::Restart);
+  F.toolClick(PickName::Circle);
+  F.toolClick(PickName::Circle);
+  F.drawAtOnce();
+  EXPECT_TRUE(F.save());
+  EXPECT_EQ(F.State.Popup.text(), "seed_1234567890-b gespeichert");
+  EXPECT_EQ(fileContent(savedPath("vorpImages", 'b', ".svg")), drawingSvg(F.Work.drawing()));
 }

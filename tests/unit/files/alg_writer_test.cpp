@@ -1,12 +1,18 @@
 // The save action: file names and letters, the picture asked for and where
 // it is written, the order of the writes, the message with the outcome, and
 // what is left on disk when a write planned to fail does.
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <regex>
+#include <set>
 #include <sys/stat.h>
 
+#include "files/alg_format.h"
+#include "files/alg_reader.h"
 #include "files/alg_writer.h"
 #include "files/gray_png.h"
+#include "files/regular_file.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
 #include "scratch_dir.h"
@@ -51,13 +57,29 @@ struct SaveFixture {
 
 } // namespace
 
-TEST(SaveNames, LetterIsTheLowByteOfTheCounter) {
-  EXPECT_EQ(saveLetterText(97), "a");
-  EXPECT_EQ(saveLetterText(96 + 26), "z");
-  EXPECT_EQ(saveLetterText(96 + 27), "{");
-  EXPECT_EQ(saveLetterText(256), "");
-  EXPECT_EQ(saveLetterText(256 + 98), "b");
-  EXPECT_EQ(saveLetterText(200), std::string(1, static_cast<char>(200)));
+TEST(SaveNames, TheFirstTwentySixSavesKeepTheirLetters) {
+  std::string Letters;
+  for (int Save = 1; Save <= 26; ++Save)
+    Letters += saveLetterText(InitialSaveCounter + Save);
+  EXPECT_EQ(Letters, "abcdefghijklmnopqrstuvwxyz");
+  EXPECT_EQ(saveLetterText(InitialSaveCounter), "") << "before the first save";
+}
+
+TEST(SaveNames, EveryLaterNameIsPortableNewAndSortsAfterTheOnesBefore) {
+  // Lowercase letters only: valid on FAT, exFAT and NTFS, where case does
+  // not tell names apart, and valid UTF-8. A name sorts after every earlier
+  // one, so the file list's newest are the session's last saves.
+  std::string Before;
+  for (int Save = 1; Save <= MaxSavesPerSession; ++Save) {
+    const std::string Letters = saveLetterText(InitialSaveCounter + Save);
+    ASSERT_FALSE(Letters.empty()) << Save;
+    ASSERT_LE(Letters.size(), 7u) << Save;
+    for (char C : Letters)
+      ASSERT_TRUE(C >= 'a' && C <= 'z') << Save << ": " << Letters;
+    ASSERT_LT(Before, Letters) << "save " << Save << " repeats or sorts before save " << Save - 1;
+    Before = Letters;
+  }
+  EXPECT_LE(saveLetterText(InitialSaveCounter + 10000).size(), 5u);
 }
 
 TEST(SaveNames, PathsAndMessagesCarrySeedAndLetter) {
@@ -102,18 +124,56 @@ TEST(SaveAlgorithmFiles, EachSaveTakesTheNextLetterAndReplacesNothingOlder) {
     EXPECT_EQ(F.save(), FileResult::Done);
   EXPECT_EQ(F.Messages.front(), "seed_1007654321-a gespeichert");
   EXPECT_EQ(F.Messages[1], "seed_1007654321-b gespeichert");
-  EXPECT_EQ(F.Messages.back(), "seed_1007654321-{ gespeichert");
+  EXPECT_EQ(F.Messages[25], "seed_1007654321-z gespeichert");
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-zaa gespeichert");
   EXPECT_EQ(directoryEntries("vorpAlgorithms").size(), 27u);
-  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-{.alg"), Header);
+  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-zaa.alg"), Header);
 }
 
-TEST(SaveAlgorithmFiles, ZeroLowByteGivesTheEmptyLetter) {
+TEST(SaveAlgorithmFiles, AThousandSavesAreAThousandPortableFilesThatLoadBack) {
   SaveFixture F;
-  F.SaveLetter = 255;
+  for (int I = 0; I < 1000; ++I) {
+    F.A.appendArithmetic(&F.X, ArithmeticOp::Add, I);
+    const SaveOutcome Outcome = saveAlgorithmFiles(F.A, Seed, F.SaveLetter, F.Content, F.Storage);
+    ASSERT_EQ(Outcome.Result, FileResult::Done) << I;
+    ASSERT_TRUE(Outcome.PictureWritten && Outcome.AlgorithmWritten);
+  }
+  const std::vector<std::string> Names = directoryEntries("vorpAlgorithms");
+  ASSERT_EQ(Names.size(), 1000u);
+  std::set<std::string> Folded;
+  for (const std::string &Name : Names) {
+    // seed_<digits>-<lowercase letters>.alg, short, and distinct even where
+    // the file system ignores case.
+    ASSERT_TRUE(std::regex_match(Name, std::regex("seed_1007654321-[a-z]{1,5}\\.alg"))) << Name;
+    std::string Lower = Name;
+    std::transform(Lower.begin(), Lower.end(), Lower.begin(), ::tolower);
+    ASSERT_TRUE(Folded.insert(Lower).second) << Name;
+    const std::string Stem = Name.substr(0, Name.size() - 4);
+    EXPECT_NE(fileContent("vorpImages/" + Stem + ".png"), "<missing>") << Stem;
+  }
+  // Each file loads back into the algorithm as it was at its save: the
+  // order of the names is the order of the saves.
+  for (size_t I = 0; I < Names.size(); ++I) {
+    AlgorithmFileReader Reader("vorpAlgorithms/" + Names[I]);
+    ASSERT_TRUE(Reader.opened()) << Names[I];
+    ASSERT_EQ(Reader.algorithm()->commandCount(), static_cast<int>(I) + 1) << Names[I];
+    EXPECT_EQ(Reader.algorithm()->tail()->text(), "Addiere " + std::to_string(I) + " zu x");
+  }
+}
+
+TEST(SaveAlgorithmFiles, TheLastSaveOfASessionAndOnePast) {
+  SaveFixture F;
+  F.SaveLetter = InitialSaveCounter + MaxSavesPerSession - 1;
   EXPECT_EQ(F.save(), FileResult::Done);
-  EXPECT_EQ(F.SaveLetter, 256);
-  EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-.alg"), Header);
-  EXPECT_EQ(F.Messages, std::vector<std::string>{"seed_1007654321- gespeichert"});
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-zzzyzzz gespeichert");
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-" +
+                                   saveLetterText(InitialSaveCounter + MaxSavesPerSession + 1) +
+                                   " nicht gespeichert")
+      << "no save name is left; the earlier file stays";
+  EXPECT_EQ(directoryEntries("vorpAlgorithms"),
+            std::vector<std::string>{"seed_1007654321-zzzyzzz.alg"});
+  EXPECT_EQ(F.PictureRequests, 1);
 }
 
 TEST(SaveAlgorithmFiles, FaultsReachThePictureAndNothingIsLeftHalfWritten) {
@@ -132,7 +192,7 @@ TEST(SaveAlgorithmFiles, FaultsReachThePictureAndNothingIsLeftHalfWritten) {
 TEST(SaveAlgorithmFiles, NamesOfEarlierWorkAreNeverWrittenOver) {
   SaveFixture F;
   // Another start in the same second saved "a" already, and a picture
-  // without its algorithm holds "b"; '/' would name a folder.
+  // without its algorithm holds "b".
   mkdir("vorpAlgorithms", 0777);
   mkdir("vorpImages", 0777);
   writeFile("vorpAlgorithms/seed_1007654321-a.alg", "earlier");
@@ -141,15 +201,39 @@ TEST(SaveAlgorithmFiles, NamesOfEarlierWorkAreNeverWrittenOver) {
   EXPECT_EQ(F.Messages.back(), "seed_1007654321-c gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"), "earlier");
   EXPECT_EQ(fileContent("vorpImages/seed_1007654321-b.png"), "earlier");
-  F.SaveLetter = '/' - 1;
+  // A shared folder where another computer's session of the same second
+  // saved a hundred times: this one carries on after them.
+  for (int Save = 4; Save <= 103; ++Save)
+    writeFile("vorpImages/seed_1007654321-" + saveLetterText(InitialSaveCounter + Save) + ".svg",
+              "earlier");
   EXPECT_EQ(F.save(), FileResult::Done);
-  EXPECT_EQ(F.Messages.back(), "seed_1007654321-0 gespeichert");
-  // With every letter taken there is nothing left to write to.
-  for (int Letter = 0; Letter < 256; ++Letter)
-    writeFile("vorpImages/seed_1007654321-" + saveLetterText(Letter) + ".png", "earlier");
-  EXPECT_EQ(F.save(), FileResult::FileFailed);
+  EXPECT_EQ(F.Messages.back(),
+            "seed_1007654321-" + saveLetterText(InitialSaveCounter + 104) + " gespeichert");
   EXPECT_EQ(F.PictureRequests, 2);
-  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-c.png"), "earlier");
+}
+
+TEST(SaveAlgorithmFiles, AnAlgorithmTooLargeToReadBackIsNotSaved) {
+  // Nested loops indent each line further: 2,000 of them write more than
+  // the reader takes. Such a file could never be loaded, so none is written.
+  SaveFixture F;
+  for (int Level = 0; Level < 2000; ++Level)
+    F.A.appendRepeatStart(2);
+  for (int Level = 0; Level < 2000; ++Level)
+    F.A.appendRepeatEnd();
+  ASSERT_FALSE(algorithmTextFits(F.A, MaxAlgorithmFileBytes));
+  EXPECT_EQ(F.save(), FileResult::FileFailed);
+  EXPECT_EQ(F.Messages.back(), "seed_1007654321-a nicht gespeichert (Algorithmus zu gross)");
+  EXPECT_EQ(F.PictureRequests, 0);
+  EXPECT_TRUE(directoryEntries("vorpImages").empty());
+  EXPECT_TRUE(directoryEntries("vorpAlgorithms").empty());
+  // One level less deep by half fits, and reads back as written.
+  Algorithm Half;
+  for (int Level = 0; Level < 1000; ++Level)
+    Half.appendRepeatStart(2);
+  for (int Level = 0; Level < 1000; ++Level)
+    Half.appendRepeatEnd();
+  EXPECT_TRUE(algorithmTextFits(Half, MaxAlgorithmFileBytes));
+  EXPECT_LE(algorithmText(Half).size(), MaxAlgorithmFileBytes);
 }
 
 TEST(SaveAlgorithmFiles, PictureFailureSkipsTheAlgorithmAndSaysNotSaved) {

@@ -34,8 +34,9 @@ TEST(AtomicFile, OlderFileKeepsItsContentUntilTheCommit) {
   ASSERT_TRUE(File.isOpen());
   EXPECT_TRUE(File.write("newer content"));
   EXPECT_EQ(fileContent("out.alg"), "older");
-  // The temporary file sits in the same folder and is no .alg file.
-  EXPECT_EQ(File.temporaryPath().rfind("out.alg.tmp", 0), 0u);
+  // The temporary file sits in the same folder, hidden, and is no .alg file.
+  EXPECT_EQ(File.temporaryPath().rfind(".quovadrin-", 0), 0u);
+  EXPECT_EQ(File.temporaryPath().find('/'), std::string::npos);
   EXPECT_TRUE(File.commit());
   EXPECT_EQ(fileContent("out.alg"), "newer content");
   EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"out.alg"});

@@ -55,3 +55,37 @@ TEST(Indentation, CommandOutsideTheListIsAtTheLeftEdge) {
   EXPECT_EQ(indentLevel(F.Program, nullptr), 0);
   EXPECT_EQ(indentLevel(F.Program, F.Program.lookup(2)), 1);
 }
+
+TEST(IndentedLines, AWalkFromAnyPositionGivesTheLevelsOfTheWholeWalk) {
+  // Loops nested three deep, one of them left open, and a start left open at
+  // the end: a walk begun at any line, as the scrolled listing begins it,
+  // must see each line at the level the walk from the first line gives it.
+  AlgorithmFixture F;
+  F.give(1);
+  for (int Depth = 0; Depth < 3; ++Depth) {
+    F.Program.appendRepeatStart(2);
+    F.add(Depth);
+  }
+  F.Program.appendRepeatEnd();
+  F.Program.appendRepeatEnd();
+  F.add(9);
+  F.Program.appendRepeatStart(4);
+  F.give(2);
+  std::vector<IndentedLine> Whole;
+  for (const IndentedLine &Line : indentedLines(F.Program))
+    Whole.push_back(Line);
+  std::vector<int> WholeLevels;
+  for (const IndentedLine &Line : Whole)
+    WholeLevels.push_back(Line.Level);
+  EXPECT_EQ(WholeLevels, (std::vector<int>{0, 0, 1, 1, 2, 2, 3, 2, 1, 1, 1, 2}));
+  for (int From = 1; From <= F.Program.commandCount() + 1; ++From) {
+    size_t I = static_cast<size_t>(From - 1);
+    for (const IndentedLine &Line : indentedLines(F.Program, From)) {
+      ASSERT_LT(I, Whole.size());
+      EXPECT_EQ(Line.Cmd, Whole[I].Cmd);
+      EXPECT_EQ(Line.Level, Whole[I].Level) << "from " << From << ", line " << I + 1;
+      ++I;
+    }
+    EXPECT_EQ(I, Whole.size()) << "a walk from " << From << " stopped early";
+  }
+}

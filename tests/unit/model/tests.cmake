@@ -6,4 +6,5 @@ list(APPEND UNIT_TEST_SOURCES
   model/algorithm_step_test.cpp
   model/text_scan_test.cpp
   model/indentation_test.cpp
+  model/repeat_pairing_test.cpp
 )

@@ -14,6 +14,7 @@
 #include "scratch_dir.h"
 #include "screen/shape_figure.h"
 #include "svg/svg_picture.h"
+#include "svg_text.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ TEST(SvgPicture, AFailedWriteLeavesWhatThePathHeldBefore) {
   ScratchDir Dir;
   Session S(99);
   drawRandomShapes(S, 3);
-  ASSERT_TRUE(writeVectorPicture(S.drawing(), "picture.svg"));
+  ASSERT_EQ(writeVectorPicture(S.drawing(), "picture.svg"), BoundedWriteResult::Written);
   const std::string Before = fileContent("picture.svg");
   EXPECT_EQ(Before, drawingSvg(S.drawing()));
   drawRandomShapes(S, 5);
@@ -144,10 +145,38 @@ TEST(SvgPicture, AFailedWriteLeavesWhatThePathHeldBefore) {
     Plan.FailWrite = Fault == 0 ? 1 : 0;
     Plan.FailSync = Fault == 1;
     Plan.FailRename = Fault == 2;
-    EXPECT_FALSE(writeVectorPicture(S.drawing(), "picture.svg", FileOperations(Plan))) << Fault;
+    EXPECT_EQ(writeVectorPicture(S.drawing(), "picture.svg", FileOperations(Plan)),
+              BoundedWriteResult::Failed)
+        << Fault;
     EXPECT_EQ(fileContent("picture.svg"), Before) << Fault;
     EXPECT_EQ(directoryEntries("."), std::vector<std::string>{"picture.svg"})
         << "no temporary file is left behind";
   }
-  EXPECT_FALSE(writeVectorPicture(S.drawing(), "no-such-folder/picture.svg"));
+  EXPECT_EQ(writeVectorPicture(S.drawing(), "no-such-folder/picture.svg"),
+            BoundedWriteResult::Failed);
+}
+
+TEST(SvgPicture, ALargePictureLeavesInPiecesAndStopsWhereTheSinkRefuses) {
+  // Each piece is handed on as soon as it is made: what the writer holds
+  // never grows with the picture, and a sink that refuses (a size bound, a
+  // full disk) gets nothing more.
+  Session S(31);
+  drawRandomShapes(S, 120);
+  std::vector<size_t> Pieces;
+  std::string Whole;
+  ASSERT_TRUE(writeDrawingSvg(S.drawing(), [&](const char *Data, size_t Size) {
+    Pieces.push_back(Size);
+    Whole.append(Data, Size);
+    return true;
+  }));
+  ASSERT_GT(Whole.size(), 300u * 1024) << "a picture large enough to need pieces";
+  EXPECT_GT(Pieces.size(), 3u);
+  for (size_t Size : Pieces)
+    EXPECT_LT(Size, 96u * 1024);
+  EXPECT_EQ(Whole.substr(0, 5), "<?xml");
+  EXPECT_EQ(Whole.substr(Whole.size() - 12), "</g>\n</svg>\n");
+  int Calls = 0;
+  EXPECT_FALSE(
+      writeDrawingSvg(S.drawing(), [&Calls](const char *, size_t) { return ++Calls < 2; }));
+  EXPECT_EQ(Calls, 2);
 }
