@@ -5,8 +5,9 @@
 #ifndef QUOVADRIN_EDITOR_LISTING_SCROLL_H
 #define QUOVADRIN_EDITOR_LISTING_SCROLL_H
 
+#include "editor/listing_state.h"
+
 class Algorithm;
-struct ListingState;
 
 /// Lines the listing shows at once.
 constexpr int ListingVisibleLines = 60;

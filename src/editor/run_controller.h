@@ -6,11 +6,11 @@
 
 #include "editor/editor_context.h"
 
-class LabelController;
+class FieldLabels;
 
 class RunController {
 public:
-  RunController(EditorContext Shared, LabelController &FieldValues)
+  RunController(EditorContext Shared, FieldLabels &FieldValues)
       : Context(Shared), Labels(FieldValues) {}
 
   /// Begins an animated run unless one is active: the idle step is
@@ -23,7 +23,7 @@ public:
 
 private:
   EditorContext Context;
-  LabelController &Labels;
+  FieldLabels &Labels;
 };
 
 #endif

@@ -31,6 +31,7 @@ int32_t Algorithm::nextNumber() {
 }
 
 void Algorithm::link(Command *C, LinkMode Mode) {
+  ++Revision;
   if (ByNumber.size() <= static_cast<size_t>(C->number()))
     ByNumber.resize(static_cast<size_t>(C->number()) + 1, nullptr);
   ByNumber[static_cast<size_t>(C->number())] = C;
@@ -183,6 +184,7 @@ const std::string &Algorithm::currentText() const {
 void Algorithm::setCurrentValue(int32_t Value) {
   if (!Current)
     return;
+  ++Revision;
   Current->setValue(Value);
   if (Current->kind() != CommandKind::RepeatStart)
     return;
@@ -195,18 +197,24 @@ void Algorithm::setCurrentValue(int32_t Value) {
 }
 
 void Algorithm::setCurrentTarget(Variable *Target) {
-  if (Current)
-    Current->setTarget(Target);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setTarget(Target);
 }
 
 void Algorithm::setCurrentUpper(Variable *Upper) {
-  if (Current)
-    Current->setUpper(Upper);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setUpper(Upper);
 }
 
 void Algorithm::setCurrentLower(Variable *Lower) {
-  if (Current)
-    Current->setLower(Lower);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setLower(Lower);
 }
 
 StepOutcome Algorithm::step(RandomSource &Random) {

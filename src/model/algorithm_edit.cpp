@@ -18,6 +18,7 @@ void Algorithm::releaseCounter(Command *C) {
 }
 
 void Algorithm::removeCurrentCommand(int &Result) {
+  ++Revision;
   Command *C = Current;
   Result = 1;
   if (C == Head && !C->next()) {
@@ -154,6 +155,7 @@ void Algorithm::moveCommand(int32_t A, int32_t B) {
   if (Moved->next() == Onto || Onto->next() == Moved) {
     if (MovedIsMarker && OntoIsMarker)
       return;
+    ++Revision;
     if (Moved->next() == Onto)
       swapAdjacent(Moved, Onto);
     else
@@ -171,6 +173,7 @@ void Algorithm::moveCommand(int32_t A, int32_t B) {
   if (Flag && MovedIsMarker && OntoIsMarker && follows(Moved, Onto))
     Flag = false;
   if (Flag) {
+    ++Revision;
     unlink(Moved);
     linkBefore(Moved, Onto);
   }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr float PanelWidth = static_cast<float>(LayoutWidth / 4);
+constexpr float PanelWidth = static_cast<float>(ListingLayoutWidth);
 
 void appendStrip(DrawListBuilder &Out, const StripCorners &Strip) {
   Out.setColour(0.6f, 0.6f, 0.6f, 1);
@@ -26,7 +26,7 @@ void appendStrip(DrawListBuilder &Out, const StripCorners &Strip) {
 void appendTriangle(DrawListBuilder &Out, float TipY, float BaseY) {
   Out.setColour(0.85f, 0.85f, 0.85f, 1);
   Out.begin(Primitive::Triangles);
-  Out.vertex(static_cast<float>(LayoutWidth / 8), TipY);
+  Out.vertex(PanelWidth / 2, TipY);
   Out.vertex(60, BaseY);
   Out.vertex(PanelWidth - 60, BaseY);
   Out.end();
@@ -60,6 +60,8 @@ void appendSentence(DrawListBuilder &Out, const Command &C, int Line, int Level)
                   listingRowTop(Line), ListingTextScale, 0, 0, ListingTextAdvance);
 }
 
+// Each line is picked over its whole row, named by its position in the
+// algorithm.
 void appendLines(DrawListBuilder &Out, const Algorithm &A, const EditorState &E) {
   const Command *C = A.head();
   Indentation Levels;
@@ -70,7 +72,17 @@ void appendLines(DrawListBuilder &Out, const Algorithm &A, const EditorState &E)
     if (C == A.current())
       appendHighlight(Out, Line, E.Listing.CommandEditing);
     appendSentence(Out, *C, Line, Level);
+    const float Top = listingRowTop(Line);
+    Out.hitRectangle(E.Listing.Top + Line, 0, Top, PanelWidth, Top + ListingLinePitch);
   }
+}
+
+// The strips scroll only a listing that has lines: an empty one picks
+// nothing at all.
+void hitScrollStrips(DrawListBuilder &Out) {
+  const StripCorners Up = listingUpStrip(), Down = listingDownStrip();
+  Out.hitRectangle(pickValue(PickName::UpStrip), Up.Left, Up.Top, Up.Right, Up.Bottom);
+  Out.hitRectangle(pickValue(PickName::DownStrip), Down.Left, Down.Top, Down.Right, Down.Bottom);
 }
 
 } // namespace
@@ -83,5 +95,6 @@ void appendListingPanel(DrawListBuilder &Out, const Algorithm &A, const EditorSt
   Out.setColour(1, 1, 1, 1);
   if (Count == 0)
     return;
+  hitScrollStrips(Out);
   appendLines(Out, A, E);
 }

@@ -19,7 +19,7 @@
 
 #include <vector>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "screen/shape_figure.h"
 
 class Session;
