@@ -74,16 +74,14 @@ enum class PickName : int16_t {
 
 constexpr int pickValue(PickName Name) { return static_cast<int>(Name); }
 
-/// Whether \p Name is one of the nine drawing tools.
-constexpr bool isToolPick(PickName Name) {
-  return (pickValue(Name) >= pickValue(PickName::Square) &&
-          pickValue(Name) <= pickValue(PickName::Blob)) ||
-         (pickValue(Name) >= pickValue(PickName::RasterLine) &&
-          pickValue(Name) <= pickValue(PickName::SoftPolyline));
+/// Whether the Shape kind \p Kind has a drawing tool, the one whose name
+/// equals it. The others are only drawn by commands loaded from a file,
+/// which may give any 32-bit number: it is compared as a number, never
+/// turned into a name.
+constexpr bool isToolShape(ShapeKind Kind) {
+  const int32_t Value = static_cast<int32_t>(Kind);
+  return (Value >= pickValue(PickName::Square) && Value <= pickValue(PickName::Blob)) ||
+         (Value >= pickValue(PickName::RasterLine) && Value <= pickValue(PickName::SoftPolyline));
 }
-
-/// Whether the Shape kind \p Kind has a drawing tool (the others are only
-/// drawn by commands loaded from a file).
-constexpr bool isToolShape(ShapeKind Kind) { return isToolPick(static_cast<PickName>(Kind)); }
 
 #endif
