@@ -14,7 +14,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/display.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
@@ -24,6 +23,7 @@
 #include "exec/shape_creation.h"
 #include "model/algorithm.h"
 #include "model/variable.h"
+#include "screen/screen_frame.h"
 
 namespace {
 
@@ -56,16 +56,19 @@ struct Program {
   Session Work{1};
   EditorState State{Work.variables()};
   std::unique_ptr<Screen> Resources;
+  DrawList Described;
   explicit Program(bool CacheShapes) {
-    State.Screen = {1280, 1024};
+    State.Layout = WindowLayout(ScreenSize{1280, 1024});
     Resources = std::make_unique<Screen>("", CacheShapes);
   }
-  /// A frame as the program draws it: the widgets, the shape layer and the
-  /// listing's scroll position are brought up to date first.
+  /// A frame as the program draws it: the listing's scroll position
+  /// settled, the frame described, then drawn with the shape layer brought
+  /// up to date, and shown.
   void frame() {
-    Resources->sync(State, Work.drawing());
     keepCurrentVisible(State.Listing, Work.algorithm());
-    display(Work, State, *Resources);
+    buildFrame(Described, Work, State);
+    Resources->draw(Described, Work.drawing(), State.Layout);
+    glutSwapBuffers();
     glFinish();
   }
   /// What a run's step does on arriving at a draw command: a new Shape of
@@ -174,7 +177,7 @@ void measureFill(double &Fill, double &DirectFrame) {
   for (int Round = 0; Round < DirectRounds; ++Round) {
     Layer.fill(Sizes[2]);
     Fills.time([&] {
-      Layer.Resources->sync(Layer.State, Layer.Work.drawing());
+      Layer.Resources->sync(Layer.Work.drawing(), Layer.State.Layout);
       glFinish();
     });
     Frames.time([&] { Direct.frame(); });

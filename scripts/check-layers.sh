@@ -23,10 +23,11 @@ editor|model exec files|GL/ png.h
 screen|model exec files editor|GL/ png.h
 svg|model exec files screen|GL/ png.h
 render|model exec files screen svg|GL/ png.h
+host|model exec files editor screen svg|GL/ png.h
 gfx||GL/glut.h GL/freeglut
-app|model exec files editor screen svg render gfx|
+app|model exec files editor screen svg render host gfx|
 webgl|model exec files editor screen|GL/ png.h
-web|model exec files editor screen svg webgl|GL/ png.h
+web|model exec files editor screen svg host webgl|GL/ png.h
 TABLE
 
 status=0

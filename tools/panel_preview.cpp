@@ -30,6 +30,7 @@ struct Preview {
   Session Program{1};
   EditorState State{Program.variables()};
   std::unique_ptr<Screen> Resources;
+  DrawList Frame;
 };
 
 Preview *Shown = nullptr;
@@ -85,13 +86,12 @@ void display() {
   glClear(GL_COLOR_BUFFER_BIT);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  DrawListBuilder Out(Shown->Resources->frame());
-  Shown->Resources->frame().clear();
+  Shown->Frame.clear();
+  DrawListBuilder Out(Shown->Frame);
   appendToolPanel(Out, Shown->State);
   appendPenMenuSample(Out, *Shown);
   appendListingSample(Out);
-  Shown->Resources->renderer().draw(Shown->Resources->frame(), Shown->Program.drawing(),
-                                    Shown->State.Screen);
+  Shown->Resources->renderer().draw(Shown->Frame, Shown->Program.drawing(), Shown->State.Layout);
   save(*Shown);
   std::exit(0);
 }
@@ -110,7 +110,7 @@ int main(int argc, char **argv) {
   glutInitWindowPosition(0, 0);
   glutInitWindowSize(P.Width, P.Height);
   glutCreateWindow("Quovadrin panel preview");
-  P.State.Screen = {P.Width, P.Height};
+  P.State.Layout = WindowLayout(ScreenSize{P.Width, P.Height});
   P.Resources = std::make_unique<Screen>();
   Shown = &P;
   glutDisplayFunc(display);

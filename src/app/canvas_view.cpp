@@ -5,13 +5,11 @@
 
 #include "app/gl_frame_renderer.h"
 #include "app/panel_view.h"
-#include "app/screen.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
 #include "screen/canvas_frame.h"
-#include "screen/screen_frame.h"
 
-void setCanvasView(const ScreenSize &Size) { setPanelView(Panel::Canvas, Size); }
+void setCanvasView(const WindowLayout &Layout) { setPanelView(Panel::Canvas, Layout); }
 
 void drawCanvasPicture(const Session &S, const EditorState &E, bool GridVisible,
                        const ShapeLayer &Shapes) {
@@ -19,13 +17,5 @@ void drawCanvasPicture(const Session &S, const EditorState &E, bool GridVisible,
   DrawListBuilder Builder(Picture);
   appendCanvasPicture(Builder, S, E, GridVisible);
   const GlFrameRenderer Renderer([](PickName) -> GLuint { return 0; }, 0, &Shapes);
-  Renderer.draw(Picture, S.drawing(), E.Screen);
-}
-
-void drawCanvasForPicture(const Session &S, const EditorState &E, Screen &Widgets) {
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_BLEND);
-  glEnable(GL_LINE_SMOOTH);
-  buildCanvasPicture(Widgets.frame(), S, E, Widgets.LastFrameShowedGrid);
-  Widgets.renderer().draw(Widgets.frame(), S.drawing(), E.Screen);
+  Renderer.draw(Picture, S.drawing(), E.Layout);
 }

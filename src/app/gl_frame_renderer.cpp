@@ -107,7 +107,7 @@ void GlState::primitives(const DrawList &Frame, const DrawCommand &Command) {
 } // namespace
 
 void GlFrameRenderer::draw(const DrawList &Frame, const Drawing &Picture,
-                           const ScreenSize &Screen) const {
+                           const WindowLayout &Layout) const {
   GlState State(&Icons, AtlasTexture);
   for (const DrawCommand &Command : Frame.Commands) {
     switch (Command.Kind) {
@@ -116,12 +116,12 @@ void GlFrameRenderer::draw(const DrawList &Frame, const Drawing &Picture,
       glDisable(GL_DEPTH_TEST);
       break;
     case DrawCommandKind::PanelView:
-      setPanelView(Command.View, Screen);
+      setPanelView(Command.View, Layout);
       State.forget();
       break;
     case DrawCommandKind::Shapes:
       if (Shapes)
-        Shapes->draw(Picture, Screen, Command.OnGrid, Command.Beneath);
+        Shapes->draw(Picture, Layout, Command.OnGrid, Command.Beneath);
       State.forget();
       break;
     case DrawCommandKind::Primitives:

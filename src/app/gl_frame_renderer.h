@@ -8,7 +8,7 @@
 #include <GL/gl.h>
 #include <functional>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "screen/draw_list.h"
 
 class Drawing;
@@ -23,8 +23,9 @@ public:
                   const ShapeLayer *GivenShapes)
       : Icons(std::move(GivenIcons)), AtlasTexture(GivenAtlasTexture), Shapes(GivenShapes) {}
 
-  /// Draws \p Frame on a screen of \p Screen; Shapes commands draw \p Picture.
-  void draw(const DrawList &Frame, const Drawing &Picture, const ScreenSize &Screen) const;
+  /// Draws \p Frame on a screen laid out as \p Layout; Shapes commands draw
+  /// \p Picture.
+  void draw(const DrawList &Frame, const Drawing &Picture, const WindowLayout &Layout) const;
 
 private:
   const IconTextureLookup Icons;

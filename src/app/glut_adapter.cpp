@@ -1,15 +1,14 @@
-// Thin adapters from GLUT's callbacks to the Application: each brings the
-// widgets up to date with the state (so a pick sees what the next frame
-// shows) and hands its event to the editor.
+// Thin adapters from GLUT's callbacks to the host.
 #include "app/glut_adapter.h"
 
 #include <GL/freeglut.h>
 
-#include "app/application.h"
+#include "app/glut_platform.h"
+#include "host/host.h"
 
 namespace {
 
-Application *Running = nullptr;
+GlutPlatform *Running = nullptr;
 
 void onDisplay() {
   if (Running)
@@ -26,53 +25,52 @@ MouseButton buttonOf(int GlutButton) {
 
 // A window the learner resizes keeps the whole layout, scaled to its size.
 void onReshape(int Width, int Height) {
-  if (!Running)
-    return;
-  Running->resize({Width, Height});
-  glutPostRedisplay();
+  if (Running)
+    Running->host().resize({Width, Height});
 }
 
 void onMouse(int Button, int State, int X, int Y) {
   if (!Running)
     return;
-  Running->prepareFrame();
-  Running->editor().onMouse(
-      {buttonOf(Button), State == GLUT_DOWN ? ButtonState::Down : ButtonState::Up, X, Y});
+  PointerEvent Event;
+  Event.Button = buttonOf(Button);
+  Event.State = State == GLUT_DOWN ? ButtonState::Down : ButtonState::Up;
+  Event.X = X;
+  Event.Y = Y;
+  Running->host().pointerButton(Event);
 }
 
 void onKeyboard(unsigned char Key, int, int) {
   if (Running)
-    Running->editor().onKeyboard(Key);
+    Running->host().key(Key);
 }
 
 void onIdle() {
   if (Running)
-    Running->editor().idleStep();
+    Running->host().idle();
 }
 
 void onTimer(int Generation) {
-  if (!Running)
-    return;
-  Running->prepareFrame();
-  Running->editor().onTimer(static_cast<unsigned>(Generation));
+  if (Running)
+    Running->host().timer(static_cast<unsigned>(Generation));
 }
 
+// GLUT calls the motion callback only with a button held, the passive one
+// only without.
 void onMotion(int X, int Y) {
-  if (!Running)
-    return;
-  Running->prepareFrame();
-  Running->editor().onListingDrag(X, Y);
+  if (Running)
+    (void)Running->host().pointerMotion({X, Y}, true);
 }
 
 void onPassiveMotion(int X, int Y) {
   if (Running)
-    Running->editor().onPassiveMotion(X, Y);
+    (void)Running->host().pointerMotion({X, Y}, false);
 }
 
 } // namespace
 
-void attachGlutCallbacks(Application &App) {
-  Running = &App;
+void attachGlutCallbacks(GlutPlatform &Window) {
+  Running = &Window;
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
   glutMouseFunc(onMouse);
@@ -85,8 +83,7 @@ void attachGlutCallbacks(Application &App) {
 void installIdleCallback(bool On) { glutIdleFunc(On ? onIdle : nullptr); }
 
 void installTimer(int Milliseconds, unsigned Generation) {
-  glutTimerFunc(static_cast<unsigned>(Milliseconds < 0 ? 0 : Milliseconds), onTimer,
-                static_cast<int>(Generation));
+  glutTimerFunc(static_cast<unsigned>(Milliseconds), onTimer, static_cast<int>(Generation));
 }
 
 void installPassiveMotionCallback(bool On) {

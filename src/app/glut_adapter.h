@@ -1,17 +1,17 @@
 // The GLUT callbacks. GLUT callbacks carry no user data, so the adapter
-// keeps the one pointer to the running Application; each callback only hands
-// its event to the Application's editor or draws its frame.
+// keeps the one pointer to the running platform; each callback only hands
+// its event to the host or draws its frame.
 #ifndef QUOVADRIN_APP_GLUT_ADAPTER_H
 #define QUOVADRIN_APP_GLUT_ADAPTER_H
 
-class Application;
+class GlutPlatform;
 
-/// Makes \p App the application the callbacks serve and registers the
+/// Makes \p Window the platform the callbacks serve and registers the
 /// display, reshape, mouse and keyboard callbacks; motion, passive motion
 /// and idle none.
-void attachGlutCallbacks(Application &App);
+void attachGlutCallbacks(GlutPlatform &Window);
 
-/// Installs or removes the callbacks the editor asks for.
+/// Installs or removes the callbacks the host asks for.
 void installIdleCallback(bool On);
 void installTimer(int Milliseconds, unsigned Generation);
 void installPassiveMotionCallback(bool On);

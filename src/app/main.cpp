@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
 #include "app/command_line.h"
-#include "app/glut_adapter.h"
+#include "app/desktop.h"
 #include "files/image_folder.h"
 #include "render/render_command.h"
 
@@ -98,8 +97,5 @@ int main(int argc, char **argv) {
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   const ScreenSize Size = Options.Mode == StartMode::Window ? openWindow() : enterGameMode();
   // The start time seeds the learner's random numbers and names the files.
-  Application Quovadrin(argc, argv, static_cast<int32_t>(std::time(nullptr)), Images, Size);
-  attachGlutCallbacks(Quovadrin);
-  glutMainLoop();
-  return 0;
+  runDesktop(static_cast<int32_t>(std::time(nullptr)), Images, Size);
 }

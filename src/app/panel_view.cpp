@@ -16,14 +16,14 @@ void loadPanelProjection(const PanelRect &R) {
 
 } // namespace
 
-void setPanelView(Panel Which, const ScreenSize &Screen) {
-  const PanelRect R = panelRect(Which, Screen);
+void setPanelView(Panel Which, const WindowLayout &Layout) {
+  const PanelRect R = Layout.panel(Which);
   glViewport(R.X, R.Y, R.Width, R.Height);
   loadPanelProjection(R);
 }
 
-void setOffscreenPanelView(Panel Which, const ScreenSize &Screen) {
-  const PanelRect R = panelRect(Which, Screen);
+void setOffscreenPanelView(Panel Which, const WindowLayout &Layout) {
+  const PanelRect R = Layout.panel(Which);
   glViewport(0, 0, R.Width, R.Height);
   loadPanelProjection(R);
 }

@@ -4,13 +4,13 @@
 #ifndef QUOVADRIN_APP_PANEL_VIEW_H
 #define QUOVADRIN_APP_PANEL_VIEW_H
 
-#include "screen/panel_rect.h"
+#include "editor/window_layout.h"
 
 /// Sets the panel's viewport and orthographic projection and loads the
 /// identity into the modelview matrix.
-void setPanelView(Panel Which, const ScreenSize &Screen);
+void setPanelView(Panel Which, const WindowLayout &Layout);
 /// The same projection over a viewport of the panel's size at the origin:
 /// for drawing the panel's content into an offscreen texture of that size.
-void setOffscreenPanelView(Panel Which, const ScreenSize &Screen);
+void setOffscreenPanelView(Panel Which, const WindowLayout &Layout);
 
 #endif

@@ -26,11 +26,9 @@
 #include "app/shape_renderer.h"
 #include "exec/drawing.h"
 #include "screen/canvas_frame.h"
+#include "screen/screen_layout.h"
 
 namespace {
-
-/// The grey of the Shapes while the grid shows.
-constexpr float GridShapeGrey = 0.5f;
 
 void setGrey(float Grey) { glColor4f(Grey, Grey, Grey, 1); }
 
@@ -46,7 +44,7 @@ void drawCanvasGrid() {
 /// with the frame's smoothed lines and blending; every state it touches is
 /// restored afterwards.
 template <typename DrawFn>
-void drawInto(const OffscreenTexture &Target, const ScreenSize &Screen, DrawFn &&Draw) {
+void drawInto(const OffscreenTexture &Target, const WindowLayout &Layout, DrawFn &&Draw) {
   glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_CURRENT_BIT |
                GL_HINT_BIT | GL_TRANSFORM_BIT);
   glMatrixMode(GL_PROJECTION);
@@ -54,7 +52,7 @@ void drawInto(const OffscreenTexture &Target, const ScreenSize &Screen, DrawFn &
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   Target.bind();
-  setOffscreenPanelView(Panel::Canvas, Screen);
+  setOffscreenPanelView(Panel::Canvas, Layout);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_SCISSOR_TEST);
@@ -103,10 +101,10 @@ ShapeLayer::~ShapeLayer() = default;
 
 bool ShapeLayer::cached() const { return Layer && Layer->complete(); }
 
-bool ShapeLayer::current(const Drawing &Picture, const ScreenSize &Screen) const {
+bool ShapeLayer::current(const Drawing &Picture, const WindowLayout &Layout) const {
   if (!cached())
     return false;
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   return Layer->width() == Canvas.Width && Layer->height() == Canvas.Height &&
          Generation == Picture.generation() && Drawn == Picture.count();
 }
@@ -117,10 +115,10 @@ const char *ShapeLayer::pathReport() const {
   return "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.";
 }
 
-void ShapeLayer::sync(const Drawing &Picture, const ScreenSize &Screen) {
+void ShapeLayer::sync(const Drawing &Picture, const WindowLayout &Layout) {
   if (!Api.available())
     return;
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   bool Fresh = false;
   if (!Layer || Layer->width() != Canvas.Width || Layer->height() != Canvas.Height) {
     Layer.reset();
@@ -144,15 +142,15 @@ void ShapeLayer::sync(const Drawing &Picture, const ScreenSize &Screen) {
   // Between clears the Drawing only grows, so the Shapes after the last one
   // drawn are exactly the new ones.
   const Shape *First = LastDrawn ? LastDrawn->next : Picture.head();
-  drawIntoLayer(Screen, First, Fresh);
+  drawIntoLayer(Layout, First, Fresh);
   for (const Shape *S = First; S; S = S->next) {
     LastDrawn = S;
     ++Drawn;
   }
 }
 
-void ShapeLayer::drawIntoLayer(const ScreenSize &Screen, const Shape *First, bool Fresh) {
-  drawInto(*Layer, Screen, [&] {
+void ShapeLayer::drawIntoLayer(const WindowLayout &Layout, const Shape *First, bool Fresh) {
+  drawInto(*Layer, Layout, [&] {
     if (Fresh) {
       // The grid leaves the alpha, which only the Shapes' coverage fills.
       glClearColor(1, 1, 1, 0);
@@ -162,7 +160,7 @@ void ShapeLayer::drawIntoLayer(const ScreenSize &Screen, const Shape *First, boo
     }
     Api.blendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     setGrey(GridShapeGrey);
-    const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+    const PanelRect Canvas = Layout.panel(Panel::Canvas);
     ShapeBatch Batch;
     for (const Shape *S = First; S; S = S->next)
       Footprints.push_back({S, pixelsCovering(Batch.add(*S), Canvas, InkMargin)});
@@ -171,15 +169,15 @@ void ShapeLayer::drawIntoLayer(const ScreenSize &Screen, const Shape *First, boo
   });
 }
 
-void ShapeLayer::draw(const Drawing &Picture, const ScreenSize &Screen, bool GridVisible,
+void ShapeLayer::draw(const Drawing &Picture, const WindowLayout &Layout, bool GridVisible,
                       const CanvasBounds &Beneath) const {
-  if (!current(Picture, Screen)) {
+  if (!current(Picture, Layout)) {
     setGrey(GridVisible ? GridShapeGrey : 0.0f);
     for (const Shape *S = Picture.head(); S; S = S->next)
       drawShape(*S);
     return;
   }
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   const PixelRect Ink = pixelsCovering(Inked, Canvas, InkMargin);
   if (Ink.empty())
     return;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/canvas_pixels.h"
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "gfx/offscreen_texture.h"
 #include "screen/canvas_bounds.h"
 
@@ -28,12 +28,13 @@ public:
   ShapeLayer(const ShapeLayer &) = delete;
   ShapeLayer &operator=(const ShapeLayer &) = delete;
 
-  /// Brings the texture up to date with \p Picture on a screen of \p Screen:
+  /// Brings the texture up to date with \p Picture on a screen laid out as
+  /// \p Layout:
   /// Shapes added since the last call are drawn into it; a cleared Drawing
   /// or a new canvas size starts it afresh. A layer follows one Drawing.
   /// Call before a frame, outside the display; changes no GL state the
   /// display relies on.
-  void sync(const Drawing &Picture, const ScreenSize &Screen);
+  void sync(const Drawing &Picture, const WindowLayout &Layout);
 
   /// Draws the Shapes of \p Picture on the canvas as drawing each Shape in
   /// turn would: with \p GridVisible in grey over the grid, which the caller
@@ -41,13 +42,13 @@ public:
   /// marker); otherwise in black on the white canvas. The canvas view must
   /// be set. Uses the texture when it holds exactly \p Picture at this size,
   /// and draws every Shape otherwise.
-  void draw(const Drawing &Picture, const ScreenSize &Screen, bool GridVisible,
+  void draw(const Drawing &Picture, const WindowLayout &Layout, bool GridVisible,
             const CanvasBounds &Beneath) const;
 
   /// Whether the texture is in use (after the first sync).
   bool cached() const;
   /// Whether the texture holds every Shape of \p Picture at this size.
-  bool current(const Drawing &Picture, const ScreenSize &Screen) const;
+  bool current(const Drawing &Picture, const WindowLayout &Layout) const;
   /// The one console line naming the path in use.
   const char *pathReport() const;
 
@@ -58,7 +59,7 @@ private:
     PixelRect Pixels;
   };
 
-  void drawIntoLayer(const ScreenSize &Screen, const Shape *First, bool Fresh);
+  void drawIntoLayer(const WindowLayout &Layout, const Shape *First, bool Fresh);
   /// Lays the \p Parts of the texture over the canvas: as they are on the
   /// grid, the Shapes in black on white without it.
   void composite(const PanelRect &Canvas, const std::vector<PixelRect> &Parts,

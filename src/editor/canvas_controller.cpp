@@ -3,22 +3,18 @@
 #include "editor/canvas_controller.h"
 
 #include "editor/canvas_edit_mode.h"
-#include "editor/label_controller.h"
-#include "editor/pick_actions.h"
+#include "editor/editor_host.h"
 #include "editor/picker.h"
-#include "editor/tool_actions.h"
-#include "editor/window.h"
+#include "editor/tool_selection.h"
 #include "exec/session.h"
 #include "exec/shape_creation.h"
 
 namespace {
 
-constexpr int CanvasLeft = LayoutWidth / 4;
-
 // The pointer's place relative to the pen, taken when a mode starts, so the
-// moved values begin at their current ones.
+// moved values begin at their current ones; the pointer is in canvas units.
 int offsetXFor(const VariableSet &V, int PointerX) {
-  return truncateToInt(V.h().value() + (V.x().value() * double(CellWidth) + CanvasLeft) - PointerX +
+  return truncateToInt(V.h().value() + V.x().value() * double(CellWidth) - PointerX +
                        CellWidth / 2);
 }
 
@@ -28,8 +24,7 @@ int offsetYFor(const VariableSet &V, int PointerY) {
 }
 
 int rotationOffsetFor(const VariableSet &V, int PointerX) {
-  return truncateToInt(V.d().value() / 2 +
-                       (V.x().value() * double(CellWidth) + CanvasLeft - PointerX));
+  return truncateToInt(V.d().value() / 2 + (V.x().value() * double(CellWidth) - PointerX));
 }
 
 // Values may wrap in the learner's arithmetic, so the difference does too.
@@ -39,43 +34,48 @@ int32_t wrapDifference(int32_t A, int32_t B) {
 
 } // namespace
 
-void CanvasController::onMouse(const MouseEvent &Event) {
+PickRequest CanvasController::onMouse(const PointerEvent &Event, LayoutPoint InCanvas) {
   if (Event.Button == MouseButton::Middle)
-    return;
+    return PickRequest::none();
+  Canvas.Pointer = InCanvas;
   InteractionMode &Mode = Context.Mode;
   const bool Editing = isCanvasEditMode(Mode);
   if (Event.isLeft() && Event.isDown()) {
-    if (Mode == InteractionMode::PenMenuOpen) {
-      Actions.primaryAction(Context.Picks.pickCanvas(Event.X, Event.Y));
-      // A menu Button that starts an edit mode keeps it; anything else,
-      // a press beside the Buttons too, closes the menu.
-      if (!isCanvasEditMode(Mode))
-        Mode = InteractionMode::Idle;
-    } else if (Editing) {
+    // The pen-menu Buttons act through the editor, a press beside them too.
+    if (Mode == InteractionMode::PenMenuOpen)
+      return PickRequest::of(true, Context.Picks.pick(Panel::Canvas, Event.where()));
+    if (Editing)
       commitAndLeave();
-    } else if (Context.Picks.pickCanvas(Event.X, Event.Y).is(PickName::PenMarker)) {
+    else if (Context.Picks.pick(Panel::Canvas, Event.where()).is(PickName::PenMarker))
       openPenMenu();
-    }
     Context.Host.postRedisplay();
-    return;
+    return PickRequest::none();
   }
   if (Event.isLeft())
-    return;
+    return PickRequest::none();
   if (Event.isDown()) {
     if (Mode == InteractionMode::Idle)
       Mode = InteractionMode::LeftHeld;
-    return;
+    return PickRequest::none();
   }
-  if (Mode == InteractionMode::PenMenuOpen) {
-    Actions.secondaryAction(Context.Picks.pickCanvas(Event.X, Event.Y));
-    return;
-  }
+  // The pen-menu names have no right-button action: the menu stays open.
+  if (Mode == InteractionMode::PenMenuOpen)
+    return PickRequest::of(false, Context.Picks.pick(Panel::Canvas, Event.where()));
   if (Editing) {
     commitAndLeave();
     Context.Host.postRedisplay();
-    return;
+    return PickRequest::none();
   }
   Mode = InteractionMode::Idle;
+  return PickRequest::none();
+}
+
+void CanvasController::afterMenuAction(const PickRequest &Done) {
+  if (Done.Action != PickAction::Primary)
+    return;
+  if (!isCanvasEditMode(Context.Mode))
+    Context.Mode = InteractionMode::Idle;
+  Context.Host.postRedisplay();
 }
 
 void CanvasController::commitAndLeave() {
@@ -115,7 +115,7 @@ void CanvasController::recordStart(UserVariable Which) {
 // horizontal one.
 void CanvasController::startEdit(PickName Name) {
   const VariableSet &V = Context.Work.variables();
-  const PointerPosition &Pointer = Context.Pointer;
+  const LayoutPoint &Pointer = Canvas.Pointer;
   if (Name == PickName::XyAbs || Name == PickName::XyRel) {
     if (Name == PickName::XyRel) {
       recordStart(UserVariable::X);

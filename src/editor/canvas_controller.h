@@ -2,53 +2,43 @@
 // the pen follows the pointer (its place, offsets, size or rotation), and
 // the commit that inserts the commands describing the change, as absolute
 // values or as differences from where the mode began. Stamp inserts and
-// draws at once.
+// draws at once. Points reach it in canvas units.
 #ifndef QUOVADRIN_EDITOR_CANVAS_CONTROLLER_H
 #define QUOVADRIN_EDITOR_CANVAS_CONTROLLER_H
 
 #include <cstdint>
 
+#include "editor/canvas_edit_state.h"
 #include "editor/editor_context.h"
-#include "editor/mouse_event.h"
-#include "editor/pen_menu.h"
-#include "editor/pick_name.h"
-#include "exec/variable_set.h"
+#include "editor/pick_request.h"
+#include "editor/pointer_event.h"
 
-class LabelController;
-class PickActions;
+class FieldLabels;
 class Variable;
 struct ToolSelection;
 
-struct CanvasEditState {
-  /// Offset between pointer and pen kept while editing on the canvas.
-  int DragOffsetX = 0;
-  int DragOffsetY = 0;
-  /// The moved Variables' values when a relative mode began; the commit
-  /// inserts the change from them.
-  UserValues StartValues{};
-  PenMenuPlacement PenMenu;
-};
-
 class CanvasController {
 public:
-  CanvasController(EditorContext Shared, CanvasEditState &Edit, LabelController &FieldValues,
-                   const ToolSelection &Selection, PickActions &PickHandler)
-      : Context(Shared), Canvas(Edit), Labels(FieldValues), Tools(Selection), Actions(PickHandler) {
-  }
+  CanvasController(EditorContext Shared, CanvasEditState &Edit, FieldLabels &FieldValues,
+                   const ToolSelection &Selection)
+      : Context(Shared), Canvas(Edit), Labels(FieldValues), Tools(Selection) {}
 
-  /// A button pressed or released over the canvas.
-  void onMouse(const MouseEvent &Event);
-  /// The pointer moved without a button held: the pen follows it in an
-  /// edit mode.
-  void onPassiveMotion(int X, int Y);
-  /// Places the pen menu around the pen and opens it.
-  void openPenMenu();
+  /// A button pressed or released over the canvas at \p InCanvas. A press
+  /// on the open pen menu asks the editor to act on what it found there;
+  /// the editor then calls afterMenuAction.
+  [[nodiscard]] PickRequest onMouse(const PointerEvent &Event, LayoutPoint InCanvas);
+  /// After the editor has acted on a pen-menu pick: a menu Button that
+  /// started an edit mode keeps it, anything else closes the menu.
+  void afterMenuAction(const PickRequest &Done);
+  /// The pointer moved to \p InCanvas without a button held: the pen
+  /// follows it in an edit mode.
+  void onPassiveMotion(LayoutPoint InCanvas);
   /// The left button on a Button of the pen menu.
   void penMenuAction(PickName Name);
-  /// Inserts the commands that describe the edit mode's change.
-  void commitCanvasEdit();
 
 private:
+  void openPenMenu();
+  void commitCanvasEdit();
   void startEdit(PickName Name);
   void enter(InteractionMode Mode);
   void recordStart(UserVariable Which);
@@ -59,9 +49,8 @@ private:
 
   EditorContext Context;
   CanvasEditState &Canvas;
-  LabelController &Labels;
+  FieldLabels &Labels;
   const ToolSelection &Tools;
-  PickActions &Actions;
 };
 
 #endif

@@ -1,12 +1,11 @@
 // The editor's events: the steps every mouse button event shares, the
 // dispatch to the panel under the pointer, the timers, the motions and the
-// keys.
+// keys, and the requests the controllers return.
 #include "editor/editor.h"
 
+#include "editor/editor_host.h"
 #include "editor/editor_state.h"
-#include "editor/pick_name.h"
 #include "editor/picker.h"
-#include "editor/window.h"
 #include "exec/session.h"
 
 namespace {
@@ -17,18 +16,16 @@ constexpr unsigned char RedrawKey = 'p';
 
 } // namespace
 
-Editor::Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks,
-               const FileOperations &Storage)
-    : Context{Work,       Host,          Picks,       State.Screen,
-              State.Mode, State.Pointer, State.Popup, State.GridVisible},
-      Labels(Context, State.Labels, State.Tools), Runs(Context, Labels),
-      Holds(Context, State.Hold, State.Listing, *this),
-      Listing(Context, State.Listing, Labels, Holds),
-      Files(Context, State.Files, Labels, Listing, Storage),
-      Canvas(Context, State.Canvas, Labels, State.Tools, *this),
-      Tools(Context, State.Tools, Labels, Listing) {}
+Editor::Editor(Session &Work, EditorState &State, EditorHost &Host, Picker &Picks)
+    : Layout(State.Layout), Context{Work, Host, Picks, State.Mode, State.Popup, State.GridVisible},
+      Runs(Context, State.Labels), Holds(Context, State.Hold, State.Listing),
+      Listing(Context, State.Listing, State.Labels, State.Tools),
+      Files(Context, State.Files, State.Labels, State.Listing),
+      Canvas(Context, State.Canvas, State.Labels, State.Tools),
+      Tools(Context, State.Tools, State.Labels, State.Listing),
+      Handlers(Context, Tools, Runs, Files, Canvas, State.Labels) {}
 
-void Editor::onMouse(const MouseEvent &Event) {
+void Editor::onPointer(const PointerEvent &Event) {
   // Any button event shows the grid and hides the message; the frame that
   // shows it must come even when the action itself draws nothing.
   if (!Context.GridVisible || Context.Popup.Visible)
@@ -37,10 +34,9 @@ void Editor::onMouse(const MouseEvent &Event) {
   Context.Popup.Visible = false;
   if (Event.isDown() && Files.fileListVisible() && !keepsFileList(Event))
     Files.hideFileList();
-  Context.updatePointer(Event.X, Event.Y);
   if (Context.Work.run().active())
     Runs.abortRun();
-  const Panel Under = panelAt(Context.Screen, Event.X);
+  const Panel Under = Layout.panelAt(Event.X);
   if (ignoredDuringLineDrag(Event, Under)) {
     if (!Event.isDown())
       Holds.endRepetition();
@@ -49,19 +45,50 @@ void Editor::onMouse(const MouseEvent &Event) {
   }
   switch (Under) {
   case Panel::Tool:
-    Holds.onToolPanelMouse(Event);
+    act(Holds.onToolPanelMouse(Event));
     break;
   case Panel::Listing:
-    Files.hideFileList();
-    Listing.onMouse(Event);
+    onListingMouse(Event);
     break;
   case Panel::Canvas:
-    Canvas.onMouse(Event);
+    onCanvasMouse(Event);
     break;
   }
   if (!Event.isDown())
     Holds.endHolds();
   Listing.settle();
+}
+
+void Editor::onListingMouse(const PointerEvent &Event) {
+  Files.hideFileList();
+  const ScrollRequest Scroll = Listing.onMouse(Event);
+  if (Scroll != ScrollRequest::None)
+    Holds.startScrolling(Scroll == ScrollRequest::Up);
+}
+
+void Editor::onCanvasMouse(const PointerEvent &Event) {
+  const PickRequest Request = Canvas.onMouse(Event, Layout.toPanel(Panel::Canvas, Event.pixel()));
+  if (!Request.wanted())
+    return;
+  act(Request);
+  Canvas.afterMenuAction(Request);
+}
+
+void Editor::act(const PickRequest &Request) {
+  if (!Request.wanted())
+    return;
+  const PickRow &Row = pickRow(Request.Pick);
+  const PickHandler Handler = Request.Action == PickAction::Primary ? Row.Primary : Row.Secondary;
+  if (Handler && Handler(Handlers, Request.Pick) == AfterPick::Done)
+    return;
+  Context.Host.postRedisplay();
+}
+
+// A press hides the file list unless it lands on one of its entries, which
+// loads that file, or on the quit Button, which leaves the program anyway.
+bool Editor::keepsFileList(const PointerEvent &Event) {
+  const PickRole Role = pickRow(Context.Picks.pick(Panel::Tool, Event.where())).Role;
+  return Role == PickRole::FileEntry || Role == PickRole::Quit;
 }
 
 // While a listing line is dragged, only the left button's release ends the
@@ -70,28 +97,31 @@ void Editor::onMouse(const MouseEvent &Event) {
 // held one; so the right and middle buttons over the listing and the canvas
 // do nothing until the drag ends. A press in the tool panel still replaces
 // the drag with its own hold.
-// A press hides the file list unless it lands on one of its entries, which
-// loads that file, or on the quit Button, which leaves the program anyway.
-bool Editor::keepsFileList(const MouseEvent &Event) const {
-  const PickResult Under = Context.Picks.pickToolPanel(Event.X, Event.Y);
-  return Under.kind() == PickKind::FileEntry || Under.is(PickName::Quit);
-}
-
-bool Editor::ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const {
+bool Editor::ignoredDuringLineDrag(const PointerEvent &Event, Panel Under) const {
   return Context.Mode == InteractionMode::ListingLineHeld && !Event.isLeft() &&
          Under != Panel::Tool;
 }
 
-void Editor::onListingDrag(int X, int Y) { Listing.onDrag(X, Y); }
+void Editor::onDrag(const PointerMotion &Motion) {
+  Listing.onDrag(Motion.where(), Layout.toPanel(Panel::Listing, Motion.pixel()));
+}
 
-void Editor::onPassiveMotion(int X, int Y) { Canvas.onPassiveMotion(X, Y); }
+void Editor::onPassiveMotion(const PointerMotion &Motion) {
+  Canvas.onPassiveMotion(Layout.toPanel(Panel::Canvas, Motion.pixel()));
+}
 
 void Editor::onTimer(unsigned Generation) {
-  Holds.onTimer(Generation);
+  act(Holds.onTimer(Generation));
   Listing.settle();
 }
 
 void Editor::idleStep() { Runs.idleStep(); }
+
+LoadResult Editor::openAlgorithmFile(const std::string &Path) {
+  const LoadResult Result = Files.loadAlgorithmFile(Path);
+  Listing.settle();
+  return Result;
+}
 
 // Every key makes the same message current; only the space bar shows it at
 // once, and a message already on screen changes its text with the next frame.

@@ -1,69 +1,69 @@
 // The editor: what the learner's input and the passing of time do to the
-// program. Events arrive here from the window and go to the controller of
-// the panel or the concern they belong to; each controller keeps its own
-// part of the EditorState and leaves as requests to the Window (a frame, a
-// timer, the idle step, the end). Nothing here draws, so every action can
-// be driven in a test without a window.
+// program. Events arrive here from the host and go to the controller of the
+// panel or the concern they belong to, with points already in that panel's
+// units; each controller works on its own slices of the EditorState and
+// returns what it needs of another part as a request, which the editor
+// carries out. Every action on a picked name goes through the pick table.
+// What the editor needs from outside leaves as requests to the EditorHost
+// (a frame, a timer, the idle step, a save, the end). Nothing here draws,
+// so every action can be driven in a test without a window.
 #ifndef QUOVADRIN_EDITOR_EDITOR_H
 #define QUOVADRIN_EDITOR_EDITOR_H
+
+#include <string>
 
 #include "editor/canvas_controller.h"
 #include "editor/editor_context.h"
 #include "editor/file_controller.h"
 #include "editor/hold_controller.h"
-#include "editor/label_controller.h"
 #include "editor/listing_controller.h"
-#include "editor/mouse_event.h"
-#include "editor/pick_actions.h"
-#include "editor/pick_role.h"
+#include "editor/pick_handlers.h"
+#include "editor/pointer_event.h"
 #include "editor/run_controller.h"
 #include "editor/tool_actions.h"
 
 struct EditorState;
 
-class Editor final : public PickActions {
+class Editor {
 public:
-  /// Every file the editor saves is written through \p Storage.
-  Editor(Session &Work, EditorState &State, Window &Host, Picker &Picks,
-         const FileOperations &Storage);
+  Editor(Session &Work, EditorState &State, EditorHost &Host, Picker &Picks);
   Editor(const Editor &) = delete;
   Editor &operator=(const Editor &) = delete;
 
-  // Events from the window.
-  /// A mouse button pressed or released anywhere on the screen.
-  void onMouse(const MouseEvent &Event);
+  /// A button pressed or released anywhere on the screen.
+  void onPointer(const PointerEvent &Event);
   /// The pointer moved with a button held (a listing line is dragged).
-  void onListingDrag(int X, int Y);
+  void onDrag(const PointerMotion &Motion);
   /// The pointer moved without a button held (a canvas edit mode).
-  void onPassiveMotion(int X, int Y);
+  void onPassiveMotion(const PointerMotion &Motion);
   /// A timer armed with \p Generation has fired.
   void onTimer(unsigned Generation);
   /// A key.
   void onKeyboard(unsigned char Key);
-  /// One animation step; the window's idle callback while a run is active.
+  /// One animation step; the host's idle call while a run is active.
   void idleStep();
+  /// The algorithm file \p Path in place of the learner's algorithm, as an
+  /// entry of the saved-file list loads it.
+  LoadResult openAlgorithmFile(const std::string &Path);
 
 private:
-  /// The left button's action on \p Pick (tool panel, pen menu, file list),
-  /// given to the controller the name belongs to. The holds and the canvas
-  /// reach these through PickActions.
-  void primaryAction(const PickResult &Pick) override;
-  /// The right button's action on \p Pick.
-  void secondaryAction(const PickResult &Pick) override;
+  /// Carries out \p Request through the pick table: the handler of its
+  /// button, then a frame unless the handler drew one or ended the program.
+  void act(const PickRequest &Request);
+  bool keepsFileList(const PointerEvent &Event);
+  bool ignoredDuringLineDrag(const PointerEvent &Event, Panel Under) const;
+  void onCanvasMouse(const PointerEvent &Event);
+  void onListingMouse(const PointerEvent &Event);
 
-  bool keepsFileList(const MouseEvent &Event) const;
-  bool ignoredDuringLineDrag(const MouseEvent &Event, Panel Under) const;
-  void toolPanelAction(PickRole Role, PickName Name, bool Left);
-  void buttonAction(PickRole Role);
-
+  const WindowLayout &Layout;
   EditorContext Context;
-  LabelController Labels;
   RunController Runs;
   HoldController Holds;
   ListingController Listing;
   FileController Files;
   CanvasController Canvas;
   ToolActions Tools;
+  PickHandlers Handlers;
 };
 
 #endif

@@ -14,11 +14,11 @@ struct RowSpec {
 const RowSpec Rows[FieldRowCount] = {
     {PickName::FieldX, "x", UserVariable::X, "0"},
     {PickName::FieldY, "y", UserVariable::Y, "0"},
-    {PickName::FieldW, "w", UserVariable::Dx, "1"},
-    {PickName::FieldH, "h", UserVariable::Dy, "1"},
-    {PickName::FieldV, "V", UserVariable::H, "1"},
-    {PickName::FieldHorizontal, "H", UserVariable::V, "1"},
-    {PickName::FieldD, "D", UserVariable::D, "0"},
+    {PickName::FieldDx, "dx", UserVariable::Dx, "1"},
+    {PickName::FieldDy, "dy", UserVariable::Dy, "1"},
+    {PickName::FieldH, "h", UserVariable::H, "1"},
+    {PickName::FieldV, "v", UserVariable::V, "1"},
+    {PickName::FieldD, "d", UserVariable::D, "0"},
     {PickName::FieldN, "n", UserVariable::N, "27"},
     {PickName::FieldMax, "max", UserVariable::Max, "10"},
     {PickName::FieldMin, "min", UserVariable::Min, "0"},
@@ -70,6 +70,21 @@ ValueLabel *FieldLabels::byPick(PickName Name) {
 
 const ValueLabel *FieldLabels::byPick(PickName Name) const {
   return const_cast<FieldLabels *>(this)->byPick(Name);
+}
+
+void FieldLabels::showValues() {
+  for (int Row = 1; Row <= FieldRowCount; ++Row)
+    row(Row).showValue();
+}
+
+void FieldLabels::holdValue(UserVariable Which, const VariableSet &Vars) {
+  for (int Row = 1; Row <= FieldRowCount; ++Row) {
+    if (rowVariable(Row) != Which)
+      continue;
+    ValueLabel &Label = row(Row);
+    Label.setConstantOperand(Vars.user(Which).value());
+    Label.showValue();
+  }
 }
 
 void FieldLabels::rebind(const VariableSet &Vars) {

@@ -1,7 +1,7 @@
 // The fourteen value Labels of the tool panel: the ten parameter rows (x, y,
-// w, h, V, H, D, n, max, min), the repeat count c, the random target r and
-// the random bounds upper and lower. Row k shows and edits one user
-// Variable; this is the one place that says which.
+// dx, dy, h, v, d, n, max, min, each named after the user Variable it shows
+// and edits), the repeat count c, the random target r and the random bounds
+// upper and lower. This is the one place that says which row is which.
 #ifndef QUOVADRIN_EDITOR_FIELD_LABELS_H
 #define QUOVADRIN_EDITOR_FIELD_LABELS_H
 
@@ -36,12 +36,18 @@ public:
   ValueLabel *byPick(PickName Name);
   const ValueLabel *byPick(PickName Name) const;
 
+  /// The ten parameter rows show their Variables' values.
+  void showValues();
+  /// The rows of \p Which show its value, with a constant that holds it,
+  /// so that stepping them afterwards goes on from there.
+  void holdValue(UserVariable Which, const VariableSet &Vars);
+
   /// After a load: each row on its (new) Variable with a constant holding
   /// that Variable's value, upper on max, lower on min, r showing x.
   void rebind(const VariableSet &Vars);
 
-  /// Number of Labels, in the tool panel's order: x, y, w, h, V, H, D, n, c,
-  /// r, max, min, upper, lower.
+  /// Number of Labels, in the tool panel's order: x, y, dx, dy, h, v, d, n,
+  /// c, r, max, min, upper, lower.
   static constexpr size_t Size = 14;
   const ValueLabel &at(size_t Index) const { return *Labels[Index]; }
 

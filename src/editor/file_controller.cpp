@@ -4,25 +4,16 @@
 // was and says so on the canvas.
 #include "editor/file_controller.h"
 
-#include "editor/label_controller.h"
-#include "editor/listing_controller.h"
-#include "editor/window.h"
+#include "editor/editor_host.h"
+#include "editor/field_labels.h"
+#include "editor/field_values.h"
+#include "editor/listing_state.h"
 #include "exec/run.h"
 #include "exec/session.h"
 #include "files/alg_reader.h"
-#include "files/alg_writer.h"
 #include "files/reader_variables.h"
 
-FileResult FileController::saveAlgorithmFiles() {
-  Window &Host = Context.Host;
-  SaveContent Content;
-  Content.Picture = [&Host] { return Host.canvasPicture(); };
-  Content.VectorPicture = [&Host](const TextSink &Sink) { return Host.writeVectorPicture(Sink); };
-  const SaveOutcome Outcome = ::saveAlgorithmFiles(
-      Context.Work.algorithm(), Context.Work.seedText(), Files.SaveLetter, Content, Disk);
-  Context.showMessage(Outcome.Message);
-  return Outcome.Result;
-}
+void FileController::save() { Context.showMessage(Context.Host.saveWork().Message); }
 
 void FileController::showFileList() {
   Files.ListVisible = true;
@@ -31,32 +22,31 @@ void FileController::showFileList() {
 }
 
 bool FileController::openEntry(int Entry) {
-  if (!Files.ListVisible || Entry >= static_cast<int>(Files.List.Files.Shown.size()))
+  const auto &Names = Files.List.Files.Shown;
+  if (!Files.ListVisible || Entry < 0 || Entry >= static_cast<int>(Names.size()))
     return false;
-  loadAlgorithmFile(Entry);
+  (void)loadAlgorithmFile("vorpAlgorithms/" + Names[static_cast<size_t>(Entry)]);
   return true;
 }
 
-void FileController::loadAlgorithmFile(int Entry) {
-  const auto &Names = Files.List.Files.Shown;
-  if (Entry < 0 || Entry >= static_cast<int>(Names.size()))
-    return;
-  AlgorithmFileReader Reader("vorpAlgorithms/" + Names[static_cast<size_t>(Entry)]);
+LoadResult FileController::loadAlgorithmFile(const std::string &Path) {
+  AlgorithmFileReader Reader(Path);
   Files.ListVisible = false;
   if (!Reader.opened()) {
     // The reader has told the console; the learner's work stays.
     Context.showMessage("Datei konnte nicht geoeffnet werden");
     Context.Host.drawNow();
-    return;
+    return LoadResult::NotRead;
   }
   Session &Work = Context.Work;
   Work.adopt(Reader.releaseAlgorithm(), takeReaderVariables(Reader));
   // The open line and the last pressed one belonged to the old algorithm.
   Listing.forgetClicks();
-  Labels.labels().rebind(Work.variables());
+  Labels.rebind(Work.variables());
   // The snapshot of a run's start without the run: the next mouse button
   // event puts the cursor and the values back as after an aborted run.
   takeRunSnapshot(Work);
-  Labels.resetVariables();
+  resetFieldVariables(Work, Labels, Context.Host);
   Context.Host.drawNow();
+  return LoadResult::Loaded;
 }

@@ -1,68 +1,46 @@
-// Saving and loading from the editor: the save Button writes the algorithm
-// and the window's pictures under the next letter, through the file
-// operations the platform hands the editor, the load Button opens the
-// list of saved files, and an entry of that list replaces the learner's
-// algorithm and Variables.
+// Saving and loading from the editor: the save Button asks the host to save
+// the learner's work and tells the learner how it went, the load Button
+// opens the list of saved files, and an entry of that list (or any
+// algorithm file the host names) replaces the learner's algorithm and
+// Variables.
 #ifndef QUOVADRIN_EDITOR_FILE_CONTROLLER_H
 #define QUOVADRIN_EDITOR_FILE_CONTROLLER_H
 
+#include <string>
+
 #include "editor/editor_context.h"
-#include "files/file_operations.h"
-#include "files/file_result.h"
-#include "files/save_names.h"
-#include "files/saved_files.h"
+#include "editor/file_state.h"
 
-/// The value a save counter starts at: the first save uses the letter "a".
-constexpr int InitialSaveLetter = InitialSaveCounter;
-
-/// The most rows the saved-file list shows: 60 rows of 12 units put its top
-/// at y = 10; one more would reach above the screen.
-constexpr int MaxFileListRows = 60;
-
-/// The saved-file list the load Button opens: the files shown and a
-/// revision that tells the window to build its list anew.
-struct SavedFileList {
-  SavedFileWindow Files;
-  unsigned Revision = 0;
-};
-
-struct FileState {
-  /// Incremented before each save; its low byte is the file-name letter.
-  int SaveLetter = InitialSaveLetter;
-  bool ListVisible = false;
-  SavedFileList List;
-};
-
-class LabelController;
-class ListingController;
+class FieldLabels;
+struct ListingState;
 
 class FileController {
 public:
-  FileController(EditorContext Shared, FileState &State, LabelController &FieldValues,
-                 ListingController &ListingPanel, const FileOperations &Storage)
-      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingPanel), Disk(Storage) {}
+  FileController(EditorContext Shared, FileState &State, FieldLabels &FieldValues,
+                 ListingState &ListingView)
+      : Context(Shared), Files(State), Labels(FieldValues), Listing(ListingView) {}
 
   bool fileListVisible() const { return Files.ListVisible; }
-  /// Saves the algorithm, the canvas picture and the vector picture the
-  /// window supplies and tells the learner how it went. Returns Done when
-  /// the algorithm and the picture were written (see saveAlgorithmFiles).
-  [[nodiscard]] FileResult saveAlgorithmFiles();
+  /// The learner's work saved through the host; the message tells how it
+  /// went.
+  void save();
   /// The list of saved files opens, read anew from the folder.
   void showFileList();
   void hideFileList() { Files.ListVisible = false; }
   /// The left button on entry \p Entry of the list: only an entry of the
   /// list on screen loads. Returns whether it did; a load draws its frame.
   [[nodiscard]] bool openEntry(int Entry);
-  /// Loads entry \p Entry of the saved-file list in place of the algorithm.
-  void loadAlgorithmFile(int Entry);
+  /// Reads the algorithm file \p Path in place of the learner's algorithm
+  /// and Variables, as an entry of the list does; the list closes and a
+  /// frame is drawn at once. A file that cannot be read leaves the work as
+  /// it was and says so on the canvas.
+  LoadResult loadAlgorithmFile(const std::string &Path);
 
 private:
   EditorContext Context;
   FileState &Files;
-  LabelController &Labels;
-  ListingController &Listing;
-  /// Every file a save writes goes through here.
-  const FileOperations &Disk;
+  FieldLabels &Labels;
+  ListingState &Listing;
 };
 
 #endif

@@ -1,19 +1,11 @@
 // The tool panel's press and release rules, auto-repeat and auto-scroll.
 #include "editor/hold_controller.h"
 
+#include "editor/editor_host.h"
 #include "editor/listing_scroll.h"
-#include "editor/pick_actions.h"
-#include "editor/pick_name.h"
+#include "editor/pick_table.h"
 #include "editor/picker.h"
-#include "editor/window.h"
 #include "exec/session.h"
-
-namespace {
-
-/// Each repetition comes sooner than the one before.
-int acceleratedDelay(int Delay) { return static_cast<int>(Delay / 1.75); }
-
-} // namespace
 
 // No repetition or scroll goes on by itself after a release, no timer armed
 // before it acts, and no dragged line stays held.
@@ -35,37 +27,29 @@ void HoldController::endRepetition() {
   ++Hold.TimerGeneration;
 }
 
-void HoldController::onToolPanelMouse(const MouseEvent &Event) {
+PickRequest HoldController::onToolPanelMouse(const PointerEvent &Event) {
   if (Event.Button == MouseButton::Middle)
-    return;
+    return PickRequest::none();
   const bool Left = Event.isLeft();
   if (Event.isDown()) {
     Context.Mode = Left ? InteractionMode::LeftHeld : InteractionMode::RightHeld;
-    const PickResult Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
+    const PickResult Pick = Context.Picks.pick(Panel::Tool, Event.where());
     if (!repeatsWhileHeld(Pick.name()))
-      return;
+      return PickRequest::none();
     Hold.HeldName = Pick.name();
-    if (Left)
-      Actions.primaryAction(Pick);
-    else
-      Actions.secondaryAction(Pick);
     // A new press starts a new chain of repetitions; timers of an earlier
     // press find an older generation and do nothing.
     ++Hold.TimerGeneration;
     armRepeatTimer();
-    return;
+    return PickRequest::of(Left, Pick);
   }
   Context.Mode = InteractionMode::Idle;
   // After a repetition the release does not act once more; the hold itself
   // ends with every release (endHolds).
   if (Hold.HeldName != PickName::Nothing)
-    return;
+    return PickRequest::none();
   // The name under the pointer at the release acts, whatever was pressed.
-  const PickResult Pick = Context.Picks.pickToolPanel(Event.X, Event.Y);
-  if (Left)
-    Actions.primaryAction(Pick);
-  else
-    Actions.secondaryAction(Pick);
+  return PickRequest::of(Left, Context.Picks.pick(Panel::Tool, Event.where()));
 }
 
 void HoldController::startScrolling(bool Up) {
@@ -79,13 +63,13 @@ void HoldController::armRepeatTimer() {
   Context.Host.armTimer(Hold.RepeatDelay, Hold.TimerGeneration);
 }
 
-void HoldController::onTimer(unsigned Generation) {
+PickRequest HoldController::onTimer(unsigned Generation) {
   if (Generation != Hold.TimerGeneration)
-    return;
-  if (Hold.Scroll != ListingScroll::None)
-    scrollByTimer();
-  else
-    repeatHeldAction();
+    return PickRequest::none();
+  if (Hold.Scroll == ListingScroll::None)
+    return repeatHeldAction();
+  scrollByTimer();
+  return PickRequest::none();
 }
 
 void HoldController::scrollByTimer() {
@@ -102,15 +86,11 @@ void HoldController::scrollByTimer() {
   Context.Host.postRedisplay();
 }
 
-void HoldController::repeatHeldAction() {
+PickRequest HoldController::repeatHeldAction() {
   const bool Left = Context.Mode == InteractionMode::LeftHeld;
   if ((!Left && Context.Mode != InteractionMode::RightHeld) || Hold.HeldName == PickName::Nothing)
-    return;
+    return PickRequest::none();
   Hold.RepeatDelay = acceleratedDelay(Hold.RepeatDelay);
-  const PickResult Held = PickResult::named(Panel::Tool, Hold.HeldName);
-  if (Left)
-    Actions.primaryAction(Held);
-  else
-    Actions.secondaryAction(Held);
   armRepeatTimer();
+  return PickRequest::of(Left, PickResult::named(Panel::Tool, Hold.HeldName));
 }

@@ -1,51 +1,51 @@
 // The listing panel's presses, releases, drags and previews.
 #include "editor/listing_controller.h"
 
-#include "editor/hold_controller.h"
-#include "editor/label_controller.h"
+#include "editor/editor_host.h"
+#include "editor/field_values.h"
 #include "editor/listing_scroll.h"
 #include "editor/pick_name.h"
 #include "editor/picker.h"
-#include "editor/window.h"
 #include "exec/immediate_run.h"
 #include "exec/session.h"
 
 void ListingController::settle() { keepCurrentVisible(Listing, Context.Work.algorithm()); }
 
-void ListingController::onMouse(const MouseEvent &Event) {
+ScrollRequest ListingController::onMouse(const PointerEvent &Event) {
   if (Event.Button == MouseButton::Middle)
-    return;
-  Window &Host = Context.Host;
+    return ScrollRequest::None;
+  EditorHost &Host = Context.Host;
   if (Event.isLeft() && Event.isDown()) {
-    onLeftPress(Context.Picks.pickListing(Event.X, Event.Y));
+    const ScrollRequest Scroll = onLeftPress(Context.Picks.pick(Panel::Listing, Event.where()));
     Host.postRedisplay();
-    return;
+    return Scroll;
   }
   if (Event.isLeft()) {
     // The scrolling ends with the release, as every hold does (endHolds).
-    const PickResult Pick = Context.Picks.pickListing(Event.X, Event.Y);
+    const PickResult Pick = Context.Picks.pick(Panel::Listing, Event.where());
     if (Pick.kind() == PickKind::ListingLine)
       selectLine(Context.Work.algorithm(), Pick.listingLine());
     if (Listing.CommandEditing)
-      Labels.loadCommand();
+      loadCommandIntoEditor(Context.Work, Labels, Tools);
     Context.Mode = InteractionMode::Idle;
     Host.setMotion(false);
     Host.postRedisplay();
-    return;
+    return ScrollRequest::None;
   }
   if (Event.isDown())
-    return;
-  const PickResult Pick = Context.Picks.pickListing(Event.X, Event.Y);
+    return ScrollRequest::None;
+  const PickResult Pick = Context.Picks.pick(Panel::Listing, Event.where());
   if (Pick.kind() == PickKind::ListingLine)
     runToCommand(Pick.listingLine());
   else if (Pick.isNothing())
     runImmediately();
   else
-    return;
+    return ScrollRequest::None;
   Host.postRedisplay();
+  return ScrollRequest::None;
 }
 
-void ListingController::onLeftPress(const PickResult &Pick) {
+ScrollRequest ListingController::onLeftPress(const PickResult &Pick) {
   Algorithm &A = Context.Work.algorithm();
   Listing.CommandEditing = false;
   if (Pick.kind() == PickKind::ListingLine) {
@@ -58,21 +58,21 @@ void ListingController::onLeftPress(const PickResult &Pick) {
       Listing.LastClick = A.currentNumber();
     }
     Context.Host.setMotion(true);
-    return;
+    return ScrollRequest::None;
   }
   const bool Up = Pick.is(PickName::UpStrip);
   if ((Up || Pick.is(PickName::DownStrip)) && canScrollListing(Listing, A, Up))
-    Holds.startScrolling(Up);
+    return Up ? ScrollRequest::Up : ScrollRequest::Down;
+  return ScrollRequest::None;
 }
 
-void ListingController::onDrag(int X, int Y) {
+void ListingController::onDrag(const PickPoint &Where, LayoutPoint InListing) {
   if (Context.Mode != InteractionMode::ListingLineHeld)
     return;
-  Context.updatePointer(X, Y);
   Algorithm &A = Context.Work.algorithm();
-  if (Context.Pointer.X > LayoutWidth * 3 / 4) {
+  if (InListing.X > 0) {
     const int32_t Held = A.currentNumber();
-    const PickResult Pick = Context.Picks.pickListing(X, Y);
+    const PickResult Pick = Context.Picks.pick(Panel::Listing, Where);
     if (Pick.kind() == PickKind::ListingLine) {
       selectLine(A, Pick.listingLine());
       const int32_t Onto = A.currentNumber();
@@ -85,22 +85,10 @@ void ListingController::onDrag(int X, int Y) {
     // so that no later motion acts on whatever is current then.
     A.deleteCurrent();
     leaveDrag();
-    forgetClicksWhenEmpty();
+    Listing.forgetClicksWhenEmpty(A);
   }
   settle();
   Context.Host.postRedisplay();
-}
-
-// Numbers start again at 1 once the algorithm is emptied or replaced: a
-// line pressed before must not count as pressed once already.
-void ListingController::forgetClicksWhenEmpty() {
-  if (Context.Work.algorithm().commandCount() == 0)
-    forgetClicks();
-}
-
-void ListingController::forgetClicks() {
-  Listing.LastClick = 0;
-  Listing.CommandEditing = false;
 }
 
 void ListingController::leaveDrag() {
@@ -116,22 +104,23 @@ void ListingController::runToCommand(int Line) {
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
     Context.showMessage(ImmediateStepCapMessage);
   Context.GridVisible = false;
-  Labels.restoreSnapshotValues();
+  restoreSnapshotValues(Work, Labels, Context.Host);
 }
 
 void ListingController::runImmediately() {
   Listing.CommandEditing = false;
-  const ImmediateRunResult Result = runWholeAlgorithm(Context.Work);
+  Session &Work = Context.Work;
+  const ImmediateRunResult Result = runWholeAlgorithm(Work);
   if (Result.Outcome == ImmediateRunOutcome::StepCapReached)
     Context.showMessage(ImmediateStepCapMessage);
   Context.GridVisible = false;
   // Where the run ended, a repeat start or a random value shows its
   // parameters, and an arithmetic command the value it gives.
-  const Command *Current = Context.Work.algorithm().current();
+  const Command *Current = Work.algorithm().current();
   const CommandKind Kind = Current ? Current->kind() : CommandKind::Draw;
   if (Kind == CommandKind::RepeatStart || Kind == CommandKind::RandomValue)
-    Labels.loadCommand();
-  Labels.restoreSnapshotValues();
+    loadCommandIntoEditor(Work, Labels, Tools);
+  restoreSnapshotValues(Work, Labels, Context.Host);
   if (Kind == CommandKind::Arithmetic)
-    Labels.loadCommand();
+    loadCommandIntoEditor(Work, Labels, Tools);
 }

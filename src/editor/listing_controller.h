@@ -6,56 +6,47 @@
 #define QUOVADRIN_EDITOR_LISTING_CONTROLLER_H
 
 #include "editor/editor_context.h"
-#include "editor/mouse_event.h"
+#include "editor/listing_state.h"
 #include "editor/pick_result.h"
+#include "editor/pointer_event.h"
 
-class HoldController;
-class LabelController;
+class FieldLabels;
+struct ToolSelection;
 
-struct ListingState {
-  /// 1-based index of the first listing line shown.
-  int Top = 1;
-  /// The command last pressed in the listing; a second press on it opens it.
-  int LastClick = 0;
-  /// The current listing line is open for editing.
-  bool CommandEditing = false;
-};
+/// A press on a strip asks the editor to scroll the listing while it is
+/// held, since the scrolling's timers are the holds'.
+enum class ScrollRequest { None, Up, Down };
 
 class ListingController {
 public:
-  ListingController(EditorContext Shared, ListingState &View, LabelController &FieldValues,
-                    HoldController &HoldRules)
-      : Context(Shared), Listing(View), Labels(FieldValues), Holds(HoldRules) {}
+  /// \p FieldValues and \p Selection take over the parameters of a line
+  /// opened for editing, or of where a preview ended.
+  ListingController(EditorContext Shared, ListingState &View, FieldLabels &FieldValues,
+                    ToolSelection &Selection)
+      : Context(Shared), Listing(View), Labels(FieldValues), Tools(Selection) {}
 
   /// The listing's top moves so that the current command is in view; after
   /// every event.
   void settle();
   /// A button pressed or released over the listing.
-  void onMouse(const MouseEvent &Event);
-  /// The pointer moved with the left button held on a line.
-  void onDrag(int X, int Y);
+  [[nodiscard]] ScrollRequest onMouse(const PointerEvent &Event);
+  /// The pointer moved to \p Where with the left button held on a line;
+  /// \p InListing is the same point in the listing's units, left of 0 once
+  /// the pointer has left the panel.
+  void onDrag(const PickPoint &Where, LayoutPoint InListing);
+
+private:
+  ScrollRequest onLeftPress(const PickResult &Pick);
+  void leaveDrag();
   /// The algorithm drawn at once, without animation.
   void runImmediately();
   /// The algorithm drawn at once up to listing line \p Line.
   void runToCommand(int Line);
-  /// The algorithm was replaced: no line counts as pressed or open.
-  void forgetClicks();
-  /// The same once the algorithm has become empty.
-  void forgetClicksWhenEmpty();
-  /// The algorithm was emptied: no line counts as pressed.
-  void forgetLastClick() { Listing.LastClick = 0; }
-  /// The open line closes.
-  void closeEditing() { Listing.CommandEditing = false; }
-  bool editing() const { return Listing.CommandEditing; }
-
-private:
-  void onLeftPress(const PickResult &Pick);
-  void leaveDrag();
 
   EditorContext Context;
   ListingState &Listing;
-  LabelController &Labels;
-  HoldController &Holds;
+  FieldLabels &Labels;
+  ToolSelection &Tools;
 };
 
 #endif

@@ -1,8 +1,12 @@
 // The listing's scroll position and lines.
 #include "editor/listing_scroll.h"
 
-#include "editor/listing_controller.h"
 #include "model/algorithm.h"
+
+void ListingState::forgetClicksWhenEmpty(const Algorithm &A) {
+  if (A.commandCount() == 0)
+    forgetClicks();
+}
 
 void keepCurrentVisible(ListingState &Listing, const Algorithm &A) {
   // Without a current command the algorithm is empty: the listing starts

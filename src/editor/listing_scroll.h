@@ -1,12 +1,13 @@
 // The listing's position: which line is shown first, which command a line
-// is, and keeping the current command in view. The window runs
-// keepCurrentVisible before it draws a frame, so a frame never has to move
-// the listing itself.
+// is, and keeping the current command in view. The host runs
+// keepCurrentVisible before every event and every frame, so a frame never
+// has to move the listing itself and a pick sees the lines it shows.
 #ifndef QUOVADRIN_EDITOR_LISTING_SCROLL_H
 #define QUOVADRIN_EDITOR_LISTING_SCROLL_H
 
+#include "editor/listing_state.h"
+
 class Algorithm;
-struct ListingState;
 
 /// Lines the listing shows at once.
 constexpr int ListingVisibleLines = 60;

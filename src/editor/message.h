@@ -1,5 +1,5 @@
 // The current message of the popup in the middle of the canvas: its text,
-// whether it is shown, and a revision that tells the window to draw it anew.
+// whether it is shown, and a revision that grows with every new text.
 // A message stays current after it is hidden, until the next one replaces it.
 #ifndef QUOVADRIN_EDITOR_MESSAGE_H
 #define QUOVADRIN_EDITOR_MESSAGE_H

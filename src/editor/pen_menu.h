@@ -30,11 +30,15 @@ IntPoint penCentre(const VariableSet &Vars);
 /// around the pen centre \p Pen (whole-screen layout units).
 std::array<IntPoint, PenMenuSize> penMenuCorners(IntPoint Pen);
 
-/// Where the pen-menu Buttons are now; the revision tells the window to
-/// place its Buttons anew.
+/// Where the pen-menu Buttons are now; the revision tells a platform's
+/// cache to place its Buttons anew.
 struct PenMenuPlacement {
   std::array<IntPoint, PenMenuSize> Corners{};
   unsigned Revision = 0;
 };
+
+/// \p Value truncated toward zero, held within the int range (NaN gives 0):
+/// positions computed from a learner's Variables may lie far off screen.
+int truncateToInt(double Value);
 
 #endif

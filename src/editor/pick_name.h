@@ -2,13 +2,17 @@
 // screen layout has always given them and never change: the drawing tools'
 // names are the shape kinds a draw command stores, and the screen names the
 // file-list entries FirstFileEntry + index when it offers them to a pick.
-// What a pick found reaches the editor as a PickResult.
+// What a pick found reaches the editor as a PickResult; what each name does
+// is in the pick table.
 #ifndef QUOVADRIN_EDITOR_PICK_NAME_H
 #define QUOVADRIN_EDITOR_PICK_NAME_H
 
+#include <cstdint>
+
 #include "model/command.h"
 
-enum class PickName : int {
+/// Two bytes hold every name, so the pick table stays small.
+enum class PickName : int16_t {
   UpStrip = -3,
   DownStrip = -2,
   Nothing = -1,
@@ -29,13 +33,15 @@ enum class PickName : int {
   Go = 16,
   Save = 17,
   Load = 18,
-  // The parameter Labels.
+  // The parameter Labels, each named after the Variable it edits: the pen's
+  // column and row, its width dx and height dy in cells, its offsets h
+  // (sideways) and v (up and down), its rotation and the polyline length.
   FieldX = 19,
   FieldY = 20,
-  FieldW = 21,
-  FieldH = 22,
-  FieldV = 23,
-  FieldHorizontal = 24,
+  FieldDx = 21,
+  FieldDy = 22,
+  FieldH = 23,
+  FieldV = 24,
   FieldD = 25,
   FieldN = 27,
   Print = 28,
@@ -68,24 +74,14 @@ enum class PickName : int {
 
 constexpr int pickValue(PickName Name) { return static_cast<int>(Name); }
 
-/// Whether \p Name acts on the press and repeats while held: the names from
-/// the x row to min, the value Labels and print among them. Every other
-/// Button acts once, on the release.
-constexpr bool repeatsWhileHeld(PickName Name) {
-  return pickValue(Name) >= pickValue(PickName::FieldX) &&
-         pickValue(Name) <= pickValue(PickName::FieldMin);
+/// Whether the Shape kind \p Kind has a drawing tool, the one whose name
+/// equals it. The others are only drawn by commands loaded from a file,
+/// which may give any 32-bit number: it is compared as a number, never
+/// turned into a name.
+constexpr bool isToolShape(ShapeKind Kind) {
+  const int32_t Value = static_cast<int32_t>(Kind);
+  return (Value >= pickValue(PickName::Square) && Value <= pickValue(PickName::Blob)) ||
+         (Value >= pickValue(PickName::RasterLine) && Value <= pickValue(PickName::SoftPolyline));
 }
-
-/// Whether \p Name is one of the nine drawing tools.
-constexpr bool isToolPick(PickName Name) {
-  return (pickValue(Name) >= pickValue(PickName::Square) &&
-          pickValue(Name) <= pickValue(PickName::Blob)) ||
-         (pickValue(Name) >= pickValue(PickName::RasterLine) &&
-          pickValue(Name) <= pickValue(PickName::SoftPolyline));
-}
-
-/// Whether the Shape kind \p Kind has a drawing tool (the others are only
-/// drawn by commands loaded from a file).
-constexpr bool isToolShape(ShapeKind Kind) { return isToolPick(static_cast<PickName>(Kind)); }
 
 #endif

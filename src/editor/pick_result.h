@@ -11,7 +11,7 @@
 #include <string>
 
 #include "editor/pick_name.h"
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 
 enum class PickKind { Nothing, Named, ListingLine, FileEntry };
 

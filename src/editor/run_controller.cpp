@@ -1,8 +1,8 @@
 // The animated run's start, steps and abort.
 #include "editor/run_controller.h"
 
-#include "editor/label_controller.h"
-#include "editor/window.h"
+#include "editor/editor_host.h"
+#include "editor/field_values.h"
 #include "exec/run.h"
 #include "exec/session.h"
 
@@ -28,7 +28,7 @@ void RunController::idleStep() {
     Context.Host.postRedisplay();
     return;
   }
-  Labels.refreshValues();
+  showFieldValues(Labels, Context.Host);
   Context.Host.drawNow();
   updateStepDelay(Work, Result);
   Context.Host.waitBetweenSteps(Work.run().StepDelay);
@@ -39,6 +39,6 @@ void RunController::abortRun() {
   if (!::abortRun(Context.Work))
     return;
   Context.Host.setIdleStepping(false);
-  Labels.refreshValues();
+  showFieldValues(Labels, Context.Host);
   Context.Host.postRedisplay();
 }

@@ -3,9 +3,11 @@
 
 #include <climits>
 
-#include "editor/label_controller.h"
-#include "editor/listing_controller.h"
-#include "editor/window.h"
+#include "editor/editor_host.h"
+#include "editor/field_labels.h"
+#include "editor/field_values.h"
+#include "editor/listing_state.h"
+#include "editor/tool_selection.h"
 #include "exec/session.h"
 #include "exec/shape_creation.h"
 
@@ -25,7 +27,7 @@ void ToolActions::toolAction(ShapeKind Kind) {
   } else {
     Tools.SelectedTool = Kind;
     const Command *Current = A.current();
-    if (Listing.editing() && Current && Current->kind() == CommandKind::Draw)
+    if (Listing.CommandEditing && Current && Current->kind() == CommandKind::Draw)
       A.setCurrentValue(Tool);
   }
   Context.Mode = InteractionMode::Idle;
@@ -39,9 +41,8 @@ void ToolActions::diceAction() {
     return;
   }
   Context.Mode = InteractionMode::Idle;
-  FieldLabels &Values = Labels.labels();
-  Context.Work.algorithm().insertRandom(Values.randomTarget().operand(), Values.upper().operand(),
-                                        Values.lower().operand());
+  Context.Work.algorithm().insertRandom(Labels.randomTarget().operand(), Labels.upper().operand(),
+                                        Labels.lower().operand());
 }
 
 // Both markers go in after the current command, and the start becomes
@@ -60,7 +61,7 @@ void ToolActions::repeatAction() {
 
 void ToolActions::undoAction() {
   Context.Work.algorithm().deleteCurrent();
-  Listing.forgetClicksWhenEmpty();
+  Listing.forgetClicksWhenEmpty(Context.Work.algorithm());
   Context.Mode = InteractionMode::Idle;
 }
 
@@ -69,11 +70,7 @@ void ToolActions::fieldAction(int Row, bool Increment) {
     Tools.SelectedFieldRow = Row;
     return;
   }
-  ValueLabel &Label = Labels.labels().row(Row);
-  if (Increment)
-    Labels.increment(Label);
-  else
-    Labels.decrement(Label);
+  stepLabel(Labels.row(Row), Context.Work.variables(), Increment);
   updateEditedRow(Row);
 }
 
@@ -81,7 +78,7 @@ void ToolActions::fieldAction(int Row, bool Increment) {
 // Variable changes its constant too.
 void ToolActions::updateEditedRow(int Row) {
   const Command *Current = Context.Work.algorithm().current();
-  if (!Listing.editing() || !Current || Current->kind() != CommandKind::Arithmetic)
+  if (!Listing.CommandEditing || !Current || Current->kind() != CommandKind::Arithmetic)
     return;
   Variable &RowVariable = Context.Work.variables().user(FieldLabels::rowVariable(Row));
   if (Current->target() == &RowVariable)
@@ -95,16 +92,13 @@ void ToolActions::controlLabelAction(ValueLabel &Label, bool Increment, bool Two
     Tools.SelectedControl = Label.pick();
     return;
   }
-  if (Increment)
-    Labels.increment(Label);
-  else
-    Labels.decrement(Label);
+  stepLabel(Label, Context.Work.variables(), Increment);
   updateEditedControl(Label);
 }
 
 void ToolActions::updateEditedControl(const ValueLabel &Label) {
   const Command *Current = Context.Work.algorithm().current();
-  if (!Listing.editing() || !Current)
+  if (!Listing.CommandEditing || !Current)
     return;
   Algorithm &A = Context.Work.algorithm();
   if (Label.pick() == PickName::Count) {
@@ -148,16 +142,16 @@ void ToolActions::valueAction(PickName Action) {
 // that gap.
 void ToolActions::restart(bool LeftButton) {
   Context.Work.clearAlgorithm();
-  Listing.forgetLastClick();
-  Labels.resetVariables();
+  Listing.LastClick = 0;
+  resetFieldVariables(Context.Work, Labels, Context.Host);
   Context.Work.drawing().clear();
   if (LeftButton)
-    Listing.closeEditing();
+    Listing.CommandEditing = false;
 }
 
 void ToolActions::quit() {
   Context.Work.clearAlgorithm();
-  Labels.resetVariables();
+  resetFieldVariables(Context.Work, Labels, Context.Host);
   Context.Work.drawing().clear();
   Context.Host.exit(0);
 }

@@ -9,25 +9,18 @@
 #include "editor/editor_context.h"
 #include "editor/pick_name.h"
 
-class LabelController;
-class ListingController;
+class FieldLabels;
 class ValueLabel;
-
-/// What the tool panel highlights.
-struct ToolSelection {
-  /// The drawing tool: the shape kind its pick name equals.
-  ShapeKind SelectedTool = ShapeKind::Square;
-  /// The highlighted parameter row, 1 to 10.
-  int SelectedFieldRow = 1;
-  /// The highlighted control of the random/repeat area.
-  PickName SelectedControl = PickName::Dice;
-};
+struct ListingState;
+struct ToolSelection;
 
 class ToolActions {
 public:
-  ToolActions(EditorContext Shared, ToolSelection &Selection, LabelController &FieldValues,
-              ListingController &ListingPanel)
-      : Context(Shared), Tools(Selection), Labels(FieldValues), Listing(ListingPanel) {}
+  /// \p ListingView tells whether a line is open for editing, and forgets
+  /// the pressed line when the algorithm is emptied.
+  ToolActions(EditorContext Shared, ToolSelection &Selection, FieldLabels &FieldValues,
+              ListingState &ListingView)
+      : Context(Shared), Tools(Selection), Labels(FieldValues), Listing(ListingView) {}
 
   /// A drawing tool: the first click chooses it, the next draws with it.
   void toolAction(ShapeKind Tool);
@@ -57,8 +50,8 @@ private:
 
   EditorContext Context;
   ToolSelection &Tools;
-  LabelController &Labels;
-  ListingController &Listing;
+  FieldLabels &Labels;
+  ListingState &Listing;
 };
 
 #endif

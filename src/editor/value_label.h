@@ -1,8 +1,8 @@
 // What a tool-panel Label says: a Variable (its target) shown with the
 // Variable assigned to it (its operand). While a value is chosen it reads
 // "name=operand", during runs and drags "name=value"; the four Labels of the
-// random/repeat area show only the operand or the value. The window draws
-// the text; the revision tells it when to draw it anew.
+// random/repeat area show only the operand or the value. The frame draws
+// the text; the revision grows with every change of it.
 #ifndef QUOVADRIN_EDITOR_VALUE_LABEL_H
 #define QUOVADRIN_EDITOR_VALUE_LABEL_H
 

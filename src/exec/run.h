@@ -1,6 +1,7 @@
-// The animated run, without the window: its start, one step, its normal end
-// and its abort, all on a Session. The editor calls these from the window's
-// idle callback and adds what the screen needs (labels, frames, the pause).
+// The animated run, without a window: its start, one step, its normal end
+// and its abort, all on a Session. The editor calls these from the
+// platform's idle calls and adds what the screen needs (labels, frames, the
+// pause).
 #ifndef QUOVADRIN_EXEC_RUN_H
 #define QUOVADRIN_EXEC_RUN_H
 

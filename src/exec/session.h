@@ -56,15 +56,30 @@ public:
   const std::string &seedText() const { return SeedText; }
 
   /// An empty Algorithm in place of the current one, numbering from 1.
-  void clearAlgorithm() { Algo = std::make_unique<Algorithm>(); }
+  void clearAlgorithm();
 
   /// Takes over a loaded program: \p Loaded in place of the Algorithm (the
   /// old one is dropped) and \p LoadedVariables in place of the ten user
-  /// Variables its commands refer to.
+  /// Variables its commands refer to. What was loaded is kept in its file.
   void adopt(std::unique_ptr<Algorithm> Loaded, UserVariables LoadedVariables);
 
+  /// Grows with every change of the learner's algorithm: each edit of it
+  /// (Algorithm::revision), and each time it is emptied or replaced.
+  uint64_t workRevision() const { return RevisionBase + Algo->revision(); }
+  /// The algorithm as it is now is kept in a file (saved or just loaded).
+  void markWorkKept() { KeptRevision = workRevision(); }
+  /// Whether the algorithm has changed since it was last kept in a file, or
+  /// since the start.
+  bool hasUnkeptWork() const { return workRevision() != KeptRevision; }
+
 private:
+  /// Drops the Algorithm for \p Next; the work revision still grows.
+  void replaceAlgorithm(std::unique_ptr<Algorithm> Next);
+
   std::unique_ptr<Algorithm> Algo;
+  /// The revisions of the algorithms replaced so far, one more for each.
+  uint64_t RevisionBase = 0;
+  uint64_t KeptRevision = 0;
   Drawing Picture;
   VariableSet Vars;
   RandomGenerator Random;

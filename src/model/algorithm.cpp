@@ -33,6 +33,7 @@ void Algorithm::link(Command *C, LinkMode Mode) {
   // Owned here until it is in the list: growing the index may run out of
   // memory, and the batch rendering carries on with the next file.
   std::unique_ptr<Command> Owned(C);
+  ++Revision;
   if (ByNumber.size() <= static_cast<size_t>(C->number()))
     ByNumber.resize(static_cast<size_t>(C->number()) + 1, nullptr);
   ByNumber[static_cast<size_t>(C->number())] = Owned.release();
@@ -230,6 +231,7 @@ std::string Algorithm::currentText() const { return Current ? Current->text() : 
 void Algorithm::setCurrentValue(int32_t Value) {
   if (!Current)
     return;
+  ++Revision;
   Current->setValue(Value);
   if (Current->kind() != CommandKind::RepeatStart)
     return;
@@ -242,18 +244,24 @@ void Algorithm::setCurrentValue(int32_t Value) {
 }
 
 void Algorithm::setCurrentTarget(Variable *Target) {
-  if (Current)
-    Current->setTarget(Target);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setTarget(Target);
 }
 
 void Algorithm::setCurrentUpper(Variable *Upper) {
-  if (Current)
-    Current->setUpper(Upper);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setUpper(Upper);
 }
 
 void Algorithm::setCurrentLower(Variable *Lower) {
-  if (Current)
-    Current->setLower(Lower);
+  if (!Current)
+    return;
+  ++Revision;
+  Current->setLower(Lower);
 }
 
 StepOutcome Algorithm::step(RandomSource &Random) {

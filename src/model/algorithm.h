@@ -54,6 +54,11 @@ public:
   /// Moves current to head, then to the Command numbered \p Number if any.
   Command *select(int32_t Number);
   int32_t commandCount() const { return Count; }
+  /// Grows with every change of the commands: each insert, append, removal,
+  /// reordering and edit of a command's values, never with the cursor or a
+  /// run. A learner's unsaved work is a revision no file holds. Each change
+  /// is a click or a line read, so 32 bits never run out.
+  uint32_t revision() const { return Revision; }
 
   Command *head() const { return Head; }
   Command *tail() const { return Tail; }
@@ -120,6 +125,7 @@ private:
   Command *Current = nullptr;
   int32_t LastNumber = 0;
   int32_t Count = 0;
+  uint32_t Revision = 0;
   /// Command by number; removed numbers hold null until the list empties.
   std::vector<Command *> ByNumber;
   /// The repeat starts open at the tail, innermost last; valid only while

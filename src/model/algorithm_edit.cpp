@@ -16,6 +16,7 @@ void Algorithm::releaseCounter(Command *C) {
 }
 
 void Algorithm::removeCurrentCommand(int &Result) {
+  ++Revision;
   Command *C = Current;
   Result = 1;
   OpenStartsKnown = false;
@@ -155,6 +156,7 @@ void Algorithm::moveCommand(int32_t A, int32_t B) {
   if (Moved->next() == Onto || Onto->next() == Moved) {
     if (MovedIsMarker && OntoIsMarker)
       return;
+    ++Revision;
     if (Moved->next() == Onto)
       swapAdjacent(Moved, Onto);
     else
@@ -172,6 +174,7 @@ void Algorithm::moveCommand(int32_t A, int32_t B) {
   if (Flag && MovedIsMarker && OntoIsMarker && follows(Moved, Onto))
     Flag = false;
   if (Flag) {
+    ++Revision;
     unlink(Moved);
     linkBefore(Moved, Onto);
   }

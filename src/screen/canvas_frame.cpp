@@ -51,11 +51,15 @@ void appendCellMarker(DrawListBuilder &Out, const VariableSet &Vars) {
   Out.resetTransform();
 }
 
+// Each Button is picked over its picture.
 void appendPenMenu(DrawListBuilder &Out, const EditorState &E) {
   Out.setColour(1, 1, 1, 1);
-  for (size_t I = 0; I < PenMenuSize; ++I)
-    appendIcon(Out, PenMenuOrder[I], E.Canvas.PenMenu.Corners[I].X, E.Canvas.PenMenu.Corners[I].Y,
-               PenMenuButtonSide, PenMenuButtonSide);
+  for (size_t I = 0; I < PenMenuSize; ++I) {
+    const IntPoint Corner = E.Canvas.PenMenu.Corners[I];
+    appendIcon(Out, PenMenuOrder[I], Corner.X, Corner.Y, PenMenuButtonSide, PenMenuButtonSide);
+    hitLayoutRect(Out, pickValue(PenMenuOrder[I]),
+                  {Corner.X, Corner.Y, PenMenuButtonSide, PenMenuButtonSide});
+  }
 }
 
 void appendMessage(DrawListBuilder &Out, const std::string &Text) {
@@ -91,7 +95,7 @@ void appendPenMarker(DrawListBuilder &Out, const VariableSet &Vars, const PenTem
 
 void appendCanvasGrid(DrawListBuilder &Out) {
   Out.setColour(GridGrey, GridGrey, GridGrey, 1);
-  const float Width = static_cast<float>(LayoutWidth / 2);
+  const float Width = static_cast<float>(CanvasLayoutWidth);
   const float Height = static_cast<float>(LayoutHeight);
   Out.begin(Primitive::Lines);
   for (int I = 1; I <= 25; ++I) {
@@ -99,8 +103,7 @@ void appendCanvasGrid(DrawListBuilder &Out) {
     Out.vertex(I * CellWidth, Height);
   }
   // As many rows as the canvas is tall: 38 lines for 768 units.
-  const int Rows = static_cast<int>(static_cast<float>(LayoutHeight) /
-                                    (static_cast<float>(LayoutWidth) * 0.5f) * 26);
+  const int Rows = static_cast<int>(static_cast<float>(LayoutHeight) / Width * 26);
   for (int I = 1; I < Rows; ++I) {
     Out.vertex(0, I * CellHeight);
     Out.vertex(Width, I * CellHeight);
@@ -108,6 +111,9 @@ void appendCanvasGrid(DrawListBuilder &Out) {
   Out.end();
 }
 
+// The pen marker is picked over its whole box, turned and stretched as it
+// is drawn; while the pen menu is open, the menu's Buttons are picked
+// instead.
 void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorState &E,
                          bool GridVisible) {
   CanvasBounds Marker;
@@ -115,6 +121,8 @@ void appendCanvasPicture(DrawListBuilder &Out, const Session &S, const EditorSta
     appendCanvasGrid(Out);
     appendPenMarker(Out, S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
     Marker = penMarkerBounds(S.variables(), S.templates(), static_cast<int>(E.Tools.SelectedTool));
+    if (E.Mode != InteractionMode::PenMenuOpen)
+      Out.hitUnitBox(pickValue(PickName::PenMarker), unitBoxMap(penPlacement(S.variables())));
   }
   Out.shapes(GridVisible, Marker);
 }

@@ -14,6 +14,7 @@ void DrawListBuilder::panel(Panel Which) {
   Command.Kind = DrawCommandKind::PanelView;
   Command.View = Which;
   Target.Commands.push_back(Command);
+  CurrentPanel = Which;
   resetTransform();
 }
 
@@ -71,4 +72,22 @@ void DrawListBuilder::shapes(bool OnGrid, const CanvasBounds &Beneath) {
   Command.OnGrid = OnGrid;
   Command.Beneath = Beneath;
   Target.Commands.push_back(Command);
+}
+
+void DrawListBuilder::hitRectangle(int Name, float X0, float Y0, float X1, float Y1) {
+  HitRegion Region;
+  Region.View = CurrentPanel;
+  Region.Name = Name;
+  Region.X0 = X0;
+  Region.Y0 = Y0;
+  Region.X1 = X1;
+  Region.Y1 = Y1;
+  Target.Regions.push_back(Region);
+}
+
+void DrawListBuilder::hitUnitBox(int Name, const UnitBoxMap &Box) {
+  hitRectangle(Name, 0, 0, 0, 0);
+  HitRegion &Region = Target.Regions.back();
+  Region.Shape = HitShape::UnitBox;
+  Region.Box = Box;
 }

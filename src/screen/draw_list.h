@@ -1,8 +1,9 @@
 // The description of one frame, as data: what each panel shows, in the order
 // it is drawn, with the colour, texture, line width and matrix each part is
-// drawn with. Frame builders write it from the program's state; back ends
-// (the window's OpenGL, a vector picture) only read it, so none of them
-// decides what the screen shows. Vertices of all commands share one array,
+// drawn with, and where each pickable thing lies. Frame builders write it
+// from the program's state; back ends (the window's OpenGL, WebGL) only read
+// it, so none of them decides what the screen shows, and picking reads the
+// regions the builders recorded. Vertices of all commands share one array,
 // and a frame is cleared and refilled in place, so building one costs no
 // allocations once the arrays have grown.
 #ifndef QUOVADRIN_SCREEN_DRAW_LIST_H
@@ -12,8 +13,9 @@
 #include <vector>
 
 #include "editor/pick_name.h"
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "screen/canvas_bounds.h"
+#include "screen/hit_region.h"
 #include "screen/primitive.h"
 
 struct Colour {
@@ -86,14 +88,17 @@ struct DrawCommand {
   CanvasBounds Beneath;
 };
 
-/// One frame: its commands in drawing order and their vertices.
+/// One frame: its commands in drawing order and their vertices, and the
+/// regions of its pickable things in drawing order.
 struct DrawList {
   std::vector<DrawCommand> Commands;
   std::vector<DrawVertex> Vertices;
+  std::vector<HitRegion> Regions;
 
   void clear() {
     Commands.clear();
     Vertices.clear();
+    Regions.clear();
   }
   const DrawVertex *verticesOf(const DrawCommand &Command) const {
     return Vertices.data() + Command.FirstVertex;
@@ -131,8 +136,16 @@ public:
   void shadedRectangle(float X0, float Y0, float X1, float Y1, float LeftGrey, float RightGrey);
   void shapes(bool OnGrid, const CanvasBounds &Beneath);
 
+  /// Records that the thing called \p Name is picked within the rectangle
+  /// between (X0, Y0) and (X1, Y1) of the current panel.
+  void hitRectangle(int Name, float X0, float Y0, float X1, float Y1);
+  /// Records that the thing called \p Name is picked within the unit box
+  /// that \p Box places on the current panel.
+  void hitUnitBox(int Name, const UnitBoxMap &Box);
+
 private:
   DrawList &Target;
+  Panel CurrentPanel = Panel::Canvas;
   Colour Current;
   TextureRef CurrentTexture;
   float LineWidth = 1;

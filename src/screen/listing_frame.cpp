@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr float PanelWidth = static_cast<float>(LayoutWidth / 4);
+constexpr float PanelWidth = static_cast<float>(ListingLayoutWidth);
 
 void appendStrip(DrawListBuilder &Out, const StripCorners &Strip) {
   Out.setColour(0.6f, 0.6f, 0.6f, 1);
@@ -26,7 +26,7 @@ void appendStrip(DrawListBuilder &Out, const StripCorners &Strip) {
 void appendTriangle(DrawListBuilder &Out, float TipY, float BaseY) {
   Out.setColour(0.85f, 0.85f, 0.85f, 1);
   Out.begin(Primitive::Triangles);
-  Out.vertex(static_cast<float>(LayoutWidth / 8), TipY);
+  Out.vertex(PanelWidth / 2, TipY);
   Out.vertex(60, BaseY);
   Out.vertex(PanelWidth - 60, BaseY);
   Out.end();
@@ -60,17 +60,28 @@ void appendSentence(DrawListBuilder &Out, const Command &C, int Line, int Level)
                   listingRowTop(Line), ListingTextScale, 0, 0, ListingTextAdvance);
 }
 
+// Each line is picked over its whole row, named by its position in the
+// algorithm.
 void appendLines(DrawListBuilder &Out, const Algorithm &A, const EditorState &E) {
-  const Command *C = A.head();
-  Indentation Levels;
-  for (int Position = 1; C && Position < E.Listing.Top; ++Position, C = C->next())
-    Levels.levelOf(C->kind());
-  for (int Line = 0; C && Line < ListingVisibleLines; ++Line, C = C->next()) {
-    const int Level = Levels.levelOf(C->kind());
-    if (C == A.current())
+  int Line = 0;
+  for (const IndentedLine &Shown : indentedLines(A, E.Listing.Top)) {
+    if (Line == ListingVisibleLines)
+      break;
+    if (Shown.Cmd == A.current())
       appendHighlight(Out, Line, E.Listing.CommandEditing);
-    appendSentence(Out, *C, Line, Level);
+    appendSentence(Out, *Shown.Cmd, Line, Shown.Level);
+    const float Top = listingRowTop(Line);
+    Out.hitRectangle(E.Listing.Top + Line, 0, Top, PanelWidth, Top + ListingLinePitch);
+    ++Line;
   }
+}
+
+// The strips scroll only a listing that has lines: an empty one picks
+// nothing at all.
+void hitScrollStrips(DrawListBuilder &Out) {
+  const StripCorners Up = listingUpStrip(), Down = listingDownStrip();
+  Out.hitRectangle(pickValue(PickName::UpStrip), Up.Left, Up.Top, Up.Right, Up.Bottom);
+  Out.hitRectangle(pickValue(PickName::DownStrip), Down.Left, Down.Top, Down.Right, Down.Bottom);
 }
 
 } // namespace
@@ -83,5 +94,6 @@ void appendListingPanel(DrawListBuilder &Out, const Algorithm &A, const EditorSt
   Out.setColour(1, 1, 1, 1);
   if (Count == 0)
     return;
+  hitScrollStrips(Out);
   appendLines(Out, A, E);
 }

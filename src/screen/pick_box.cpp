@@ -53,10 +53,11 @@ bool edgeSeparates(const std::array<BoxPoint, 4> &Corners, BoxPoint From, BoxPoi
 // in double and handed over as float, and scaled by viewport size / side.
 // The orthographic projection maps x 0..width to -1..1 and y 768..0 to
 // -1..1; the pick matrix times it gives a scale and an offset per axis.
-PickBox::PickBox(const PanelRect &Panel, int PointerX, int PointerY) {
-  const double Side = PickBoxSide;
-  const double PickX = PointerX;
-  const double PickY = Panel.Height - PointerY; // the pointer counts from the top
+PickBox::PickBox(const PanelRect &Panel, const PickPoint &Where) {
+  // A box needs a side: one pixel at the least.
+  const double Side = std::max(Where.BoxSide, 1);
+  const double PickX = Where.Pixel.X;
+  const double PickY = Panel.Height - Where.Pixel.Y; // the pointer counts from the top
   const auto MoveX = static_cast<float>((Panel.Width - 2 * (PickX - Panel.X)) / Side);
   const auto MoveY = static_cast<float>((Panel.Height - 2 * (PickY - Panel.Y)) / Side);
   const auto StretchX = static_cast<float>(Panel.Width / Side);
@@ -94,14 +95,6 @@ BoxPoint PickBox::projectUnitBoxCorner(const UnitBoxMap &Map, float U, float V) 
 bool PickBox::meetsRect(float X0, float Y0, float X1, float Y1) const {
   const BoxPoint A = project(X0, Y0), B = project(X1, Y1);
   return spanMeetsBox(A.X, B.X) && spanMeetsBox(A.Y, B.Y);
-}
-
-bool PickBox::meets(const LayoutRect &Rect) const {
-  // The corners are whole layout units, sums taken in int as the widgets
-  // take them.
-  return meetsRect(static_cast<float>(Rect.X), static_cast<float>(Rect.Y),
-                   static_cast<float>(Rect.X + Rect.Width),
-                   static_cast<float>(Rect.Y + Rect.Height));
 }
 
 // Two convex shapes are apart exactly when a line parallel to a side of one

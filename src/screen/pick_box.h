@@ -1,5 +1,6 @@
-// The 5 x 5 pixel box around the pointer that picking tests things against,
-// and the projection of a panel's layout units into it. A thing is under the
+// The square pixel box around the pointer that picking tests things against
+// (5 x 5 pixels for the mouse), and the projection of a panel's layout units
+// into it. A thing is under the
 // pointer when any part of it, edges included, lies inside the box. The
 // projection is worked out in single precision, step by step, as the
 // window's graphics library composes its matrices and transforms vertices:
@@ -9,12 +10,9 @@
 #ifndef QUOVADRIN_SCREEN_PICK_BOX_H
 #define QUOVADRIN_SCREEN_PICK_BOX_H
 
-#include "screen/panel_rect.h"
-#include "screen/screen_layout.h"
-#include "screen/shape_figure.h"
-
-/// Side of the pick box in pixels.
-constexpr int PickBoxSide = 5;
+#include "editor/pointer_event.h"
+#include "editor/window_layout.h"
+#include "screen/unit_box.h"
 
 /// A point in the box's own coordinates: the box spans -1 to 1 on both axes.
 struct BoxPoint {
@@ -23,15 +21,14 @@ struct BoxPoint {
 
 class PickBox {
 public:
-  /// The box around window pixel (PointerX, PointerY), counted from the top
-  /// left, over panel \p Panel.
-  PickBox(const PanelRect &Panel, int PointerX, int PointerY);
+  /// The box of \p Where (a window pixel counted from the top left, and
+  /// the box's side in pixels) over panel \p Panel.
+  PickBox(const PanelRect &Panel, const PickPoint &Where);
 
   /// Whether the rectangle with corners (X0, Y0) and (X1, Y1), in the
   /// panel's layout units and in any order, meets the box. A rectangle of no
   /// width or height still meets it where its line does.
   [[nodiscard]] bool meetsRect(float X0, float Y0, float X1, float Y1) const;
-  [[nodiscard]] bool meets(const LayoutRect &Rect) const;
   /// Whether the filled unit box that \p Map places on the panel meets the
   /// box: a turned and stretched square, a line when one side has no
   /// length, a point when neither has.

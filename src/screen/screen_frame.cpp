@@ -7,15 +7,39 @@
 #include "screen/listing_frame.h"
 #include "screen/tool_panel_frame.h"
 
-void buildFrame(DrawList &Out, const Session &S, const EditorState &E) {
-  Out.clear();
-  DrawListBuilder Builder(Out);
+namespace {
+
+void appendCanvas(DrawListBuilder &Builder, const Session &S, const EditorState &E) {
   Builder.panel(Panel::Canvas);
   Builder.clearScreen();
   appendCanvasPicture(Builder, S, E, E.GridVisible);
   appendCanvasOverlays(Builder, S, E);
+}
+
+} // namespace
+
+void buildFrame(DrawList &Out, const Session &S, const EditorState &E) {
+  Out.clear();
+  DrawListBuilder Builder(Out);
+  appendCanvas(Builder, S, E);
   appendToolPanel(Builder, E);
   appendListingPanel(Builder, S.algorithm(), E);
+}
+
+void buildPanel(DrawList &Out, Panel Which, const Session &S, const EditorState &E) {
+  Out.clear();
+  DrawListBuilder Builder(Out);
+  switch (Which) {
+  case Panel::Tool:
+    appendToolPanel(Builder, E);
+    return;
+  case Panel::Canvas:
+    appendCanvas(Builder, S, E);
+    return;
+  case Panel::Listing:
+    appendListingPanel(Builder, S.algorithm(), E);
+    return;
+  }
 }
 
 void buildCanvasPicture(DrawList &Out, const Session &S, const EditorState &E, bool GridVisible) {

@@ -11,6 +11,9 @@ struct EditorState;
 
 /// Fills \p Out with everything one frame shows.
 void buildFrame(DrawList &Out, const Session &S, const EditorState &E);
+/// Fills \p Out with panel \p Which alone, as the frame draws it: what a
+/// pick in that panel needs, without building the other two.
+void buildPanel(DrawList &Out, Panel Which, const Session &S, const EditorState &E);
 /// Fills \p Out with the canvas alone, as a saved picture holds it: the
 /// picture with or without the grid, no menus or popups.
 void buildCanvasPicture(DrawList &Out, const Session &S, const EditorState &E, bool GridVisible);

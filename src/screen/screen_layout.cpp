@@ -38,10 +38,10 @@ const std::array<ToolWidgetPlace, ToolChainSize> Chain = {{
     button("div.png", PickName::Div, 100, 550, 20, 20),
     label(PickName::FieldX, 0, 145, 425, 16, 16, "Horizontale Rasterpos."),
     label(PickName::FieldY, 1, 145, 435, 16, 16, "Vertikale Rasterpos."),
-    label(PickName::FieldW, 2, 145, 445, 16, 16, "Breite"),
-    label(PickName::FieldH, 3, 145, 455, 16, 16, "Hoehe"),
-    label(PickName::FieldV, 4, 145, 465, 16, 16, "Horizontale Abweichung"),
-    label(PickName::FieldHorizontal, 5, 145, 475, 16, 16, "Vertikale Abweichung"),
+    label(PickName::FieldDx, 2, 145, 445, 16, 16, "Breite"),
+    label(PickName::FieldDy, 3, 145, 455, 16, 16, "Hoehe"),
+    label(PickName::FieldH, 4, 145, 465, 16, 16, "Horizontale Abweichung"),
+    label(PickName::FieldV, 5, 145, 475, 16, 16, "Vertikale Abweichung"),
     label(PickName::FieldD, 6, 145, 485, 16, 16, "Drehung"),
     label(PickName::FieldN, 7, 145, 495, 16, 16, "Linienzuglaenge"),
     label(PickName::Count, 8, 135, 345, 7, 10, nullptr),
@@ -73,6 +73,26 @@ const ToolWidgetPlace *findToolPlace(PickName Pick) {
 
 const std::array<const char *, PenMenuSize> &penMenuIcons() { return PenMenuIcons; }
 
+const std::array<IconFile, IconCount> &iconFiles() {
+  static const std::array<IconFile, IconCount> Files = [] {
+    std::array<IconFile, IconCount> Gathered{};
+    size_t Next = 0;
+    for (const ToolWidgetPlace &Place : Chain)
+      if (!Place.isLabel())
+        Gathered[Next++] = {Place.Pick, Place.Icon};
+    for (size_t I = 0; I < PenMenuSize; ++I)
+      Gathered[Next++] = {PenMenuOrder[I], PenMenuIcons[I]};
+    return Gathered;
+  }();
+  return Files;
+}
+
+void hitLayoutRect(DrawListBuilder &Out, int Name, const LayoutRect &Rect) {
+  Out.hitRectangle(Name, static_cast<float>(Rect.X), static_cast<float>(Rect.Y),
+                   static_cast<float>(Rect.X + Rect.Width),
+                   static_cast<float>(Rect.Y + Rect.Height));
+}
+
 // The area covers the Label's current text, so a pick is right even before
 // the next frame shows it.
 LayoutRect labelPickArea(const ToolWidgetPlace &Widget, size_t TextLength) {
@@ -83,11 +103,11 @@ LayoutRect labelPickArea(const ToolWidgetPlace &Widget, size_t TextLength) {
 
 LayoutRect fieldRowBar(int Row) { return {4, 415 + 10 * Row, 316, 10}; }
 
-StripCorners listingUpStrip() { return {2, 2, static_cast<float>(LayoutWidth / 4 - 2), 23}; }
+StripCorners listingUpStrip() { return {2, 2, static_cast<float>(ListingLayoutWidth - 2), 23}; }
 
 StripCorners listingDownStrip() {
   const auto Height = static_cast<float>(LayoutHeight);
-  return {2, Height - 2, static_cast<float>(LayoutWidth / 4 - 2), Height - 23};
+  return {2, Height - 2, static_cast<float>(ListingLayoutWidth - 2), Height - 23};
 }
 
 LayoutRect fileListRect(int Rows) {
@@ -102,6 +122,7 @@ LayoutRect fileListRow(int Rows, int Row) {
 
 LayoutRect messageBoxRect(size_t TextLength) {
   const int Width = MessageCharWidth * static_cast<int>(TextLength);
-  return {LayoutWidth / 4 - Width / 2, LayoutHeight / 2 - MessageBoxHeight / 2, Width,
+  // Centred on the canvas.
+  return {CanvasLayoutWidth / 2 - Width / 2, LayoutHeight / 2 - MessageBoxHeight / 2, Width,
           MessageBoxHeight};
 }

@@ -14,7 +14,8 @@
 #include "editor/field_labels.h"
 #include "editor/pen_menu.h"
 #include "editor/pick_name.h"
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
+#include "screen/draw_list.h"
 
 /// A rectangle from (X, Y), Width x Height.
 struct LayoutRect {
@@ -38,6 +39,11 @@ struct ToolWidgetPlace {
   bool isLabel() const { return LabelIndex >= 0; }
 };
 
+/// Records that \p Name is picked within \p Rect of the current panel; the
+/// corners are whole layout units, their sums taken in int as the widgets
+/// take them.
+void hitLayoutRect(DrawListBuilder &Out, int Name, const LayoutRect &Rect);
+
 /// The chain: icons before the Labels, the Labels, then the last icons.
 /// Its order is the drawing and picking order: a later widget wins a pick
 /// over an earlier one beneath it.
@@ -48,6 +54,16 @@ const ToolWidgetPlace *findToolPlace(PickName Pick);
 
 /// The icons of the pen menu in PenMenuOrder.
 const std::array<const char *, PenMenuSize> &penMenuIcons();
+
+/// One icon: the Button it shows on and its file name in the icon folder.
+struct IconFile {
+  PickName Pick;
+  const char *File;
+};
+/// Every icon the screen shows, the chain's Buttons' and the pen menu's:
+/// what each back end loads at start.
+constexpr size_t IconCount = ToolChainSize - FieldLabels::Size + PenMenuSize;
+const std::array<IconFile, IconCount> &iconFiles();
 
 /// Scale of the atlas text of Labels, the popup and the file list: a glyph
 /// cell of 51 units becomes 11.475.
@@ -66,8 +82,10 @@ LayoutRect fieldRowBar(int Row);
 /// The shaded square behind the selected drawing tool.
 constexpr int ToolHighlightSide = 50;
 
-/// The canvas grid's grey.
+/// The canvas grid's grey, and the grey of the Shapes drawn over it (on the
+/// white canvas of a finished run they are black).
 constexpr float GridGrey = 0.85f;
+constexpr float GridShapeGrey = 0.5f;
 
 /// The listing: the strips at the top and bottom, the rows between them.
 constexpr float ListingLineTop = 25.0f;

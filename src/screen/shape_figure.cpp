@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "exec/pen_templates.h"
 #include "exec/variable_set.h"
 

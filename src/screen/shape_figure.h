@@ -9,6 +9,7 @@
 #include "exec/shape.h"
 #include "screen/canvas_bounds.h"
 #include "screen/primitive.h"
+#include "screen/unit_box.h"
 
 class VariableSet;
 struct PenTemplates;
@@ -24,28 +25,9 @@ public:
   virtual void end() = 0;
 };
 
-/// How a unit box lands on the canvas, in the order the window applies it:
-/// moved to its centre, turned by Rotation degrees about it, then scaled.
-struct UnitBoxPlacement {
-  float CentreX = 0, CentreY = 0;
-  int Rotation = 0; ///< degrees, turned as the window turns them
-  float ScaleX = 1, ScaleY = 1;
-};
-
-/// The same placement as one affine map: a unit-box point (x, y) lands on
-/// the canvas at (Xx x + Yx y + Cx, Xy x + Yy y + Cy).
-struct UnitBoxMap {
-  float Xx, Xy; // the image of the x axis
-  float Yx, Yy; // the image of the y axis
-  float Cx, Cy; // the box's centre
-};
-
 UnitBoxPlacement shapePlacement(const Shape &S);
 /// The pen marker's box: at x, y plus h, v, turned by d, dx by dy cells.
 UnitBoxPlacement penPlacement(const VariableSet &Vars);
-/// The placement as a map, with the rotation's sine and cosine taken as the
-/// window's matrix takes them.
-UnitBoxMap unitBoxMap(const UnitBoxPlacement &Placement);
 UnitBoxMap unitBoxMap(const Shape &S);
 
 /// The figure of \p S in its unit box; nothing for the kinds that are not drawn.

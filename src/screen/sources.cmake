@@ -1,14 +1,13 @@
 # What the screen shows, as data: the layout, the figures of Shapes and the
-# atlas glyphs, with no graphics API, so that every back end (the window, a
-# vector picture) draws the same thing and picking can work by geometry.
+# atlas glyphs, with no graphics API, so that every back end draws the same
+# thing, and picking works from the regions the frame records.
 add_library(quovadrin_screen STATIC
   screen/atlas_text.cpp
   screen/canvas_frame.cpp
   screen/draw_list.cpp
-  screen/geometric_picker.cpp
+  screen/frame_pick.cpp
   screen/glyph.cpp
   screen/listing_frame.cpp
-  screen/panel_rect.cpp
   screen/pick_box.cpp
   screen/screen_layout.cpp
   screen/screen_frame.cpp

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "exec/random.h"
 
 std::array<OutlineCorners, BackgroundRectangleCount> backgroundRectangles() {
@@ -24,7 +24,7 @@ std::array<OutlineCorners, BackgroundRectangleCount> backgroundRectangles() {
 
 void appendToolPanelBackground(
     DrawListBuilder &Out, const std::array<OutlineCorners, BackgroundRectangleCount> &Outlines) {
-  const auto Width = static_cast<float>(LayoutWidth / 4);
+  const auto Width = static_cast<float>(ToolPanelLayoutWidth);
   const auto Height = static_cast<float>(LayoutHeight);
   Out.shadedRectangle(0, 0, Width, Height, 0.6f, 1);
   for (const OutlineCorners &Corners : Outlines) {

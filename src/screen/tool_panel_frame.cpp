@@ -76,14 +76,19 @@ void appendLabel(DrawListBuilder &Out, const ToolWidgetPlace &Widget, const Valu
                   Widget.Description ? LabelTextOffset : 0, 0, Advance);
 }
 
+// A Button is picked over its picture, a Label over its text as it is now
+// and its description.
 void appendChain(DrawListBuilder &Out, const EditorState &E) {
   for (const ToolWidgetPlace &Widget : toolChainPlaces()) {
     if (Widget.isLabel()) {
-      appendLabel(Out, Widget, E.Labels.at(static_cast<size_t>(Widget.LabelIndex)));
+      const ValueLabel &Model = E.Labels.at(static_cast<size_t>(Widget.LabelIndex));
+      appendLabel(Out, Widget, Model);
+      hitLayoutRect(Out, pickValue(Widget.Pick), labelPickArea(Widget, Model.text().size()));
       continue;
     }
     appendIcon(Out, Widget.Pick, Widget.Place.X, Widget.Place.Y, Widget.Place.Width,
                Widget.Place.Height);
+    hitLayoutRect(Out, pickValue(Widget.Pick), Widget.Place);
   }
 }
 
@@ -124,8 +129,12 @@ void appendFileList(DrawListBuilder &Out, const SavedFileWindow &Files) {
   appendOutlinedPanel(Out, List.X, List.Y, List.Width, List.Height);
   if (HasHiddenRow)
     appendFileRow(Out, Rows, 0, hiddenFilesText(Files.Hidden));
-  for (int I = 0; I < Entries; ++I)
-    appendFileRow(Out, Rows, I + (HasHiddenRow ? 1 : 0), Files.Shown[static_cast<size_t>(I)]);
+  // Each file's row loads it; the row telling of older files loads nothing.
+  for (int I = 0; I < Entries; ++I) {
+    const int Row = I + (HasHiddenRow ? 1 : 0);
+    appendFileRow(Out, Rows, Row, Files.Shown[static_cast<size_t>(I)]);
+    hitLayoutRect(Out, pickValue(PickName::FirstFileEntry) + I, fileListRow(Rows, Row));
+  }
 }
 
 void appendToolPanel(DrawListBuilder &Out, const EditorState &E) {

@@ -9,18 +9,19 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "host/host.h"
 #include "web/page.h"
-#include "web/web_application.h"
+#include "web/web_platform.h"
 
 namespace {
 
-WebApplication *Running = nullptr;
+WebPlatform *Running = nullptr;
 /// The mouse buttons pressed on the canvas and not yet released.
 int HeldButtons = 0;
 
 const char CanvasTarget[] = "#canvas";
 
-bool running() { return Running && !Running->window().Ended; }
+bool running() { return Running && !Running->host().ended(); }
 
 MouseButton buttonOf(unsigned short DomButton) {
   if (DomButton == 0)
@@ -33,9 +34,12 @@ MouseButton buttonOf(unsigned short DomButton) {
 // The canvas lies at the page's top left corner with one drawing-buffer
 // pixel per CSS pixel, so client coordinates are canvas pixels.
 void sendButton(const EmscriptenMouseEvent &Event, ButtonState State) {
-  Running->prepareFrame();
-  Running->editor().onMouse({buttonOf(Event.button), State, static_cast<int>(Event.clientX),
-                             static_cast<int>(Event.clientY)});
+  PointerEvent Pointer;
+  Pointer.Button = buttonOf(Event.button);
+  Pointer.State = State;
+  Pointer.X = static_cast<int>(Event.clientX);
+  Pointer.Y = static_cast<int>(Event.clientY);
+  Running->host().pointerButton(Pointer);
   Running->afterEvent();
 }
 
@@ -59,17 +63,9 @@ EM_BOOL onMouseUp(int, const EmscriptenMouseEvent *Event, void *) {
 EM_BOOL onMouseMove(int, const EmscriptenMouseEvent *Event, void *) {
   if (!running())
     return EM_FALSE;
-  const int X = static_cast<int>(Event->clientX), Y = static_cast<int>(Event->clientY);
-  const WebWindow &Win = Running->window();
-  if (HeldButtons != 0 && Win.Motion) {
-    Running->prepareFrame();
-    Running->editor().onListingDrag(X, Y);
-  } else if (HeldButtons == 0 && Win.PassiveMotion) {
-    Running->editor().onPassiveMotion(X, Y);
-  } else {
-    return EM_FALSE;
-  }
-  Running->afterEvent();
+  const PointerMotion Motion{static_cast<int>(Event->clientX), static_cast<int>(Event->clientY)};
+  if (Running->host().pointerMotion(Motion, HeldButtons != 0))
+    Running->afterEvent();
   return EM_FALSE;
 }
 
@@ -97,7 +93,7 @@ EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent *Event, void *) {
   const unsigned char Character = characterOf(*Event);
   if (Character == 0)
     return EM_FALSE;
-  Running->editor().onKeyboard(Character);
+  Running->host().key(Character);
   Running->afterEvent();
   return EM_TRUE;
 }
@@ -111,8 +107,7 @@ EM_BOOL onResize(int, const EmscriptenUiEvent *, void *) {
 void onTimer(void *Generation) {
   if (!running())
     return;
-  Running->prepareFrame();
-  Running->editor().onTimer(static_cast<unsigned>(reinterpret_cast<uintptr_t>(Generation)));
+  Running->host().timer(static_cast<unsigned>(reinterpret_cast<uintptr_t>(Generation)));
   Running->afterEvent();
 }
 
@@ -123,8 +118,8 @@ void onAnimationFrame() {
 
 } // namespace
 
-void attachWebEvents(WebApplication &App) {
-  Running = &App;
+void attachWebEvents(WebPlatform &Page) {
+  Running = &Page;
   emscripten_set_mousedown_callback(CanvasTarget, nullptr, EM_FALSE, onMouseDown);
   emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, onMouseUp);
   emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE,
@@ -150,5 +145,7 @@ void fitCanvasToPage() {
   const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
   emscripten_set_canvas_element_size(CanvasTarget, Width, Height);
   if (Running)
-    Running->resize({Width, Height});
+    Running->host().resize({Width, Height});
 }
+
+Host *runningHost() { return Running ? &Running->host() : nullptr; }

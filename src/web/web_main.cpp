@@ -1,15 +1,17 @@
 // Entry point of the web page: the WebGL context on the page's canvas, the
-// program at the canvas's size, its events, and the first frame. The page's
-// script (web/page.js) has mounted the learner's storage as the working
-// directory before this runs; the images are packed into the page.
+// platform and the host at the canvas's size, its events, and the first
+// frame. The page's script (web/page.js) has mounted the learner's storage as
+// the working directory before this runs; the images are packed into the
+// page.
 #include <cstdio>
 #include <ctime>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "host/host.h"
 #include "web/page.h"
-#include "web/web_application.h"
 #include "web/web_events.h"
+#include "web/web_platform.h"
 
 namespace {
 
@@ -39,14 +41,17 @@ int main() {
   const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
   emscripten_set_canvas_element_size("#canvas", Width, Height);
   std::printf("Starte Quovadrin.\nSeite mit %dx%d Pixeln\n", Width, Height);
-  // The page lives as long as the program: it is never destroyed.
-  static WebApplication Quovadrin(static_cast<int32_t>(std::time(nullptr)), ImageFolder,
-                                  {Width, Height});
-  if (!Quovadrin.ready()) {
+  // The page lives as long as the program, which the browser ends with the
+  // page: neither is ever destroyed, so neither is given a destructor to
+  // run.
+  WebPlatform &Page = *new WebPlatform(ImageFolder);
+  if (!Page.ready()) {
     std::printf("Die Grafik konnte nicht eingerichtet werden.\n");
     return 1;
   }
-  attachWebEvents(Quovadrin);
-  Quovadrin.drawFrame();
+  Host &Laboratory = *new Host(static_cast<int32_t>(std::time(nullptr)), Page, {Width, Height});
+  Page.serve(Laboratory);
+  attachWebEvents(Page);
+  Page.drawFrame();
   return 0;
 }

@@ -2,12 +2,9 @@
 // up in one buffer, and each command draws its range with its own state.
 #include "webgl/frame_renderer.h"
 
-#include "editor/pen_menu.h"
 #include "exec/drawing.h"
 #include "files/gray_png.h"
 #include "files/image_folder.h"
-#include "screen/panel_rect.h"
-#include "screen/screen_layout.h"
 #include "screen/separate_primitives.h"
 #include "webgl/image_texture.h"
 #include "webgl/panel_viewport.h"
@@ -15,11 +12,7 @@
 FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
   glGenBuffers(1, &Buffer);
   AtlasTexture = loadImageTexture(ImageFolder + AlphabetAtlasPath);
-  for (const ToolWidgetPlace &Place : toolChainPlaces())
-    if (!Place.isLabel())
-      Icons[Place.Pick] = loadImageTexture(ImageFolder + IconFolder + Place.Icon);
-  for (size_t I = 0; I < PenMenuSize; ++I)
-    Icons[PenMenuOrder[I]] = loadImageTexture(ImageFolder + IconFolder + penMenuIcons()[I]);
+  Icons.load(ImageFolder, loadImageTexture);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_CULL_FACE);
   glEnable(GL_BLEND);
@@ -30,13 +23,8 @@ FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
 
 FrameRenderer::~FrameRenderer() { glDeleteBuffers(1, &Buffer); }
 
-GLuint FrameRenderer::iconTexture(PickName Icon) const {
-  const auto Found = Icons.find(Icon);
-  return Found == Icons.end() ? 0 : Found->second;
-}
-
-void FrameRenderer::syncShapes(const Drawing &Picture, const ScreenSize &Screen) {
-  Shapes.sync(Picture, Screen);
+void FrameRenderer::syncShapes(const Drawing &Picture, const WindowLayout &Layout) {
+  Shapes.sync(Picture, Layout);
 }
 
 void FrameRenderer::upload(const DrawList &Frame) {
@@ -86,7 +74,7 @@ void FrameRenderer::setTexture(const TextureRef &Texture) {
   // An icon that could not be loaded samples texture 0, which WebGL reads
   // as black: its rectangle shows the vertex colour's shade of it.
   glBindTexture(GL_TEXTURE_2D,
-                Texture.Kind == TextureKind::Atlas ? AtlasTexture : iconTexture(Texture.Icon));
+                Texture.Kind == TextureKind::Atlas ? AtlasTexture : Icons.find(Texture.Icon));
 }
 
 void FrameRenderer::drawBatch(const Batch &Run) {
@@ -99,7 +87,7 @@ void FrameRenderer::drawBatch(const Batch &Run) {
                static_cast<GLsizei>(Run.Count));
 }
 
-void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
+void FrameRenderer::draw(const DrawList &Frame, const WindowLayout &Layout) {
   if (!ready())
     return;
   Program.use();
@@ -111,7 +99,7 @@ void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
       glClear(GL_COLOR_BUFFER_BIT);
       break;
     case DrawCommandKind::PanelView: {
-      CurrentPanel = panelRect(Run.Source->View, Screen);
+      CurrentPanel = Layout.panel(Run.Source->View);
       usePanelViewport(Program, CurrentPanel, false);
       Program.setMatrix(panelMatrix(CurrentPanel.LayoutWidth, DrawTransform()));
       break;
@@ -132,8 +120,8 @@ void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
   glLineWidth(1);
 }
 
-std::vector<unsigned char> readCanvasGray(const ScreenSize &Screen) {
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+std::vector<unsigned char> readCanvasGray(const WindowLayout &Layout) {
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   if (Canvas.Width <= 0 || Canvas.Height <= 0)
     return {};
   const size_t Pixels = static_cast<size_t>(Canvas.Width) * static_cast<size_t>(Canvas.Height);

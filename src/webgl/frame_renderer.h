@@ -6,12 +6,12 @@
 #define QUOVADRIN_WEBGL_FRAME_RENDERER_H
 
 #include <GLES2/gl2.h>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "editor/window_layout.h"
 #include "screen/draw_list.h"
-#include "screen/panel_rect.h"
+#include "screen/icon_set.h"
 #include "webgl/draw_program.h"
 #include "webgl/shape_texture.h"
 
@@ -30,9 +30,9 @@ public:
   /// Whether the shaders compiled: without them nothing can be drawn.
   bool ready() const { return Program.ready(); }
   /// Brings the shape texture up to date with \p Picture; before a frame.
-  void syncShapes(const Drawing &Picture, const ScreenSize &Screen);
-  /// Draws \p Frame on a screen of \p Screen.
-  void draw(const DrawList &Frame, const ScreenSize &Screen);
+  void syncShapes(const Drawing &Picture, const WindowLayout &Layout);
+  /// Draws \p Frame on a screen laid out as \p Layout.
+  void draw(const DrawList &Frame, const WindowLayout &Layout);
 
 private:
   /// A run of draws with one state: consecutive commands of one panel that
@@ -52,13 +52,12 @@ private:
   void appendPrimitives(const DrawList &Frame, const DrawCommand &Command);
   void drawBatch(const Batch &Run);
   void setTexture(const TextureRef &Texture);
-  GLuint iconTexture(PickName Icon) const;
 
   DrawProgram Program;
   ShapeTexture Shapes;
   GLuint Buffer = 0;
   GLuint AtlasTexture = 0;
-  std::map<PickName, GLuint> Icons;
+  IconSet<GLuint> Icons;
   /// The frame's vertices as uploaded: triangles and segments in panel
   /// layout units, in drawing order, and the runs that draw them.
   std::vector<DrawVertex> Uploaded;
@@ -69,6 +68,6 @@ private:
 
 /// The grey bytes (top row first) of the canvas as the last drawing left it
 /// in the drawing buffer, read before the browser shows the frame.
-std::vector<unsigned char> readCanvasGray(const ScreenSize &Screen);
+std::vector<unsigned char> readCanvasGray(const WindowLayout &Layout);
 
 #endif

@@ -13,7 +13,7 @@
 #ifndef QUOVADRIN_WEBGL_PANEL_VIEWPORT_H
 #define QUOVADRIN_WEBGL_PANEL_VIEWPORT_H
 
-#include "screen/panel_rect.h"
+#include "editor/window_layout.h"
 #include "webgl/draw_program.h"
 
 /// How far inside the panel a line vertex on its border moves: well below

@@ -3,16 +3,13 @@
 #include "webgl/shape_texture.h"
 
 #include "exec/drawing.h"
-#include "screen/panel_rect.h"
+#include "screen/screen_layout.h"
 #include "screen/separate_primitives.h"
 #include "screen/shape_figure.h"
 #include "webgl/draw_program.h"
 #include "webgl/panel_viewport.h"
 
 namespace {
-
-/// The grey of Shapes over the grid; without it they are black.
-constexpr float GridShapeGrey = 0.5f;
 /// Segment vertices per upload: bounds the scratch buffer when a resize or
 /// a new canvas redraws every Shape.
 constexpr size_t SegmentBatch = 1 << 18;
@@ -65,8 +62,8 @@ ShapeTexture::~ShapeTexture() {
   glDeleteTextures(1, &Texture);
 }
 
-void ShapeTexture::resize(const ScreenSize &Screen) {
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+void ShapeTexture::resize(const WindowLayout &Layout) {
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   Width = Canvas.Width;
   Height = Canvas.Height;
   CanvasLayoutWidth = Canvas.LayoutWidth;
@@ -86,15 +83,15 @@ void ShapeTexture::resize(const ScreenSize &Screen) {
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, Texture, 0);
 }
 
-void ShapeTexture::sync(const Drawing &Picture, const ScreenSize &Screen) {
-  const PanelRect Canvas = panelRect(Panel::Canvas, Screen);
+void ShapeTexture::sync(const Drawing &Picture, const WindowLayout &Layout) {
+  const PanelRect Canvas = Layout.panel(Panel::Canvas);
   const bool Fresh = !Started || Canvas.Width != Width || Canvas.Height != Height ||
                      Picture.generation() != Generation;
   const Shape *First = Fresh ? Picture.head() : (LastDrawn ? LastDrawn->next : Picture.head());
   if (!Fresh && !First)
     return;
   if (!Started || Canvas.Width != Width || Canvas.Height != Height)
-    resize(Screen);
+    resize(Layout);
   glBindFramebuffer(GL_FRAMEBUFFER, Framebuffer);
   if (Fresh) {
     glClearColor(0, 0, 0, 0);

@@ -9,7 +9,7 @@
 #include <GLES2/gl2.h>
 #include <vector>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "screen/draw_list.h"
 
 class Drawing;
@@ -26,13 +26,13 @@ public:
   /// Draws the Shapes of \p Picture added since the last call into the
   /// texture; a cleared Drawing or a new canvas size starts it afresh.
   /// Leaves the default framebuffer bound; the caller sets its viewport.
-  void sync(const Drawing &Picture, const ScreenSize &Screen);
+  void sync(const Drawing &Picture, const WindowLayout &Layout);
   /// Lays the texture over the canvas, whose view must be set: the Shapes
   /// in grey when \p OnGrid, in black otherwise. Binds its own buffer.
   void draw(bool OnGrid) const;
 
 private:
-  void resize(const ScreenSize &Screen);
+  void resize(const WindowLayout &Layout);
   void drawShapes(const Shape *First);
 
   const DrawProgram &Program;
@@ -40,7 +40,7 @@ private:
   GLuint Framebuffer = 0;
   GLuint Buffer = 0;
   int Width = 0, Height = 0;
-  int CanvasLayoutWidth = LayoutWidth / 2;
+  int CanvasLayoutWidth = ::CanvasLayoutWidth;
   /// What the texture holds: the Shapes of Generation up to LastDrawn.
   unsigned Generation = 0;
   const Shape *LastDrawn = nullptr;

@@ -9,9 +9,9 @@
 
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
+#include "editor/window_layout.h"
 #include "exec/session.h"
 #include "gl_pick_support.h"
-#include "screen/panel_rect.h"
 #include "screen/screen_layout.h"
 
 namespace {
@@ -100,7 +100,7 @@ SelectionArea rectArea(int Name, SelectionArea::Shape Kind, int X, int Y, int Wi
 
 std::vector<SelectionArea> SelectionPicker::nearPixels(std::vector<SelectionArea> Areas,
                                                        Panel Which) const {
-  const PanelRect R = panelRect(Which, State.Screen);
+  const PanelRect R = State.Layout.panel(Which);
   for (SelectionArea &A : Areas)
     A = reaching(A, R);
   return Areas;
@@ -113,7 +113,7 @@ SelectionHits SelectionPicker::select(Panel Which, int X, int Y,
   if (std::none_of(Areas.begin(), Areas.end(), IsNear))
     return {};
   ++Passes;
-  const PanelRect R = panelRect(Which, State.Screen);
+  const PanelRect R = State.Layout.panel(Which);
   glMatrixMode(GL_MODELVIEW);
   glViewport(R.X, R.Y, R.Width, R.Height);
   GLint Viewport[4];
@@ -192,7 +192,7 @@ std::vector<SelectionArea> SelectionPicker::listingAreas() const {
   std::vector<SelectionArea> Areas;
   const Algorithm &A = Work.algorithm();
   if (A.commandCount() >= 1) {
-    const float W = static_cast<float>(LayoutWidth / 4);
+    const float W = static_cast<float>(State.Layout.panel(Panel::Listing).LayoutWidth);
     const float H = static_cast<float>(LayoutHeight);
     const auto Float = SelectionArea::Shape::Float;
     Areas.push_back({pickValue(PickName::UpStrip), Float, 2, 2, W - 2, 23});

@@ -1,11 +1,12 @@
-// The reference for picking by geometry: picking as the window did it with
-// OpenGL's selection mode. Each panel draws its pickable things again, each
-// under its pick name, with a pick matrix around a 5 x 5 pixel box at the
-// pointer, and the hit records say what lies there. It draws the pick areas
-// itself, from the screen layout and the state, with the very calls the
-// window's widgets made (a Button's polygon, a Label's pick rectangle, the
-// saved-file rows, the pen marker's placed square, the listing's strips and
-// rows), so that it stays the same whatever becomes of the widgets.
+// The reference for picking from a frame's regions: picking as the window
+// did it with OpenGL's selection mode. Each panel draws its pickable things
+// again, each under its pick name, with a pick matrix around a 5 x 5 pixel
+// box at the pointer, and the hit records say what lies there. It draws the
+// pick areas itself, from the screen layout and the state, with the very
+// calls the window's widgets made (a Button's polygon, a Label's pick
+// rectangle, the saved-file rows, the pen marker's placed square, the
+// listing's strips and rows), so that it stays the same whatever becomes of
+// the frame builders.
 //
 // A selection pass costs a few microseconds per thing drawn, too slow to
 // compare millions of points with every thing of a panel. So a pass draws,
@@ -19,7 +20,7 @@
 
 #include <vector>
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "screen/shape_figure.h"
 
 class Session;

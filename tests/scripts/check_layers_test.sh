@@ -34,6 +34,10 @@ plant gfx/read_back.cpp 3 '#include <GL/freeglut.h>' "gfx may not include <GL/fr
 plant files/alg_writer.cpp 5 '#include "editor/editor.h"' "files/alg_writer.cpp:5: files may not include"
 plant svg/svg_picture.cpp 3 '#include "editor/editor.h"' "svg/svg_picture.cpp:3: svg may not include \"editor/editor.h\""
 plant render/render_batch.cpp 3 '#include <GL/gl.h>' "render/render_batch.cpp:3: render may not include <GL/gl.h>"
+# The host: above the screen, below every platform, without GL.
+plant host/host.cpp 3 '#include <GL/gl.h>' "host/host.cpp:3: host may not include <GL/gl.h>"
+plant host/host.cpp 3 '#include "app/screen.h"' "host/host.cpp:3: host may not include \"app/screen.h\""
+plant screen/screen_frame.cpp 3 '#include "host/host.h"' "screen/screen_frame.cpp:3: screen may not include \"host/host.h\""
 # The web page's layers: nothing below uses them, and they keep to WebGL.
 plant screen/screen_frame.cpp 3 '#include "webgl/draw_program.h"' "screen/screen_frame.cpp:3: screen may not include"
 plant webgl/draw_program.cpp 3 '#include "web/page.h"' "webgl/draw_program.cpp:3: webgl may not include \"web/page.h\""

@@ -1,5 +1,5 @@
 // Test helper: an Editor on a Session with seed 1 and a 1024 x 768 screen,
-// a recording window and a fake picker, with short-hands for the button
+// a recording host and a fake picker, with short-hands for the button
 // events of each panel. A pixel of the tool panel, the canvas or the listing
 // only decides the panel; what lies there is whatever the picker is told.
 #ifndef QUOVADRIN_TESTS_EDITOR_FIXTURE_H
@@ -14,7 +14,7 @@
 #include "exec/session.h"
 #include "fake_picker.h"
 #include "files/file_operations.h"
-#include "recording_window.h"
+#include "recording_host.h"
 
 /// The buttons by their short names, as the tests click them.
 constexpr auto Left = MouseButton::Left;
@@ -23,11 +23,11 @@ constexpr auto Right = MouseButton::Right;
 struct EditorFixture {
   Session Work;
   EditorState State{Work.variables()};
-  RecordingWindow Host;
-  FakePicker Picks;
   /// The saved files are written through here; tests plan failures on it.
   FileOperations Storage;
-  Editor Editing{Work, State, Host, Picks, Storage};
+  RecordingHost Host{Work, Storage};
+  FakePicker Picks;
+  Editor Editing{Work, State, Host, Picks};
 
   // Pixels inside each panel at 1024 x 768.
   static constexpr int ToolX = 100;
@@ -41,7 +41,7 @@ struct EditorFixture {
   Algorithm &algorithm() { return Work.algorithm(); }
 
   void mouse(MouseButton Button, ButtonState Change, int X, int Y = 300) {
-    Editing.onMouse({Button, Change, X, Y});
+    Editing.onPointer({Button, Change, X, Y});
   }
   /// A press and a release in the tool panel over whatever the picker is
   /// told lies there.

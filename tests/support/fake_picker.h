@@ -13,10 +13,22 @@ public:
   PickResult Listing = PickResult::nothing(Panel::Listing);
   /// How many picks were asked for, in all panels together.
   int Picks = 0;
+  /// The side of the pick box the last pick was asked with.
+  int LastBoxSide = 0;
 
-  PickResult pickToolPanel(int, int) override { return ++Picks, ToolPanel; }
-  PickResult pickCanvas(int, int) override { return ++Picks, Canvas; }
-  PickResult pickListing(int, int) override { return ++Picks, Listing; }
+  PickResult pick(Panel Which, const PickPoint &Where) override {
+    ++Picks;
+    LastBoxSide = Where.BoxSide;
+    switch (Which) {
+    case Panel::Tool:
+      return ToolPanel;
+    case Panel::Canvas:
+      return Canvas;
+    case Panel::Listing:
+      return Listing;
+    }
+    return PickResult::nothing(Which);
+  }
 };
 
 #endif

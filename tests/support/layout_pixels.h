@@ -4,9 +4,9 @@
 #ifndef QUOVADRIN_TESTS_LAYOUT_PIXELS_H
 #define QUOVADRIN_TESTS_LAYOUT_PIXELS_H
 
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 
-constexpr int CanvasPixelX = LayoutWidth / 4;
-constexpr int ListingPixelX = LayoutWidth * 3 / 4;
+constexpr int CanvasPixelX = CanvasLayoutLeft;
+constexpr int ListingPixelX = ListingLayoutLeft;
 
 #endif

@@ -29,16 +29,16 @@ std::vector<int> coverCounts(const std::vector<PixelRect> &Rects) {
 TEST(CanvasPixels, LayoutBoundsBecomePixelsCountedFromTheBottom) {
   // At 1024 x 768 a layout unit is a pixel; at 1280 x 1024 it is 1.25 wide
   // and 4/3 high.
-  const PanelRect Small = panelRect(Panel::Canvas, ScreenSize{1024, 768});
+  const PanelRect Small = WindowLayout(ScreenSize{1024, 768}).panel(Panel::Canvas);
   EXPECT_EQ(pixelsCovering(bounds(100, 8, 140, 20), Small, 0), (PixelRect{100, 748, 140, 760}));
   EXPECT_EQ(pixelsCovering(bounds(100.5f, 8, 139.5f, 20), Small, 2),
             (PixelRect{98, 746, 142, 762}));
-  const PanelRect Large = panelRect(Panel::Canvas, ScreenSize{1280, 1024});
+  const PanelRect Large = WindowLayout(ScreenSize{1280, 1024}).panel(Panel::Canvas);
   EXPECT_EQ(pixelsCovering(bounds(100, 1, 140, 29), Large, 0), (PixelRect{125, 985, 175, 1023}));
 }
 
 TEST(CanvasPixels, BoundsAreCutToTheCanvas) {
-  const PanelRect Canvas = panelRect(Panel::Canvas, ScreenSize{1024, 768});
+  const PanelRect Canvas = WindowLayout(ScreenSize{1024, 768}).panel(Panel::Canvas);
   EXPECT_EQ(pixelsCovering(bounds(-50, -1e9f, 600, 1e9f), Canvas, 2), (PixelRect{0, 0, 512, 768}));
   EXPECT_TRUE(pixelsCovering(bounds(700, 10, 900, 20), Canvas, 2).empty()) << "right of it";
   EXPECT_TRUE(pixelsCovering(CanvasBounds(), Canvas, 2).empty());

@@ -14,6 +14,7 @@
 #include "editor/editor_state.h"
 #include "editor/listing_scroll.h"
 #include "exec/session.h"
+#include "files/image_folder.h"
 #include "gfx/png_texture.h"
 #include "gl_test_support.h"
 #include "model/algorithm.h"
@@ -40,7 +41,7 @@ protected:
     Listing.appendArithmetic(&Work.variables().x(), ArithmeticOp::Give, Value);
   }
   void drawCanvas(bool GridVisible) {
-    setCanvasView(State.Screen);
+    setCanvasView(State.Layout);
     drawCanvasPicture(Work, State, GridVisible, EveryShape);
   }
   /// The listing as a frame shows it: the scroll position is settled first.
@@ -50,7 +51,7 @@ protected:
     DrawListBuilder Builder(Panel);
     appendListingPanel(Builder, Listing, State);
     GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
-        .draw(Panel, Picture, State.Screen);
+        .draw(Panel, Picture, State.Layout);
   }
   /// Pixels of the listing in its layout units (one unit is one pixel here).
   std::array<int, 3> listingPixel(int X, int Y) { return pixelAt(ListingLeft + X, Y); }
@@ -201,7 +202,7 @@ TEST_F(DisplayPanels, HighlightColoursShowEditing) {
 TEST_F(DisplayPanels, LongLineIsClippedAtThePanelEdge) {
   // An 800-pixel screen puts the listing at 600..799 of the 1024-pixel test
   // window, so anything drawn past its right edge would show at 800 and beyond.
-  State.Screen.Width = 800;
+  State.Layout = WindowLayout(ScreenSize{800, 768});
   give(1);
   Listing.current()->setText(std::string(200, 'W'));
   drawListing();

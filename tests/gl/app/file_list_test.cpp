@@ -17,6 +17,7 @@
 #include "app/screen.h"
 #include "editor/editor_state.h"
 #include "exec/session.h"
+#include "files/image_folder.h"
 #include "files/saved_files.h"
 #include "gfx/png_texture.h"
 #include "gl_test_support.h"
@@ -102,7 +103,7 @@ public:
     DrawListBuilder Builder(Frame);
     appendFileList(Builder, files());
     GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
-        .draw(Frame, Program.drawing(), State.Screen);
+        .draw(Frame, Program.drawing(), State.Layout);
   }
 
 private:

@@ -8,6 +8,7 @@
 #include "app/gl_frame_renderer.h"
 #include "app/screen.h"
 #include "editor/editor_state.h"
+#include "files/image_folder.h"
 #include "gfx/png_texture.h"
 #include "gl_app_fixture.h"
 #include "gl_test_support.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The canvas is the middle half of the window; at 1024 x 768 one layout unit
 // is one pixel, and canvas x 0 is window x 256.
-constexpr int CanvasLeft = GlTestWindowWidth / 4;
+constexpr int CanvasLeft = CanvasLayoutLeft; // the test window shows one pixel per unit
 
 GLuint atlas() {
   static const GLuint Texture = loadPngTexture(AlphabetAtlasPath).name();
@@ -32,14 +33,14 @@ void drawOnCanvas(const std::string &Text) {
   E.Popup.replace(Text);
   E.Popup.Visible = true;
   clearToWhite();
-  setCanvasView(ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
+  setCanvasView(WindowLayout(ScreenSize{GlTestWindowWidth, GlTestWindowHeight}));
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   DrawList Overlays;
   DrawListBuilder Builder(Overlays);
   appendCanvasOverlays(Builder, S, E);
   GlFrameRenderer([](PickName) -> GLuint { return 0; }, atlas(), nullptr)
-      .draw(Overlays, S.drawing(), E.Screen);
+      .draw(Overlays, S.drawing(), E.Layout);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas_picture.h"
 #include "app/canvas_view.h"
 #include "app/panel_view.h"
 #include "app/shape_layer.h"
@@ -38,8 +37,8 @@ protected:
     clearTo(0, 0, 0);
     App.clickTool(PickName::Save);
     EXPECT_EQ(App.State.Popup.text().find("nicht"), std::string::npos);
-    return readGrayPng("vorpImages/seed_1234567890-" +
-                       std::string(1, char(App.State.Files.SaveLetter)) + ".png");
+    return readGrayPng("vorpImages/seed_1234567890-" + std::string(1, char(App.Lab.saveLetter())) +
+                       ".png");
   }
   static void clearTo(float R, float G, float B) {
     clearToWhite();
@@ -78,10 +77,11 @@ bool allBytes(const GrayPicture &P, int Value) {
   return !P.Pixels.empty();
 }
 
-// The canvas picture as a save takes it, written to canvas.png.
-FileResult writeCanvasPng(GlApp &App) {
-  const GrayImage Picture = takeCanvasPicture(App.Work, App.State, *App.Resources);
-  return writeGrayPngBytes("canvas.png", Picture.Rows.data(), Picture.Width, Picture.Height);
+// The canvas picture of a save, without a frame drawn in between: the path
+// of the PNG it wrote.
+std::string savedCanvasPng(GlApp &App) {
+  App.clickTool(PickName::Save);
+  return App.Lab.savedFiles().size() >= 2 ? App.Lab.savedFiles()[1] : "no picture saved";
 }
 
 } // namespace
@@ -119,13 +119,13 @@ TEST_F(SavedPicture, CanvasIsDrawnAgainRightBeforeTheReadBack) {
   App.State.GridVisible = false;
   App.frame();
   clearTo(0, 0, 1); // whatever the back buffer held after the last swap
-  EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
-  EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "the empty canvas, white";
-  // The picture follows what the last frame showed, not the state since.
-  App.State.GridVisible = true;
+  EXPECT_TRUE(allBytes(readGrayPng(savedCanvasPng(App)), 255)) << "the empty canvas, white";
+  // The picture follows what the last frame showed, not the state since:
+  // the press on the save Button has brought the grid back for the next
+  // frame only.
+  ASSERT_TRUE(App.State.GridVisible);
   clearTo(0, 0, 1);
-  EXPECT_EQ(writeCanvasPng(App), FileResult::Done);
-  EXPECT_TRUE(allBytes(readGrayPng("canvas.png"), 255)) << "still without the grid";
+  EXPECT_TRUE(allBytes(readGrayPng(savedCanvasPng(App)), 255)) << "still without the grid";
 }
 
 TEST_F(SavedPicture, SaveWritesBothFilesNamedAfterTheSeedAndTheLetter) {
@@ -157,15 +157,15 @@ TEST_F(SavedPicture, ManyShapesAreSavedAsTheFrameShowedThem) {
     const GrayPicture P = saveAfterAFrameWithGrid(Grid);
     ASSERT_EQ(P.format(), "512x768 8-bit grey");
     const ShapeLayer &Layer = App.Resources->shapes();
-    EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Screen)) << "the frame used the layer";
+    EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Layout)) << "the frame used the layer";
     // The canvas as the frame drew it, read bottom row first.
     clearToWhite();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LINE_SMOOTH);
-    setCanvasView(App.State.Screen);
+    setCanvasView(App.State.Layout);
     drawCanvasPicture(App.Work, App.State, Grid, Layer);
-    const PanelRect Canvas = panelRect(Panel::Canvas, App.State.Screen);
+    const PanelRect Canvas = App.State.Layout.panel(Panel::Canvas);
     std::vector<unsigned char> Red(static_cast<size_t>(Canvas.Width) * Canvas.Height);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(Canvas.X, 0, Canvas.Width, Canvas.Height, GL_RED, GL_UNSIGNED_BYTE, Red.data());

@@ -42,7 +42,7 @@ void drawToolPanel(GlApp &App) {
   DrawList Panel;
   DrawListBuilder Builder(Panel);
   appendToolPanel(Builder, App.State);
-  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Screen);
+  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Layout);
 }
 
 std::vector<unsigned char> drawnBackground(const Screen &Widgets) {
@@ -82,8 +82,8 @@ TEST(ScreenLayout, EveryIconOfTheLayoutHasATextureOfItsOwn) {
 TEST(ScreenLayout, LabelsShowTheirTargetsAndOperands) {
   GlApp App;
   const VariableSet &Vars = App.Work.variables();
-  const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldW,
-                             PickName::FieldH,  PickName::FieldV, PickName::FieldHorizontal,
+  const PickName Rows[10] = {PickName::FieldX,  PickName::FieldY, PickName::FieldDx,
+                             PickName::FieldDy, PickName::FieldH, PickName::FieldV,
                              PickName::FieldD,  PickName::FieldN, PickName::FieldMax,
                              PickName::FieldMin};
   const char *Texts[10] = {"x=0", "y=0", "dx=1", "dy=1",   "h=1",

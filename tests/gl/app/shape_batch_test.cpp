@@ -12,7 +12,7 @@
 #include "app/canvas_view.h"
 #include "app/shape_batch.h"
 #include "app/shape_renderer.h"
-#include "editor/screen_space.h"
+#include "editor/window_layout.h"
 #include "exec/drawing.h"
 #include "gl_test_support.h"
 
@@ -24,7 +24,7 @@ class ShapeBatchTest : public testing::Test {
 protected:
   void SetUp() override {
     clearToWhite();
-    setCanvasView(ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
+    setCanvasView(WindowLayout(ScreenSize{GlTestWindowWidth, GlTestWindowHeight}));
   }
   /// Five feedback values per segment.
   Segments oneByOne(int Capacity = 200000) const {

@@ -35,9 +35,9 @@ std::vector<unsigned char> canvasThrough(const Session &Work, const EditorState 
   glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
   glEnable(GL_BLEND);
   glEnable(GL_LINE_SMOOTH);
-  setCanvasView(State.Screen);
+  setCanvasView(State.Layout);
   drawCanvasPicture(Work, State, GridVisible, Shapes);
-  const PanelRect Canvas = panelRect(Panel::Canvas, State.Screen);
+  const PanelRect Canvas = State.Layout.panel(Panel::Canvas);
   std::vector<unsigned char> Rgb(static_cast<size_t>(Canvas.Width) * Canvas.Height * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(Canvas.X, Canvas.Y, Canvas.Width, Canvas.Height, GL_RGB, GL_UNSIGNED_BYTE,
@@ -55,14 +55,14 @@ struct Strays {
 
 Strays strays(const Session &Work, const EditorState &State, const ShapeLayer &Layer,
               bool GridVisible, int MinInk) {
-  EXPECT_TRUE(Layer.current(Work.drawing(), State.Screen)) << "the texture would not be shown";
+  EXPECT_TRUE(Layer.current(Work.drawing(), State.Layout)) << "the texture would not be shown";
   const std::vector<unsigned char> Cached = canvasThrough(Work, State, Layer, GridVisible);
   const std::vector<unsigned char> Direct =
       canvasThrough(Work, State, ShapeLayer(nullptr), GridVisible);
   EXPECT_GE(std::count_if(Direct.begin(), Direct.end(), [](unsigned char C) { return C < 200; }),
             MinInk)
       << "too little on the canvas to compare";
-  const PanelRect Canvas = panelRect(Panel::Canvas, State.Screen);
+  const PanelRect Canvas = State.Layout.panel(Panel::Canvas);
   PixelRect Marker;
   if (GridVisible)
     Marker = pixelsCovering(penMarkerBounds(Work.variables(), Work.templates(),
@@ -91,14 +91,16 @@ void expectSameCanvas(const Session &Work, const EditorState &State, const Shape
 
 class ShapeLayerTest : public testing::Test {
 protected:
-  void SetUp() override { State.Screen = {GlTestWindowWidth, GlTestWindowHeight}; }
+  void SetUp() override {
+    State.Layout = WindowLayout(ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
+  }
 
   std::vector<unsigned char> canvasThrough(const ShapeLayer &Shapes, bool GridVisible) {
     return ::canvasThrough(Work, State, Shapes, GridVisible);
   }
   /// Brings the layer up to date, then compares with and without the grid.
   void expectSamePictures(const std::string &What, int MinInk = 20) {
-    Layer.sync(Work.drawing(), State.Screen);
+    Layer.sync(Work.drawing(), State.Layout);
     for (bool Grid : {true, false})
       expectSameCanvas(Work, State, Layer, Grid, What, MinInk);
   }
@@ -165,8 +167,8 @@ TEST_F(ShapeLayerTest, FollowsTheDrawingAsItGrowsAndIsRefilled) {
     Work.drawing().addRasterLine(15, 10 + I, 0, 0, 5, 1, 0, 1);
   expectSamePictures("refilled");
   Work.drawing().clear();
-  Layer.sync(Work.drawing(), State.Screen);
-  EXPECT_TRUE(Layer.current(Work.drawing(), State.Screen));
+  Layer.sync(Work.drawing(), State.Layout);
+  EXPECT_TRUE(Layer.current(Work.drawing(), State.Layout));
   const std::vector<unsigned char> Empty = canvasThrough(Layer, false);
   EXPECT_TRUE(std::all_of(Empty.begin(), Empty.end(), [](unsigned char C) { return C == 255; }))
       << "an emptied Drawing leaves a white canvas";
@@ -174,19 +176,19 @@ TEST_F(ShapeLayerTest, FollowsTheDrawingAsItGrowsAndIsRefilled) {
 
 TEST_F(ShapeLayerTest, ANewCanvasSizeMakesANewTexture) {
   drawRandomShapes(Work, 3);
-  Layer.sync(Work.drawing(), State.Screen);
-  const ScreenSize Before = State.Screen;
-  State.Screen = {800, 600};
-  EXPECT_FALSE(Layer.current(Work.drawing(), State.Screen));
+  Layer.sync(Work.drawing(), State.Layout);
+  const WindowLayout Before = State.Layout;
+  State.Layout = WindowLayout(ScreenSize{800, 600});
+  EXPECT_FALSE(Layer.current(Work.drawing(), State.Layout));
   expectSamePictures("at 800 x 600");
   EXPECT_FALSE(Layer.current(Work.drawing(), Before));
 }
 
 TEST_F(ShapeLayerTest, ALayerBehindTheDrawingIsNotShown) {
   Work.drawing().addSquare(2, 2, 0, 0, 2, 2, 0);
-  Layer.sync(Work.drawing(), State.Screen);
+  Layer.sync(Work.drawing(), State.Layout);
   Work.drawing().addCircle(8, 8, 0, 0, 3, 3, 0);
-  EXPECT_FALSE(Layer.current(Work.drawing(), State.Screen));
+  EXPECT_FALSE(Layer.current(Work.drawing(), State.Layout));
   // Without a sync the frame draws every Shape itself: the new circle shows.
   const std::vector<unsigned char> Lagging = canvasThrough(Layer, false);
   EXPECT_EQ(Lagging, canvasThrough(EveryShape, false));
@@ -194,20 +196,20 @@ TEST_F(ShapeLayerTest, ALayerBehindTheDrawingIsNotShown) {
 
 TEST_F(ShapeLayerTest, PathsAndTheirReports) {
   EXPECT_FALSE(Layer.cached()) << "no texture before the first sync";
-  Layer.sync(Work.drawing(), State.Screen);
+  Layer.sync(Work.drawing(), State.Layout);
   EXPECT_TRUE(Layer.cached()) << "Mesa has framebuffer objects";
   EXPECT_STREQ(Layer.pathReport(),
                "Formen: Zwischenbild im Framebuffer-Objekt, jede Form wird einmal gezeichnet.");
-  EveryShape.sync(Work.drawing(), State.Screen);
+  EveryShape.sync(Work.drawing(), State.Layout);
   EXPECT_FALSE(EveryShape.cached());
-  EXPECT_FALSE(EveryShape.current(Work.drawing(), State.Screen));
+  EXPECT_FALSE(EveryShape.current(Work.drawing(), State.Layout));
   EXPECT_STREQ(EveryShape.pathReport(),
                "Formen: keine Framebuffer-Objekte, jedes Bild zeichnet alle Formen neu.");
 }
 
 TEST_F(ShapeLayerTest, SyncLeavesTheStateOfTheFrameAlone) {
   drawRandomShapes(Work, 2);
-  setCanvasView(State.Screen);
+  setCanvasView(State.Layout);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glColor4f(0.25f, 0.5f, 0.75f, 1);
   glDisable(GL_LINE_SMOOTH);
@@ -215,7 +217,7 @@ TEST_F(ShapeLayerTest, SyncLeavesTheStateOfTheFrameAlone) {
   GLfloat ProjectionBefore[16], ProjectionAfter[16];
   glGetIntegerv(GL_VIEWPORT, ViewportBefore);
   glGetFloatv(GL_PROJECTION_MATRIX, ProjectionBefore);
-  Layer.sync(Work.drawing(), State.Screen);
+  Layer.sync(Work.drawing(), State.Layout);
   glGetIntegerv(GL_VIEWPORT, ViewportAfter);
   glGetFloatv(GL_PROJECTION_MATRIX, ProjectionAfter);
   EXPECT_TRUE(std::equal(ViewportBefore, ViewportBefore + 4, ViewportAfter));
@@ -265,7 +267,7 @@ TEST_F(ShapeLayerTest, ShapesPiledOnThePenMarkerWhereverItGoes) {
     D.addSquare(Pen.X, Pen.Y, Pen.Right, Pen.Down, Pen.Width, Pen.Height, Pen.Rotation);
     D.addCircle(Pen.X, Pen.Y, Pen.Right, Pen.Down, Pen.Width, Pen.Height, Pen.Rotation);
   }
-  Layer.sync(D, State.Screen);
+  Layer.sync(D, State.Layout);
   for (const auto &Pen : Pens) {
     VariableSet &V = Work.variables();
     V.x().setValue(Pen.X);
@@ -292,7 +294,7 @@ TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   A.appendRepeatEnd();
   App.clickTool(PickName::Go);
   for (int Step = 0; Step < 30; ++Step)
-    App.Editing.idleStep(); // each draws a frame, which brings the layer up to date
+    App.Lab.idle(); // each draws a frame, which brings the layer up to date
   const ShapeLayer &Layer = App.Resources->shapes();
   ASSERT_GT(App.Work.drawing().count(), 10);
   expectSameCanvas(App.Work, App.State, Layer, true, "during a run");
@@ -304,7 +306,7 @@ TEST(ShapeLayerInTheProgram, FollowsRunsAndARestart) {
   expectSameCanvas(App.Work, App.State, Layer, App.State.GridVisible, "after a whole run");
   App.clickTool(PickName::Restart);
   App.frame();
-  EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Screen));
+  EXPECT_TRUE(Layer.current(App.Work.drawing(), App.State.Layout));
   EXPECT_EQ(canvasThrough(App.Work, App.State, Layer, true),
             canvasThrough(App.Work, App.State, ShapeLayer(nullptr), true))
       << "after a restart the canvas holds the grid and the pen marker only";

@@ -39,7 +39,7 @@ protected:
     clearToWhite();
     setCanvasView(Screen);
   }
-  const ScreenSize Screen{GlTestWindowWidth, GlTestWindowHeight};
+  const WindowLayout Screen{ScreenSize{GlTestWindowWidth, GlTestWindowHeight}};
 };
 
 std::unique_ptr<Shape> makeShape(ShapeKind Kind, int Column, int Row, int Width, int Height,

@@ -17,7 +17,7 @@ void drawPanel(GlApp &App) {
   DrawList Panel;
   DrawListBuilder Builder(Panel);
   appendToolPanel(Builder, App.State);
-  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Screen);
+  App.Resources->renderer().draw(Panel, App.Work.drawing(), App.State.Layout);
 }
 
 // The background's grey at a layout x: 0.6 at the left edge to 1 at 256.

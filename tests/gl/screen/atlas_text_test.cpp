@@ -19,7 +19,7 @@ void drawText(GLuint Atlas, const char *Text, float X, float Y) {
   DrawListBuilder Builder(Frame);
   appendAtlasText(Builder, Text, X, Y, 1, 0, 0, 51);
   GlFrameRenderer([](PickName) -> GLuint { return 0; }, Atlas, nullptr)
-      .draw(Frame, Drawing(), ScreenSize{GlTestWindowWidth, GlTestWindowHeight});
+      .draw(Frame, Drawing(), WindowLayout(ScreenSize{GlTestWindowWidth, GlTestWindowHeight}));
   glLoadIdentity();
 }
 

@@ -1,11 +1,11 @@
-// Picking by geometry against picking by GL selection, point by point: for
-// every point of a 2-pixel grid over the whole screen, at the largest screen
-// mode and in a smaller window, in the states where picking has most to
-// decide (the start screen, a full saved-file list over the Buttons, the pen
-// menu pushed in from each corner of the canvas, a turned and stretched pen
-// marker, a listing scrolled into a long algorithm, and the degenerate
-// shapes), all three pickers must report the same hit records, so the same
-// winner, the same overflow and the same edges.
+// Picking from the regions a frame records against picking by GL selection,
+// point by point: for every point of a 2-pixel grid over the whole screen,
+// at the largest screen mode and in a smaller window, in the states where
+// picking has most to decide (the start screen, a full saved-file list over
+// the Buttons, the pen menu pushed in from each corner of the canvas, a
+// turned and stretched pen marker, a listing scrolled into a long algorithm,
+// and the degenerate shapes), all three panels must report the same hit
+// records, so the same winner, the same overflow and the same edges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,8 @@
 #include "exec/example_algorithm.h"
 #include "exec/session.h"
 #include "files/saved_files.h"
-#include "screen/geometric_picker.h"
+#include "screen/frame_pick.h"
+#include "screen/screen_frame.h"
 #include "selection_picker.h"
 
 namespace {
@@ -32,11 +33,11 @@ struct PickingState {
 
 /// Both pickers' records at one point; equal when the count (or overflow)
 /// and every recorded name agree.
-bool sameHits(const PickHits &Geometric, const SelectionHits &Selection) {
-  if (Geometric.hitCount() != Selection.Count)
+bool sameHits(const PickHits &FromRegions, const SelectionHits &Selection) {
+  if (FromRegions.hitCount() != Selection.Count)
     return false;
   for (int Record = 0; Record < Selection.Count; ++Record)
-    if (Geometric.name(Record) != Selection.Names[static_cast<size_t>(Record)])
+    if (FromRegions.name(Record) != Selection.Names[static_cast<size_t>(Record)])
       return false;
   return true;
 }
@@ -78,36 +79,37 @@ struct Tally {
   std::vector<Offer> Seen[3];
 };
 
-/// Compares the three pickers at every other pixel of the screen; names the
+/// Compares the three panels at every other pixel of the screen; names the
 /// first few points that differ.
 void compareEverywhere(const Session &S, const EditorState &E, const std::string &Where,
                        Tally &Total) {
-  GeometricPicker Geometric(S, E);
   SelectionPicker Selection(S, E);
-  using HitsOfGeometric = PickHits (GeometricPicker::*)(int, int) const;
   struct PanelPickers {
     const char *Name;
     Panel Which;
-    HitsOfGeometric OfGeometric;
     std::vector<SelectionArea> Areas;
   };
-  const PanelPickers Pickers[] = {
-      {"tool panel", Panel::Tool, &GeometricPicker::toolPanelHits, Selection.toolPanelAreas()},
-      {"canvas", Panel::Canvas, &GeometricPicker::canvasHits, Selection.canvasAreas()},
-      {"listing", Panel::Listing, &GeometricPicker::listingHits, Selection.listingAreas()}};
+  const PanelPickers Pickers[] = {{"tool panel", Panel::Tool, Selection.toolPanelAreas()},
+                                  {"canvas", Panel::Canvas, Selection.canvasAreas()},
+                                  {"listing", Panel::Listing, Selection.listingAreas()}};
+  DrawList Drawn;
   for (const PanelPickers &Picker : Pickers) {
     // Where a panel offers the same things as in an earlier state, both
     // pickers answer as they did there.
     std::vector<Offer> &Seen = Total.Seen[static_cast<int>(Picker.Which)];
     if (std::any_of(Seen.begin(), Seen.end(),
                     [&](const Offer &Earlier) { return sameOffer(Earlier, Picker.Areas); })) {
-      Total.Repeated += static_cast<long>((E.Screen.Width + 1) / 2) * ((E.Screen.Height + 1) / 2);
+      Total.Repeated +=
+          static_cast<long>((E.Layout.size().Width + 1) / 2) * ((E.Layout.size().Height + 1) / 2);
       continue;
     }
     Seen.push_back(Picker.Areas);
-    for (int Y = 0; Y < E.Screen.Height; Y += 2) {
-      for (int X = 0; X < E.Screen.Width; X += 2) {
-        const PickHits Expected = (Geometric.*Picker.OfGeometric)(X, Y);
+    // The panel as a pick describes it, with the regions its frame records.
+    buildPanel(Drawn, Picker.Which, S, E);
+    const ScreenSize Screen = E.Layout.size();
+    for (int Y = 0; Y < Screen.Height; Y += 2) {
+      for (int X = 0; X < Screen.Width; X += 2) {
+        const PickHits Expected = regionHits(Drawn, Picker.Which, E.Layout, {{X, Y}});
         const SelectionHits Actual = Selection.select(Picker.Which, X, Y, Picker.Areas);
         ++Total.Points;
         Total.Hits += Actual.Count > 0 ? 1 : 0;
@@ -116,7 +118,7 @@ void compareEverywhere(const Session &S, const EditorState &E, const std::string
           continue;
         if (++Total.Differences <= 10)
           ADD_FAILURE() << Where << ", " << Picker.Name << " at (" << X << ", " << Y
-                        << "): by geometry " << describe(Expected) << ", by selection "
+                        << "): by regions " << describe(Expected) << ", by selection "
                         << describe(Actual);
       }
     }
@@ -215,7 +217,7 @@ void compareAt(ScreenSize Screen) {
   for (const PickingState &State : states()) {
     Session S(1);
     EditorState E(S.variables());
-    E.Screen = Screen;
+    E.Layout = WindowLayout(Screen);
     appendExampleBlock(S.algorithm(), S.variables());
     State.Prepare(S, E);
     compareEverywhere(S, E, State.Name, Total);
@@ -232,8 +234,8 @@ void compareAt(ScreenSize Screen) {
 
 } // namespace
 
-TEST(PickingDifferential, GeometryAnswersAsSelectionDidAtTheLargestScreenMode) {
+TEST(PickingDifferential, RegionsAnswerAsSelectionDidAtTheLargestScreenMode) {
   compareAt({1280, 1024});
 }
 
-TEST(PickingDifferential, GeometryAnswersAsSelectionDidInASmallerWindow) { compareAt({1000, 700}); }
+TEST(PickingDifferential, RegionsAnswerAsSelectionDidInASmallerWindow) { compareAt({1000, 700}); }

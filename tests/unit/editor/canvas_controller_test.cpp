@@ -7,7 +7,6 @@
 
 namespace {
 
-
 // A pixel of the 1024 x 768 screen over canvas cell (Column, Row) plus
 // (DX, DY) layout units from its top-left corner.
 int cellX(int Column, int DX = 10) { return 256 + Column * 20 + DX; }
@@ -43,7 +42,7 @@ TEST(CanvasEdit, PositionFollowsTheCellAndCommitsAsValuesOrDifferences) {
   EditorFixture F;
   chooseFromPenMenu(F, PickName::XyAbs, cellX(0), cellY(0));
   EXPECT_TRUE(F.Host.PassiveMotion);
-  F.Editing.onPassiveMotion(cellX(7, 19), cellY(3, 1));
+  F.Editing.onPassiveMotion({cellX(7, 19), cellY(3, 1)});
   EXPECT_EQ(F.State.Labels.row(1).text(), "x=7");
   F.mouse(Left, ButtonState::Down, cellX(7), cellY(3));
   F.mouse(Left, ButtonState::Up, cellX(7), cellY(3));
@@ -52,7 +51,7 @@ TEST(CanvasEdit, PositionFollowsTheCellAndCommitsAsValuesOrDifferences) {
 
   // From 7, 3 to 5, 3: one difference, as the y did not change.
   chooseFromPenMenu(F, PickName::XyRel, cellX(7), cellY(3));
-  F.Editing.onPassiveMotion(cellX(5), cellY(3));
+  F.Editing.onPassiveMotion({cellX(5), cellY(3)});
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.currentText(), "Subtrahiere 2 von x");
   EXPECT_EQ(F.algorithm().commandCount(), 3);
@@ -66,10 +65,10 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.vars().x().setValue(5);
   F.vars().y().setValue(5);
   chooseFromPenMenu(F, PickName::HvAbs, cellX(5), cellY(5));
-  F.Editing.onPassiveMotion(cellX(5, 13), cellY(5, 7));
+  F.Editing.onPassiveMotion({cellX(5, 13), cellY(5, 7)});
   EXPECT_EQ(F.vars().h().value(), 3) << "one unit per unit from where it was";
   EXPECT_EQ(F.vars().v().value(), -3);
-  F.Editing.onPassiveMotion(cellX(12), cellY(0, 1));
+  F.Editing.onPassiveMotion({cellX(12), cellY(0, 1)});
   EXPECT_EQ(F.vars().h().value(), 10);
   EXPECT_EQ(F.vars().v().value(), -10);
   F.canvasClick(PickResult::nothing(Panel::Canvas));
@@ -78,9 +77,9 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
   F.vars().h().setValue(0);
   F.vars().v().setValue(0);
   chooseFromPenMenu(F, PickName::WhRel, cellX(5), cellY(5));
-  F.Editing.onPassiveMotion(cellX(5), cellY(5));
+  F.Editing.onPassiveMotion({cellX(5), cellY(5)});
   EXPECT_EQ(F.vars().dx().value(), 1) << "the size starts from 1 at the click";
-  F.Editing.onPassiveMotion(cellX(7), cellY(4));
+  F.Editing.onPassiveMotion({cellX(7), cellY(4)});
   EXPECT_EQ(F.vars().dx().value(), 5);
   EXPECT_EQ(F.vars().dy().value(), -1);
   F.canvasClick(PickResult::nothing(Panel::Canvas));
@@ -89,9 +88,9 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
 
   F.vars().d().setValue(7);
   chooseFromPenMenu(F, PickName::DAbs, cellX(5), cellY(5));
-  F.Editing.onPassiveMotion(cellX(5), cellY(5));
+  F.Editing.onPassiveMotion({cellX(5), cellY(5)});
   EXPECT_EQ(F.vars().d().value(), 6) << "rounded toward zero to an even number";
-  F.Editing.onPassiveMotion(cellX(5, 25), cellY(5));
+  F.Editing.onPassiveMotion({cellX(5, 25), cellY(5)});
   EXPECT_EQ(F.vars().d().value(), 36);
   EXPECT_EQ(F.State.Labels.row(7).text(), "d=36");
 }
@@ -99,8 +98,8 @@ TEST(CanvasEdit, OffsetsStopAtTenSizesGrowByTwoPerCellRotationByTwoPerUnit) {
 TEST(CanvasEdit, LeavingTheCanvasAbandonsTheModeAndStampDrawsAtOnce) {
   EditorFixture F;
   chooseFromPenMenu(F, PickName::XyAbs, cellX(0), cellY(0));
-  F.Editing.onPassiveMotion(cellX(4), cellY(6));
-  F.Editing.onPassiveMotion(EditorFixture::ToolX, cellY(6));
+  F.Editing.onPassiveMotion({cellX(4), cellY(6)});
+  F.Editing.onPassiveMotion({EditorFixture::ToolX, cellY(6)});
   EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
   EXPECT_FALSE(F.Host.PassiveMotion);
   EXPECT_EQ(F.vars().x().value(), 4) << "the pen stays where the pointer left";
@@ -124,7 +123,7 @@ TEST(CanvasEdit, ARelativeEditKeepsItsStartApartFromTheRunSnapshot) {
                  MouseButton::Right); // a preview remembers x = 4
   const UserValues Remembered = F.Work.run().SavedValues;
   chooseFromPenMenu(F, PickName::XyRel, cellX(4), cellY(0));
-  F.Editing.onPassiveMotion(cellX(9), cellY(0));
+  F.Editing.onPassiveMotion({cellX(9), cellY(0)});
   EXPECT_EQ(F.Work.run().SavedValues, Remembered);
   F.canvasClick(PickResult::nothing(Panel::Canvas), MouseButton::Right);
   EXPECT_EQ(F.sentences(), "Addiere 5 zu x\n");

@@ -1,4 +1,4 @@
-// The editor's actions outside a run, seen from the window: a save with its
+// The editor's actions outside a run, seen from the host: a save with its
 // picture request and popup message, and the key that ends the program.
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include "files/alg_format.h"
 #include "files/gray_png.h"
 #include "scratch_dir.h"
+#include "svg_text.h"
 
 namespace {
 
@@ -16,19 +17,19 @@ struct EditorActions : ScratchDir, EditorFixture {
 
 } // namespace
 
-TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
+TEST(EditorSave, AsksTheHostToSaveAndShowsTheOutcome) {
   EditorActions A;
   A.Work.algorithm().appendDraw(2);
   EXPECT_TRUE(A.save());
+  EXPECT_EQ(A.Host.SaveRequests, 1);
   EXPECT_EQ(A.Host.PictureRequests, 1);
-  EXPECT_EQ(A.Host.VectorPictureRequests, 1);
-  // The window's picture, as the PNG writer makes it of those rows.
+  // The platform's picture, as the PNG writer makes it of those rows.
   ASSERT_EQ(writeGrayPngBytes("expected.png", A.Host.Picture.Rows.data(), A.Host.Picture.Width,
                               A.Host.Picture.Height),
             FileResult::Done);
   EXPECT_EQ(fileContent("vorpImages/seed_1007654321-a.png"), fileContent("expected.png"));
-  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-a.svg"), A.Host.VectorPictureText());
-  EXPECT_EQ(A.State.Files.SaveLetter, InitialSaveLetter + 1);
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-a.svg"), drawingSvg(A.Work.drawing()));
+  EXPECT_EQ(A.Host.Saves.letter(), InitialSaveCounter + 1);
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-a.alg"),
             std::string(AlgorithmFileHeader) + "Zeichne Kreis\r\n");
   EXPECT_TRUE(A.State.Popup.Visible);
@@ -42,7 +43,8 @@ TEST(EditorSave, AsksTheWindowForThePictureAndShowsTheOutcome) {
   EXPECT_FALSE(A.save());
   EXPECT_EQ(A.State.Popup.text(), "seed_1007654321-b nicht gespeichert");
   EXPECT_EQ(fileContent("vorpAlgorithms/seed_1007654321-b.alg"), "<missing>");
-  EXPECT_EQ(A.Host.VectorPictureRequests, 1) << "no vector picture for a failed save";
+  EXPECT_EQ(fileContent("vorpImages/seed_1007654321-b.svg"), "<missing>")
+      << "no vector picture for a failed save";
   EXPECT_EQ(A.State.Popup.revision(), 2u);
 }
 
@@ -60,7 +62,7 @@ TEST(EditorKeyboard, EveryKeyMakesTheMessageSpaceShowsItEscapeEnds) {
   A.Editing.onKeyboard(' ');
   EXPECT_TRUE(A.State.Popup.Visible);
   EXPECT_EQ(A.Host.Draws, 1) << "the space bar shows it at once";
-  A.Editing.onMouse({MouseButton::Left, ButtonState::Down, 500, 300});
+  A.Editing.onPointer({MouseButton::Left, ButtonState::Down, 500, 300});
   EXPECT_FALSE(A.State.Popup.Visible) << "until the next click";
   A.Editing.onKeyboard('p');
   EXPECT_EQ(A.Host.Draws, 2);

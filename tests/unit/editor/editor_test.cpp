@@ -53,7 +53,7 @@ namespace {
 /// line in the listing: the panel that took the click.
 std::string panelClicked(int Width, int Height, int Column) {
   EditorFixture F;
-  F.State.Screen = {Width, Height};
+  F.State.Layout = WindowLayout(ScreenSize{Width, Height});
   F.algorithm().appendDraw(2);
   F.algorithm().appendDraw(2);
   F.Picks.ToolPanel = PickResult::named(Panel::Tool, PickName::Square);

@@ -111,10 +111,10 @@ TEST(FileLoading, LoadedOffsetsKeepTheirDirectionsAndTheirRows) {
   EXPECT_EQ(F.State.Labels.row(5).text(), "h=5") << "the V row shows h";
   EXPECT_EQ(F.State.Labels.row(6).text(), "v=-3") << "the H row shows v";
 
-  F.toolClick(PickName::FieldV);
+  F.toolClick(PickName::FieldH);
   F.toolClick(PickName::Abs);
   EXPECT_EQ(F.currentText(), "Gib h den Wert 5");
-  F.toolClick(PickName::FieldHorizontal);
+  F.toolClick(PickName::FieldV);
   F.toolClick(PickName::Abs);
   EXPECT_EQ(F.currentText(), "Gib v den Wert -3");
 }

@@ -16,7 +16,9 @@ TEST(ToolPanelInput, HeldValueFieldRepeatsFasterUntilAnyRelease) {
   std::vector<int> Delays;
   for (const auto &T : F.Host.Timers)
     Delays.push_back(T.Milliseconds);
-  EXPECT_EQ(Delays, (std::vector<int>{500, 285, 162, 92, 52, 29, 16, 9, 5, 2, 1, 0, 0}));
+  // Each delay the last one divided by 1.75 and truncated, but never below
+  // 40 ms.
+  EXPECT_EQ(Delays, (std::vector<int>{500, 285, 162, 92, 52, 40, 40, 40, 40, 40, 40, 40, 40}));
   EXPECT_EQ(F.value(UserVariable::X), 13);
   EXPECT_EQ(F.State.Labels.row(1).text(), "x=13");
 

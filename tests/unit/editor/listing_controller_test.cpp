@@ -7,7 +7,6 @@
 
 namespace {
 
-
 void appendLines(EditorFixture &F, int Count) {
   for (int I = 0; I < Count; ++I)
     F.algorithm().appendArithmetic(&F.vars().x(), ArithmeticOp::Add, I + 1);
@@ -60,13 +59,13 @@ TEST(ListingInput, DragMovesTheHeldLineAndOutToTheLeftDeletesIt) {
   F.mouse(Left, ButtonState::Down, EditorFixture::ListingX);
   EXPECT_TRUE(F.Host.Motion);
   F.Picks.Listing = PickResult::listingLine(4);
-  F.Editing.onListingDrag(EditorFixture::ListingX, 100);
+  F.Editing.onDrag({EditorFixture::ListingX, 100});
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   EXPECT_EQ(F.currentText(), "Addiere 2 zu x") << "the held command stays current";
   // Out of the panel to the left: the held command goes, and the hold ends,
   // so that motion coming later deletes nothing more.
-  F.Editing.onListingDrag(EditorFixture::CanvasX, 100);
-  F.Editing.onListingDrag(EditorFixture::CanvasX, 120);
+  F.Editing.onDrag({EditorFixture::CanvasX, 100});
+  F.Editing.onDrag({EditorFixture::CanvasX, 120});
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 4 zu x\n");
   EXPECT_FALSE(F.Host.Motion);
   EXPECT_EQ(F.State.Mode, InteractionMode::Idle);
@@ -179,7 +178,7 @@ TEST(ListingInput, OnlyTheLeftReleaseEndsALineDrag) {
   EXPECT_EQ(F.State.Mode, InteractionMode::ListingLineHeld);
   EXPECT_TRUE(F.Host.Motion);
   F.Picks.Listing = PickResult::listingLine(4);
-  F.Editing.onListingDrag(EditorFixture::ListingX, 100);
+  F.Editing.onDrag({EditorFixture::ListingX, 100});
   EXPECT_EQ(F.sentences(), "Addiere 1 zu x\nAddiere 3 zu x\nAddiere 2 zu x\nAddiere 4 zu x\n");
   F.mouse(Left, ButtonState::Up, EditorFixture::ListingX);
   EXPECT_EQ(F.State.Mode, InteractionMode::Idle);

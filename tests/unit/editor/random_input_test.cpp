@@ -23,44 +23,17 @@ int fromEnvironment(const char *Name, int Default) {
 }
 
 // Every name the tool panel's GL picker can return.
-const PickName ToolPanelNames[] = {PickName::Title,
-                                   PickName::Square,
-                                   PickName::Circle,
-                                   PickName::Blob,
-                                   PickName::RasterLine,
-                                   PickName::FreeLine,
-                                   PickName::SoftLine,
-                                   PickName::RasterPolyline,
-                                   PickName::FreePolyline,
-                                   PickName::SoftPolyline,
-                                   PickName::Dice,
-                                   PickName::Repeat,
-                                   PickName::Undo,
-                                   PickName::Restart,
-                                   PickName::Go,
-                                   PickName::Abs,
-                                   PickName::Rel,
-                                   PickName::Mul,
-                                   PickName::Div,
-                                   PickName::FieldX,
-                                   PickName::FieldY,
-                                   PickName::FieldW,
-                                   PickName::FieldH,
-                                   PickName::FieldV,
-                                   PickName::FieldHorizontal,
-                                   PickName::FieldD,
-                                   PickName::FieldN,
-                                   PickName::Count,
-                                   PickName::RandomTarget,
-                                   PickName::FieldMax,
-                                   PickName::FieldMin,
-                                   PickName::Upper,
-                                   PickName::Lower,
-                                   PickName::Save,
-                                   PickName::Load,
-                                   PickName::Print,
-                                   PickName::Quit,
-                                   PickName::Nothing};
+const PickName ToolPanelNames[] = {
+    PickName::Title,        PickName::Square,       PickName::Circle,   PickName::Blob,
+    PickName::RasterLine,   PickName::FreeLine,     PickName::SoftLine, PickName::RasterPolyline,
+    PickName::FreePolyline, PickName::SoftPolyline, PickName::Dice,     PickName::Repeat,
+    PickName::Undo,         PickName::Restart,      PickName::Go,       PickName::Abs,
+    PickName::Rel,          PickName::Mul,          PickName::Div,      PickName::FieldX,
+    PickName::FieldY,       PickName::FieldDx,      PickName::FieldDy,  PickName::FieldH,
+    PickName::FieldV,       PickName::FieldD,       PickName::FieldN,   PickName::Count,
+    PickName::RandomTarget, PickName::FieldMax,     PickName::FieldMin, PickName::Upper,
+    PickName::Lower,        PickName::Save,         PickName::Load,     PickName::Print,
+    PickName::Quit,         PickName::Nothing};
 
 class RandomLearner {
 public:
@@ -159,7 +132,7 @@ private:
       F.Picks.Listing = listingPick();
     }
     const int X = pixelIn(Where), Y = below(768);
-    F.Editing.onMouse({Button, Down ? ButtonState::Down : ButtonState::Up, X, Y});
+    F.Editing.onPointer({Button, Down ? ButtonState::Down : ButtonState::Up, X, Y});
     LastWasRelease = !Down;
     std::ostringstream Out;
     Out << (Down ? "press " : "release ") << B << " at " << X << "," << Y << " (tool "
@@ -177,11 +150,11 @@ private:
     const int Y = below(820) - 20;
     F.Picks.Listing = listingPick();
     if (F.Host.Motion && (Held[0] || Held[1] || Held[2])) {
-      F.Editing.onListingDrag(X, Y);
+      F.Editing.onDrag({X, Y});
       return "drag to " + std::to_string(X) + "," + std::to_string(Y);
     }
     if (F.Host.PassiveMotion) {
-      F.Editing.onPassiveMotion(X, Y);
+      F.Editing.onPassiveMotion({X, Y});
       return "move to " + std::to_string(X) + "," + std::to_string(Y);
     }
     return "no motion";

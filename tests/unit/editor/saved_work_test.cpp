@@ -58,7 +58,7 @@ TEST(SavedWork, AFullDiskFailsTheSaveAndEveryEarlierFileStaysComplete) {
       FileFaultPlan Plan;
       Plan.FailWrite = Write;
       Plan.Path = std::string(Kind[1] == 'p' ? "vorpImages" : "vorpAlgorithms") +
-                  "/seed_1234567890-" + saveLetterText(F.State.Files.SaveLetter + 1) + Kind;
+                  "/seed_1234567890-" + saveLetterText(F.Host.Saves.letter() + 1) + Kind;
       F.Storage.setFaults(Plan);
       EXPECT_FALSE(F.save()) << Plan.Path;
       EXPECT_NE(F.State.Popup.text().find("nicht gespeichert"), std::string::npos);
@@ -126,7 +126,7 @@ TEST(SavedWork, AFaultPlannedOnTheFileOperationsReachesEachOfTheThreeFiles) {
   };
   size_t FilesLeft = 0;
   for (int Failing = 0; Failing < 3; ++Failing) {
-    const char Letter = static_cast<char>(F.State.Files.SaveLetter + 1);
+    const char Letter = static_cast<char>(F.Host.Saves.letter() + 1);
     FileFaultPlan Plan;
     Plan.Path = PathOf(Failing, Letter);
     Plan.FailWrite = 1;

@@ -12,5 +12,4 @@ list(APPEND UNIT_TEST_SOURCES
   editor/saved_work_test.cpp
   editor/tool_actions_test.cpp
   editor/value_label_test.cpp
-  editor/vector_picture_save_test.cpp
 )

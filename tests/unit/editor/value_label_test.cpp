@@ -9,7 +9,7 @@
 TEST(ValueLabel, TextsFollowOperandAndValue) {
   Variable Target(0), Operand("1"), Count(10), CountOperand("10");
   Target.setName("h");
-  ValueLabel VModel(PickName::FieldV, "V", &Target, &Operand);
+  ValueLabel VModel(PickName::FieldH, "V", &Target, &Operand);
   EXPECT_EQ(VModel.text(), "h=1"); // the Label's own name is never shown
   const unsigned Shown = VModel.revision();
   Target.setValue(18);
