@@ -119,8 +119,10 @@ class WebKitTab extends Tab {
     const before = await this.pointerEventCount();
     await runFile('xdotool', ['mousemove', ...at, action === 'down' ? 'mousedown' : 'mouseup',
                               XButtons[button]]);
+    // X input passes through the X server and the browser's own process; on
+    // a machine busy with other builds that can take seconds.
     await this.waitFor((count) => window.quovadrinHarnessPointerEvents > count, before,
-                       { timeout: 5000, what: `the X mouse ${action} to reach the page` });
+                       { timeout: 20000, what: `the X mouse ${action} to reach the page` });
   }
 
   async pointer(type, action, x, y, button) {
