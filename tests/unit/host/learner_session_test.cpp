@@ -132,3 +132,42 @@ TEST(LearnerSession, MotionIsTakenOnlyWhileTheEditorAskedForIt) {
   EXPECT_FALSE(F.Lab.wantsMotion());
   EXPECT_FALSE(F.Lab.pointerMotion({Fifth.X, Fifth.Y}, true));
 }
+
+namespace {
+
+/// The grey outlines the canvas part of \p Frame draws as one closed line
+/// each: the cell marker shown while the offsets are moved.
+int cellOutlines(const DrawList &Frame) {
+  int Outlines = 0;
+  Panel Drawing = Panel::Canvas;
+  for (const DrawCommand &Command : Frame.Commands) {
+    if (Command.Kind == DrawCommandKind::PanelView)
+      Drawing = Command.View;
+    if (Drawing != Panel::Canvas || Command.Kind != DrawCommandKind::Primitives ||
+        Command.Shape != Primitive::LineLoop || Command.Matrix.Turned)
+      continue;
+    const Colour &Tint = Frame.verticesOf(Command)->Tint;
+    if (Tint.Red == Tint.Green && Tint.Green == Tint.Blue && Tint.Red > 0 && Tint.Red < 1)
+      ++Outlines;
+  }
+  return Outlines;
+}
+
+} // namespace
+
+// While the learner drags the offsets h and v, the cell the pen stands in
+// is outlined in grey, so the learner sees what the offsets are measured
+// from: the same in the absolute mode and in the relative one.
+TEST(LearnerSession, TheCellIsOutlinedWhileTheOffsetsAreDraggedInBothModes) {
+  for (const PickName Mode : {PickName::HvAbs, PickName::HvRel}) {
+    LabFixture F;
+    F.Lab.session().variables().x().setValue(6);
+    F.Lab.session().variables().y().setValue(9);
+    ASSERT_EQ(cellOutlines(F.Lab.frame()), 0) << "no outline before the menu";
+    F.click(F.pixelOf(PickResult::named(Panel::Canvas, PickName::PenMarker)));
+    F.click(F.pixelOf(PickResult::named(Panel::Canvas, Mode)));
+    const PanelRect Canvas = F.Lab.layout().panel(Panel::Canvas);
+    EXPECT_TRUE(F.Lab.pointerMotion({Canvas.X + 130, 190}, false));
+    EXPECT_EQ(cellOutlines(F.Lab.frame()), 1) << pickValue(Mode);
+  }
+}

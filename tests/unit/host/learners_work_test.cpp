@@ -150,3 +150,20 @@ TEST(LearnersWork, TheRevisionFollowsEveryChangeAndSavesAndLoadsKeepTheWork) {
   EXPECT_TRUE(Changed()) << "a clear";
   EXPECT_TRUE(F.Lab.hasUnsavedWork());
 }
+
+// A shared folder holds the vector picture of some earlier work under the
+// name the learner's second save would take, with neither its algorithm nor
+// its PNG beside it. The second save takes the next name instead, and the
+// earlier picture is left as it was.
+TEST(LearnersWork, ASaveNeverWritesOverAPictureLeftByEarlierWork) {
+  ScratchDir Dir;
+  mkdir("vorpImages", 0777);
+  writeFile(savedPath("vorpImages", 'b', ".svg"), "<svg>earlier work</svg>\n");
+  LabFixture F(1234567890);
+  F.clickTool(PickName::Save);
+  F.clickTool(PickName::Save);
+  EXPECT_EQ(F.Lab.state().Popup.text(), "seed_1234567890-c gespeichert");
+  EXPECT_EQ(fileContent(savedPath("vorpImages", 'b', ".svg")), "<svg>earlier work</svg>\n");
+  EXPECT_EQ(fileContent(savedPath("vorpAlgorithms", 'b', ".alg")), "<missing>");
+  EXPECT_NE(fileContent(savedPath("vorpAlgorithms", 'c', ".alg")), "<missing>");
+}

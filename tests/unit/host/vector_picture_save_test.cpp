@@ -1,13 +1,16 @@
 // The vector picture of a save: the Drawing on the canvas as an SVG, written
 // after the .alg file and the PNG; when it fails or would be too large, the
-// two others are what any save writes, and the message says what is missing. When all three are
-// written the message is the plain confirmation.
+// two others are what any save writes, and the message says what is missing.
+// When all three are written the message is the plain confirmation.
 #include <gtest/gtest.h>
+
+#include <cstdio>
 #include <sys/stat.h>
 
 #include "files/alg_format.h"
 #include "lab_fixture.h"
 #include "scratch_dir.h"
+#include "screen/separate_primitives.h"
 #include "svg_text.h"
 #include "watchdog.h"
 
@@ -133,4 +136,47 @@ TEST(VectorPictureSave, APictureOfGigabytesIsNotWrittenAndTheWorkIsSaved) {
   EXPECT_EQ(F.Lab.state().Popup.text(), "seed_1234567890-b gespeichert");
   EXPECT_EQ(fileContent(savedPath("vorpImages", 'b', ".svg")),
             drawingSvg(F.Lab.session().drawing()));
+}
+
+namespace {
+
+/// The number in attribute \p Name="..." of the first tag of \p Svg that has
+/// it; -1 when none has.
+double svgNumber(const std::string &Svg, const std::string &Name) {
+  const size_t At = Svg.find(" " + Name + "=\"");
+  return At == std::string::npos ? -1 : std::stod(Svg.substr(At + Name.size() + 3));
+}
+
+} // namespace
+
+// A teacher prints a learner's saved picture at any size: its lines stand
+// to the picture as the canvas's lines stand to the canvas on the screen, a
+// fine pen line and not a marker. On a screen of one pixel per layout unit
+// the figures' lines are as wide as the pen marker's, against a canvas 512
+// pixels wide.
+TEST(VectorPictureSave, ItsLinesAreAsFineAgainstThePictureAsOnTheScreen) {
+  ScratchDir Dir;
+  DrawnLab F;
+  ASSERT_TRUE(F.save());
+  const std::string Svg = fileContent(savedPath("vorpImages", 'a', ".svg"));
+  // "0 0 512 768": the picture's width is the view box's third number.
+  const size_t Box = Svg.find("viewBox=\"");
+  ASSERT_NE(Box, std::string::npos);
+  double Left = 0, Top = 0, Width = 0;
+  ASSERT_EQ(std::sscanf(Svg.c_str() + Box + 9, "%lf %lf %lf", &Left, &Top, &Width), 3);
+  const double PrintedShare = svgNumber(Svg, "stroke-width") / Width;
+
+  const DrawList &Frame = F.Lab.frame();
+  const PanelRect Canvas = F.Lab.layout().panel(Panel::Canvas);
+  double ScreenLine = -1;
+  Panel Drawing = Panel::Canvas;
+  for (const DrawCommand &Command : Frame.Commands) {
+    if (Command.Kind == DrawCommandKind::PanelView)
+      Drawing = Command.View;
+    const bool Figure = Command.Kind == DrawCommandKind::Primitives && Command.Matrix.Turned;
+    if (Drawing == Panel::Canvas && Figure && isLineKind(Command.Shape))
+      ScreenLine = Command.LineWidth;
+  }
+  ASSERT_GT(ScreenLine, 0) << "the pen marker shows on the canvas";
+  EXPECT_DOUBLE_EQ(PrintedShare, ScreenLine / Canvas.Width);
 }

@@ -6,6 +6,7 @@
 // and embeds each picture exactly as its file holds it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sys/stat.h>
 
 #include "editor_fixture.h"
@@ -14,6 +15,7 @@
 #include "render/html_text.h"
 #include "render/overview_page.h"
 #include "render/render_batch.h"
+#include "render/render_command.h"
 #include "render/seed_from_name.h"
 #include "scratch_dir.h"
 #include "svg_text.h"
@@ -289,4 +291,42 @@ TEST(OverviewPage, EachEmbeddedPictureIsItsFileWithoutTheDeclaration) {
     From = At + Document.size();
   }
   EXPECT_EQ(Page.find("<?xml"), std::string::npos);
+}
+
+// A teacher renders into a folder where something called index.html is
+// already a folder of its own: the pictures are drawn, but the overview is
+// not written, and the command must end as a failure so that a script (or
+// the teacher) does not hand out a folder without its overview.
+TEST(RenderCommand, AnOverviewThatCannotBeWrittenEndsTheCommandAsAFailure) {
+  ScratchDir Dir;
+  saveRandomProgram("seed_1-a.alg", 2);
+  mkdir("out", 0777);
+  mkdir("out/index.html", 0777);
+  std::FILE *Out = std::tmpfile();
+  std::FILE *Errors = std::tmpfile();
+  ASSERT_TRUE(Out && Errors);
+  const int Status = runRenderCommand({{"vorpAlgorithms/seed_1-a.alg"}, "out", {}}, Out, Errors);
+  EXPECT_EQ(Status, RenderFailed);
+  EXPECT_EQ(fileContent("out/seed_1-a.svg").empty(), false) << "the picture is drawn all the same";
+  std::rewind(Errors);
+  std::string Told;
+  for (int C = std::fgetc(Errors); C != EOF; C = std::fgetc(Errors))
+    Told.push_back(static_cast<char>(C));
+  EXPECT_NE(Told.find("Uebersicht"), std::string::npos) << "the teacher is told why: " << Told;
+  EXPECT_EQ(std::ftell(Out), 0) << "no summary names an overview that is not there";
+  std::fclose(Out);
+  std::fclose(Errors);
+}
+
+// A learner's file renamed by hand to "seed_--a.alg" names no seed: like
+// any other name without one it is drawn with the teacher's --seed, and so
+// gives the same picture as the same algorithm under a plain name.
+TEST(RenderBatch, ANameWithoutDigitsIsDrawnWithTheGivenSeed) {
+  ScratchDir Dir;
+  saveRandomProgram("seed_--a.alg", 3);
+  saveRandomProgram("plain.alg", 3);
+  const Batch B({"vorpAlgorithms/seed_--a.alg", "vorpAlgorithms/plain.alg"}, 7);
+  EXPECT_EQ(B.card("seed_--a.alg").Source.Seed, 7);
+  EXPECT_EQ(fileContent("out/seed_--a.svg"), fileContent("out/plain.svg"));
+  EXPECT_EQ(fileContent("out/plain.svg"), previewPicture("vorpAlgorithms/plain.alg", 7));
 }
