@@ -21,6 +21,11 @@ EM_JS(void, callProgramEnded, (int Status), {
     Module.onProgramEnded(Status);
 });
 
+// The seed the page claimed for this tab (web/workspace.js), so that no two
+// tabs save under one name; the start time where the page claimed none.
+EM_JS(int, claimedSeed, (int StartTime),
+      { return typeof Module.quovadrinSeed == 'number' ? Module.quovadrinSeed : StartTime; });
+
 EM_JS(int, canvasCssWidth, (), { return Math.max(1, Math.floor(Module.canvas.clientWidth)); });
 EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.clientHeight)); });
 
@@ -33,6 +38,8 @@ void pageFilesSaved(const std::string &AlgorithmPath, const std::string &Picture
 void pageFrameDrawn() { callFrameDrawn(); }
 
 void pageProgramEnded(int Status) { callProgramEnded(Status); }
+
+int32_t pageSeed(int32_t StartTime) { return claimedSeed(StartTime); }
 
 int pageCanvasWidth() { return canvasCssWidth(); }
 

@@ -1,8 +1,10 @@
 // What the program tells the page around it (web/page.js): a saved pair of
-// files to keep and offer, the first frame drawn, the end of the program.
+// files to keep and offer, the first frame drawn, the end of the program;
+// and what it asks of the page: its seed and the canvas's size.
 #ifndef QUOVADRIN_WEB_PAGE_H
 #define QUOVADRIN_WEB_PAGE_H
 
+#include <cstdint>
 #include <string>
 
 /// The algorithm and its picture were saved under these paths (relative to
@@ -13,6 +15,9 @@ void pageFilesSaved(const std::string &AlgorithmPath, const std::string &Picture
 void pageFrameDrawn();
 /// The program has ended with \p Status; the page offers a new start.
 void pageProgramEnded(int Status);
+/// The seed this tab claimed among all tabs of the browser, which names its
+/// saves; \p StartTime when the page claimed none.
+int32_t pageSeed(int32_t StartTime);
 /// The canvas's size in CSS pixels, as the page lays it out.
 int pageCanvasWidth();
 int pageCanvasHeight();

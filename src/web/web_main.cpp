@@ -1,7 +1,8 @@
 // Entry point of the web page: the WebGL context on the page's canvas, the
 // program at the canvas's size, its events, and the first frame. The page's
-// script (web/page.js) has mounted the learner's storage as the working
-// directory before this runs; the images are packed into the page.
+// script (web/workspace.js) has filled the working directory from the
+// learner's storage and claimed this tab's seed before this runs; the images
+// are packed into the page.
 #include <cstdio>
 #include <ctime>
 #include <emscripten.h>
@@ -39,7 +40,7 @@ int main() {
   emscripten_set_canvas_element_size("#canvas", Width, Height);
   std::printf("Starte Quovadrin.\nSeite mit %dx%d Pixeln\n", Width, Height);
   // The page lives as long as the program: it is never destroyed.
-  static WebApplication Quovadrin(static_cast<int32_t>(std::time(nullptr)), ImageFolder,
+  static WebApplication Quovadrin(pageSeed(static_cast<int32_t>(std::time(nullptr))), ImageFolder,
                                   {Width, Height});
   if (!Quovadrin.ready()) {
     std::printf("Die Grafik konnte nicht eingerichtet werden.\n");

@@ -10,6 +10,7 @@ const Types = {
   '.css': 'text/css',
   '.wasm': 'application/wasm',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 /** Serves the files of folder; resolves to { url, close, bytesSent }. */

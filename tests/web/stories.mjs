@@ -52,13 +52,13 @@ async function settle(page) {
   }));
 }
 
-/** Saves and takes both offered downloads: { alg, png, algName, pngName }. */
+/** Saves and takes the offered downloads: { alg, png, svg, algName, pngName }. */
 async function saveAndDownload(page) {
   const before = await page.$$eval('#downloads a', (links) => links.map((l) => l.href).join());
   await click(page, At.save);
   await page.waitForFunction((old) => {
     const links = [...document.querySelectorAll('#downloads a')];
-    return links.length === 2 && links.map((l) => l.href).join() !== old;
+    return links.length >= 2 && links.map((l) => l.href).join() !== old;
   }, before, { timeout: 10000 });
   const files = {};
   for (const link of await page.$$('#downloads a')) {
@@ -67,6 +67,7 @@ async function saveAndDownload(page) {
     const bytes = await readFile(await download.path());
     if (name.endsWith('.alg')) Object.assign(files, { alg: bytes, algName: name });
     if (name.endsWith('.png')) Object.assign(files, { png: bytes, pngName: name });
+    if (name.endsWith('.svg')) Object.assign(files, { svg: bytes });
   }
   assert(files.alg && files.png, 'the save did not offer an .alg and a .png');
   return files;

@@ -1,0 +1,74 @@
+// The page without network and without eviction: registers the service
+// worker that keeps the page's files (service_worker.js), lets a newer
+// version that has arrived take over while the learner has not yet done
+// anything in this tab (the page then reloads once, whole, into it), and
+// asks the browser to keep the stored work (navigator.storage.persist).
+// Where the browser declines, the page says once, calmly, that the
+// downloads are the safe copy. Needs a secure context (HTTPS or this
+// machine); elsewhere the page works as before, online only.
+'use strict';
+
+var Quovadrin = typeof Quovadrin === 'object' ? Quovadrin : {};
+
+Quovadrin.offline = (function () {
+  var status = Quovadrin.status;
+  var touched = false;
+  var takingOver = false;
+  var PersistNote = 'persistDeclinedTold';
+
+  function warn(error) { console.warn('Quovadrin offline:', error); }
+
+  /** Asks a waiting version to take over; the page reloads into it. */
+  function takeOver(waiting) {
+    if (touched || takingOver) return false;
+    takingOver = true;
+    waiting.postMessage('activate');
+    return true;
+  }
+
+  function watch(registration) {
+    if (registration.waiting && navigator.serviceWorker.controller) takeOver(registration.waiting);
+    registration.addEventListener('updatefound', function () {
+      var installing = registration.installing;
+      if (!installing) return;
+      installing.addEventListener('statechange', function () {
+        // The very first version needs no reload: it only starts keeping.
+        if (installing.state !== 'installed' || !navigator.serviceWorker.controller) return;
+        if (!takeOver(installing))
+          status.tell('Eine neue Version von Quovadrin ist geladen: sie gilt ab dem nächsten Start.', false);
+      });
+    });
+  }
+
+  function register() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    navigator.serviceWorker.addEventListener('controllerchange', function () {
+      if (takingOver) location.reload();
+    });
+    navigator.serviceWorker.register('service_worker.js', { updateViaCache: 'none' })
+      .then(watch).catch(warn);
+  }
+
+  /** The learner has begun to work in this tab: no reload from now on. */
+  function noteTouched() { touched = true; }
+
+  /** Asks the browser to keep the stored work; says once if it declines. */
+  function askToKeep(store) {
+    if (!navigator.storage || !navigator.storage.persist || !store) return Promise.resolve();
+    return navigator.storage.persisted().then(function (kept) {
+      if (kept) return;
+      return navigator.storage.persist().then(function (granted) {
+        if (granted) return;
+        return store.note(PersistNote).then(function (told) {
+          if (told || status.isFault()) return;
+          status.tell('Hinweis: Der Browser kann hier Gespeichertes löschen, wenn ihm der Platz ' +
+                      'ausgeht. Die sichere Kopie sind die Downloads und „Alles sichern“.', false);
+          return store.setNote(PersistNote, Date.now());
+        });
+      });
+    }).catch(warn);
+  }
+
+  return { register: register, noteTouched: noteTouched, askToKeep: askToKeep,
+           takingOver: function () { return takingOver; } };
+})();
