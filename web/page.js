@@ -10,10 +10,15 @@ var Module = (function () {
   var status = Quovadrin.status;
   var workspace = Quovadrin.workspace;
 
-  function storageTold(fault) {
+  function storageTold(fault, full) {
     if (fault) {
       status.tell('Speichern im Browser nicht möglich (' + (fault && fault.message || fault) +
                   '): Gespeichertes geht beim Schließen verloren – bitte herunterladen.', true);
+      return;
+    }
+    if (full) {
+      status.tell('Der Speicher des Browsers nimmt nichts mehr auf (' + full.name + '): Neues bitte ' +
+                  'herunterladen. Früher Gespeichertes bleibt erhalten.', true);
       return;
     }
     Quovadrin.offline.askToKeep(workspace.store());

@@ -77,8 +77,9 @@ Quovadrin.workspace = (function () {
 
   /**
    * Before the program starts (Module.preRun): the folder, the storage, the
-   * seed and the stored algorithms. Calls told(fault) once storage is ready
-   * (fault is null) or has failed (the page then tells the learner).
+   * seed and the stored algorithms. Calls told(fault, full) once storage is
+   * ready (fault is null) or has failed (the page then tells the learner);
+   * full is the error of a storage that could be read but took no seed.
    */
   function prepare(told) {
     makeFolders();
@@ -92,17 +93,23 @@ Quovadrin.workspace = (function () {
         store = new Quovadrin.MemoryStore();
         Module.quovadrinSeed = startSeed();
       }
-      told(fault);
+      told(fault, claimFailure);
       Module.removeRunDependency('storage');
     }
     var timer = setTimeout(function () { start(new Error('keine Antwort')); }, StartTimeout);
     var opened;
+    var claimFailure = null;
     Promise.resolve().then(Quovadrin.storage.open).then(function (database) {
       opened = database;
       // Earlier files that cannot be taken over must not stop the start.
       return Quovadrin.earlierFiles.takeOver(opened).catch(warn);
     }).then(function () {
-      return opened.claimSeed(startSeed());
+      // A storage that takes nothing more (full, say) still shows what it
+      // holds; each save then tells that it was not stored.
+      return opened.claimSeed(startSeed()).catch(function (error) {
+        claimFailure = error;
+        return startSeed();
+      });
     }).then(function (seed) {
       Module.quovadrinSeed = seed;
       return opened.read(rules.Folders.alg);

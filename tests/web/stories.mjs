@@ -9,6 +9,7 @@ import { readFile } from 'node:fs/promises';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { openProgram, startBrowser } from './browser.mjs';
+import { assert, At, click, fileEntry, saveAndDownload, settle } from './learner.mjs';
 import { servePage } from './page_server.mjs';
 import { matchingShare, pngHeader } from './pixels.mjs';
 
@@ -16,62 +17,7 @@ const Root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const PageDir = process.argv[2] || join(Root, 'build', 'web');
 const AlgCheck = process.env.QUOVADRIN_ALG_CHECK;
 
-// Window pixels of the controls at 1280 x 1024 (layout units x 1.25 across
-// the tool panel, x 4/3 down).
-const At = {
-  circle: [119, 220],
-  go: [121, 907],
-  save: [50, 1000],
-  load: [125, 1000],
-  canvas: [640, 512],
-};
-// The saved-file list: rows of 12 units growing upwards from 730, the first
-// entry on top.
-function fileEntry(entry, entries) {
-  const top = 730 - 12 * entries + 12 * entry;
-  return [150, Math.round((top + 6) * 4 / 3)];
-}
 const Canvas = { x: 320, y: 0, width: 640, height: 1024 };
-
-function assert(condition, message) {
-  if (!condition) throw new Error(message);
-}
-
-async function click(page, [x, y], button = 'left') {
-  await page.mouse.move(x, y);
-  await page.mouse.down({ button });
-  await page.waitForTimeout(40);
-  await page.mouse.up({ button });
-  await settle(page);
-}
-
-/** Waits until the program has drawn two more animation frames. */
-async function settle(page) {
-  await page.evaluate(() => new Promise((done) => {
-    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 30)));
-  }));
-}
-
-/** Saves and takes the offered downloads: { alg, png, svg, algName, pngName }. */
-async function saveAndDownload(page) {
-  const before = await page.$$eval('#downloads a', (links) => links.map((l) => l.href).join());
-  await click(page, At.save);
-  await page.waitForFunction((old) => {
-    const links = [...document.querySelectorAll('#downloads a')];
-    return links.length >= 2 && links.map((l) => l.href).join() !== old;
-  }, before, { timeout: 10000 });
-  const files = {};
-  for (const link of await page.$$('#downloads a')) {
-    const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
-    const name = download.suggestedFilename();
-    const bytes = await readFile(await download.path());
-    if (name.endsWith('.alg')) Object.assign(files, { alg: bytes, algName: name });
-    if (name.endsWith('.png')) Object.assign(files, { png: bytes, pngName: name });
-    if (name.endsWith('.svg')) Object.assign(files, { svg: bytes });
-  }
-  assert(files.alg && files.png, 'the save did not offer an .alg and a .png');
-  return files;
-}
 
 function lines(bytes) {
   return bytes.toString('latin1').split('\r\n');
