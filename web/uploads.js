@@ -82,6 +82,7 @@ Quovadrin.uploads = (function () {
       return Promise.resolve();
     }
     busy = true;
+    var started = performance.now();
     status.tell('Dateien werden gelesen …', false);
     var sentences = [];
     var groups = [];
@@ -101,7 +102,11 @@ Quovadrin.uploads = (function () {
       status.report(first, sentences.concat(planSentences(plan)), !added);
     }, function (error) {
       status.report(storedFailure(error), sentences, true);
-    }).finally(function () { busy = false; });
+    }).finally(function () {
+      busy = false;
+      // How long the page took, for the stories and the benchmark.
+      window.quovadrinAddMilliseconds = performance.now() - started;
+    });
   }
 
   return { add: add, refusedSentence: refusedSentence };

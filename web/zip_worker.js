@@ -92,8 +92,22 @@ function readZip(zipName, buffer) {
     zip.forEach(function (path, entry) { if (!entry.dir) entries.push(entry); });
     if (entries.length > rules.MaxZipEntries)
       return refusal(zipName, 'hat mehr als ' + rules.MaxZipEntries + ' Einträge');
+    // What the headers announce is checked before anything is inflated;
+    // what they hide is caught while inflating.
+    var announced = entries.reduce(function (sum, entry) { return sum + declaredSize(entry); }, 0);
+    if (announced > rules.MaxZipTotalBytes) return tooLargeInAll(zipName);
     return readEntries(zipName, entries);
   }, function () { return refusal(zipName, 'ist keine lesbare ZIP-Datei'); });
+}
+
+/** The size an entry's header announces (0 when the library has none). */
+function declaredSize(entry) {
+  var size = entry._data && entry._data.uncompressedSize;
+  return typeof size === 'number' && size > 0 ? size : 0;
+}
+
+function tooLargeInAll(zipName) {
+  return refusal(zipName, 'ist entpackt größer als ' + (rules.MaxZipTotalBytes >> 20) + ' MiB');
 }
 
 function readEntries(zipName, entries) {
@@ -109,17 +123,13 @@ function readEntries(zipName, entries) {
       if (!name) return sentences.push(quoted(shown) + ' hat keinen brauchbaren Dateinamen und wurde nicht hinzugefügt.');
       var kind = rules.kindOf(name);
       if (!kind) return sentences.push(quoted(shown) + ' ist weder Algorithmus (.alg) noch Bild (.png, .svg) und wurde nicht hinzugefügt.');
-      var declared = entry._data && entry._data.uncompressedSize;
-      if (declared > rules.MaxFileBytes) return sentences.push(quoted(shown) + ' ist größer als 4 MiB und wurde nicht hinzugefügt.');
-      if (total + declared > rules.MaxZipTotalBytes) {
-        refused = refusal(zipName, 'ist entpackt größer als ' + (rules.MaxZipTotalBytes >> 20) + ' MiB');
-        return;
-      }
+      if (declaredSize(entry) > rules.MaxFileBytes)
+        return sentences.push(quoted(shown) + ' ist größer als 4 MiB und wurde nicht hinzugefügt.');
       return inflateWithin(entry, Math.min(rules.MaxFileBytes, rules.MaxZipTotalBytes - total)).then(function (outcome) {
         if (outcome.tooLarge) {
           // Its header claimed less: the zip lies, and none of it is trusted.
           refused = total + rules.MaxFileBytes > rules.MaxZipTotalBytes
-            ? refusal(zipName, 'ist entpackt größer als ' + (rules.MaxZipTotalBytes >> 20) + ' MiB')
+            ? tooLargeInAll(zipName)
             : refusal(zipName, 'ist beschädigt (ein Eintrag ist größer, als er angibt)');
           return;
         }
