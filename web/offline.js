@@ -26,22 +26,29 @@ Quovadrin.offline = (function () {
     return true;
   }
 
-  function watch(registration) {
-    if (registration.waiting && navigator.serviceWorker.controller) takeOver(registration.waiting);
-    registration.addEventListener('updatefound', function () {
-      var installing = registration.installing;
-      if (!installing) return;
-      installing.addEventListener('statechange', function () {
-        // The very first version needs no reload: it only starts keeping.
-        if (installing.state !== 'installed' || !navigator.serviceWorker.controller) return;
-        if (!takeOver(installing))
-          status.tell('Eine neue Version von Quovadrin ist geladen: sie gilt ab dem nächsten Start.', false);
-      });
+  /** A newer version that has been fetched whole takes over, or waits. */
+  function installed(worker) {
+    // The very first version needs no reload: it only starts keeping.
+    if (!navigator.serviceWorker.controller) return;
+    if (!takeOver(worker))
+      status.tell('Eine neue Version von Quovadrin ist geladen: sie gilt ab dem nächsten Start.', false);
+  }
+
+  function follow(worker) {
+    if (!worker) return;
+    worker.addEventListener('statechange', function () {
+      if (worker.state === 'installed') installed(worker);
     });
   }
 
+  function watch(registration) {
+    if (registration.waiting) installed(registration.waiting);
+    follow(registration.installing);
+    registration.addEventListener('updatefound', function () { follow(registration.installing); });
+  }
+
   function register() {
-    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    if (!navigator.serviceWorker || !window.isSecureContext) return;
     navigator.serviceWorker.addEventListener('controllerchange', function () {
       if (takingOver) location.reload();
     });

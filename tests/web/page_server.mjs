@@ -13,10 +13,17 @@ const Types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-/** Serves the files of folder; resolves to { url, close, bytesSent }. */
+/** Serves the files of folder; resolves to { url, close, bytesSent,
+ *  refuse(on) }: while refusing, every request fails as without network. */
 export function servePage(folder) {
   let bytesSent = 0;
+  let refusing = false;
   const server = createServer(async (request, response) => {
+    // A network that is down: the connection breaks without an answer.
+    if (refusing) {
+      request.socket.destroy();
+      return;
+    }
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
     try {
@@ -36,6 +43,7 @@ export function servePage(folder) {
         url: `http://127.0.0.1:${server.address().port}/`,
         close: () => new Promise((done) => server.close(done)),
         bytesSent: () => bytesSent,
+        refuse: (on) => { refusing = on; },
       });
     });
   });

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser tier: builds the web page (scripts/web.sh --build-only),
 # installs the pinned browser driver, and tells the page's stories in
-# headless Chromium:
+# headless Chromium (the program, tabs sharing storage, uploads and zips,
+# the page offline and as an app):
 #   run_web_tests.sh
 # The desktop build in QUOVADRIN_BUILD (default build/test) gives the images
 # and the desktop's .alg checker. The stories serve the page themselves on a
@@ -21,4 +22,10 @@ cd "$root/tests/web"
 if [[ ! -d node_modules/playwright-core ]]; then
   npm ci --no-audit --no-fund >/dev/null
 fi
-QUOVADRIN_ALG_CHECK="$desktop/tools/quovadrin_alg_check" node stories.mjs "$root/build/web"
+# Each file of stories serves the page itself and prints its own summary.
+failed=0
+for stories in stories.mjs tab_stories.mjs upload_stories.mjs offline_stories.mjs; do
+  echo "-- $stories"
+  QUOVADRIN_ALG_CHECK="$desktop/tools/quovadrin_alg_check" node "$stories" "$root/build/web" || failed=1
+done
+exit $failed
