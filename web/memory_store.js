@@ -68,6 +68,11 @@ Quovadrin.MemoryStore = (function () {
     }));
   };
 
+  // Drafts outlive the tab only in real storage: here there are none.
+  MemoryStore.prototype.keepDraft = function (seed) { return Promise.resolve(seed); };
+  MemoryStore.prototype.drafts = function () { return Promise.resolve([]); };
+  MemoryStore.prototype.dropDraft = function (seed) { return Promise.resolve(seed); };
+
   MemoryStore.prototype.note = function () { return Promise.resolve(undefined); };
   MemoryStore.prototype.setNote = function (name, value) { return Promise.resolve(value); };
 

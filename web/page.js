@@ -1,8 +1,9 @@
 // The page around the program: the Module the program is built against,
 // with the on* hooks it calls (src/web/page.cpp); the bar's buttons (full
 // screen, adding files, the .zip of all work); dropping files onto the page;
-// and the page shown after the program has ended. Storage, uploads, zips
-// and the offline page live in their own scripts, loaded before this one.
+// and the page shown after the program has ended. Storage, uploads, zips,
+// drafts and the offline page live in their own scripts, loaded before
+// this one.
 'use strict';
 
 var Module = (function () {
@@ -54,6 +55,7 @@ var Module = (function () {
   }
 
   function programEnded() {
+    Quovadrin.draft.programEnded();
     document.getElementById('bar').hidden = true;
     canvas.hidden = true;
     document.getElementById('ended').hidden = false;
@@ -68,6 +70,7 @@ var Module = (function () {
     window.quovadrinFirstFrame = performance.now();
     document.getElementById('loading').hidden = true;
     canvas.focus();
+    Quovadrin.draft.started();
   }
 
   canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });

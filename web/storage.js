@@ -12,10 +12,13 @@ Quovadrin.storage = (function () {
   var DatabaseName = 'quovadrin';
   var Version = 1;
   // files: path -> { bytes, time }; seeds: seed -> { time }, every seed a tab
-  // ever started with; notes: small facts the page keeps (name -> value).
+  // ever started with; notes: small facts the page keeps (name -> value);
+  // drafts: seed -> { bytes, time }, the current algorithm of each tab
+  // (draft.js), which is no saved file.
   var Files = 'files';
   var Seeds = 'seeds';
   var Notes = 'notes';
+  var Drafts = 'drafts';
 
   /** The key range of the paths below a folder or with a name prefix. */
   function prefixRange(prefix) {
@@ -192,6 +195,42 @@ Quovadrin.storage = (function () {
     return finished(transaction, function () { return value; });
   };
 
+  /** Keeps bytes as the draft of the tab with this seed, and keeps no more
+   *  than max drafts: the oldest others go. */
+  Store.prototype.keepDraft = function (seed, bytes, max) {
+    var transaction = this.database.transaction([Drafts], 'readwrite');
+    var drafts = transaction.objectStore(Drafts);
+    drafts.put({ bytes: bytes, time: Date.now() }, seed);
+    var keys = drafts.getAllKeys();
+    var values = drafts.getAll();
+    values.onsuccess = function () {
+      var byAge = keys.result.map(function (key, i) { return { seed: key, time: values.result[i].time }; })
+        .sort(function (a, b) { return b.time - a.time; });
+      byAge.slice(max).forEach(function (old) { drafts.delete(old.seed); });
+    };
+    return finished(transaction, function () { return seed; });
+  };
+
+  /** The drafts, newest first: { seed, bytes, time } each. */
+  Store.prototype.drafts = function () {
+    var transaction = this.database.transaction([Drafts], 'readonly');
+    var drafts = transaction.objectStore(Drafts);
+    var keys = drafts.getAllKeys();
+    var values = drafts.getAll();
+    return finished(transaction, function () {
+      return keys.result.map(function (seed, i) {
+        return { seed: seed, bytes: values.result[i].bytes, time: values.result[i].time };
+      }).sort(function (a, b) { return b.time - a.time; });
+    });
+  };
+
+  /** Forgets the draft of the tab with this seed. */
+  Store.prototype.dropDraft = function (seed) {
+    var transaction = this.database.transaction([Drafts], 'readwrite');
+    transaction.objectStore(Drafts).delete(seed);
+    return finished(transaction, function () { return seed; });
+  };
+
   /** Opens the page's database, creating its stores on the first visit. */
   function open() {
     return new Promise(function (resolve, reject) {
@@ -202,6 +241,7 @@ Quovadrin.storage = (function () {
         if (!database.objectStoreNames.contains(Files)) database.createObjectStore(Files);
         if (!database.objectStoreNames.contains(Seeds)) database.createObjectStore(Seeds);
         if (!database.objectStoreNames.contains(Notes)) database.createObjectStore(Notes);
+        if (!database.objectStoreNames.contains(Drafts)) database.createObjectStore(Drafts);
       };
       request.onsuccess = function () { resolve(new Store(request.result)); };
       request.onerror = function () { reject(request.error); };
