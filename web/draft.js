@@ -123,8 +123,13 @@ Quovadrin.draft = (function () {
     location.reload();
   });
   window.addEventListener('beforeunload', function (event) {
-    keep();
-    if (!unsaved()) return;
+    try {
+      keep();
+      if (!unsaved()) return;
+    } catch (error) {
+      // A program that has crashed has nothing more to keep.
+      return;
+    }
     event.preventDefault();
     event.returnValue = '';
   });

@@ -46,12 +46,14 @@ Quovadrin.fileRules = (function () {
    * The portable name for a name from outside (a chosen file, a .zip
    * entry): folders are dropped, German letters spelt out as the program
    * spells them, every other character but letters, digits, '.', '-' and
-   * '_' becomes '_', and the ending is written in lower case. Null when no
-   * file name is left (an empty name, '.', '..') or the name holds control
-   * characters, which no file name has.
+   * '_' becomes '_', a name Windows keeps for a device gets a '_', and the
+   * ending is written in lower case. Null when no file name is left (an
+   * empty name, '.', '..') or the name holds control characters, which no
+   * file name has.
    */
   function portableName(name) {
-    var last = String(name).split(/[\/\\]/).pop();
+    // A Mac writes ä as a and a combining mark.
+    var last = String(name).normalize('NFC').split(/[\/\\]/).pop();
     if (/[\x00-\x1f\x7f]/.test(last)) return null;
     var kind = kindOf(last);
     var base = kind ? last.slice(0, -kind.length - 1) : last;
@@ -59,6 +61,8 @@ Quovadrin.fileRules = (function () {
                .replace(/[^A-Za-z0-9._-]/g, '_')
                .replace(/^\.+/, '');
     if (!base) return null;
+    // Names Windows keeps for its devices cannot be files there.
+    base = base.replace(/^(con|prn|aux|nul|com\d|lpt\d)(?=\.|$)/i, '$1_');
     var ending = kind ? '.' + kind : '';
     return base.slice(0, MaxNameLength - ending.length) + ending;
   }

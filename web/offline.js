@@ -20,7 +20,7 @@ Quovadrin.offline = (function () {
 
   /** Asks a waiting version to take over; the page reloads into it. */
   function takeOver(waiting) {
-    if (touched || takingOver) return false;
+    if (touched || takingOver || Quovadrin.workspace.writing()) return false;
     takingOver = true;
     waiting.postMessage('activate');
     return true;

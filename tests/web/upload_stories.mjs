@@ -127,7 +127,8 @@ const Stories = [
     withProgram(url, async (page) => {
       const told = await addFiles(page, [await madeZip('names')]);
       const names = [...(await storedFiles(page)).keys()].sort();
-      assert(names.join() === 'vorpAlgorithms/a_b__c.alg,vorpAlgorithms/boese.alg,vorpAlgorithms/tief.alg',
+      assert(names.join() === 'vorpAlgorithms/CON_.alg,vorpAlgorithms/a_b__c.alg,vorpAlgorithms/boese.alg,' +
+                              'vorpAlgorithms/tief.alg',
              `stored: ${names.join(' ')}`);
       for (const sentence of ['„bild.png“ ist kein gültiges Bild und wurde nicht hinzugefügt.',
                               '„notiz.txt“ ist weder Algorithmus (.alg) noch Bild (.png, .svg)'])

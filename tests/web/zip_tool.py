@@ -53,6 +53,7 @@ def names(path):
         archive.writestr("../../boese.alg", ALG)
         archive.writestr("ordner/unter/tief.alg", ALG)
         archive.writestr("a<b>|c.alg", ALG)
+        archive.writestr("CON.alg", ALG)
         archive.writestr("__MACOSX/._tief.alg", b"\0\5\26\7")
         archive.writestr("ordner/bild.png", b"kein Bild")
         archive.writestr("notiz.txt", b"Hallo")
