@@ -1,18 +1,36 @@
-// The web page's figures in headless Chromium (software WebGL):
-//   node bench/web_bench.mjs PAGE_DIR
-// prints
-//   web: first frame after N ms        navigation to the first drawn frame
-//   web: transfer N KiB                every file of the page folder
-//   web display: N shapes: T ms per frame   for 0 and 10,000 Shapes
+// The web page's figures in each browser engine:
+//   node bench/web_bench.mjs PAGE_DIR [--ratio R] [--engines chromium,firefox,webkit]
+//                            [--runs N]
+// R is the device pixel ratio (1 by default). Firefox and WebKit need an X
+// server in DISPLAY (bench/run_web_bench.sh starts one). Prints
+//   web: transfer N KiB                               every file of the page folder
+//   web ENGINE ratio R: first frame after N ms (median of N, from M to K)
+//                                                     navigation to the first drawn frame,
+//                                                     each in a fresh browser and profile
+//   web display ENGINE ratio R: N shapes: T ms per frame   for 0 and 10,000 Shapes
 // A frame is timed from the redraw key to the pixels being readable, so the
 // GPU's share is in it.
-import { readdir, stat } from 'node:fs/promises';
+import { readdir, stat, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { openProgram, startBrowser } from '../tests/web/browser.mjs';
+import { EngineNames, launchEngine } from '../tests/web/harness/engine.mjs';
+import { At, fileEntry, openFresh } from '../tests/web/harness/program.mjs';
 import { servePage } from '../tests/web/page_server.mjs';
 
-const PageDir = process.argv[2];
 const Frames = 60;
+const Size = { width: 1280, height: 1024 };
+
+function parseArguments(args) {
+  const options = { pageDir: null, ratio: 1, engines: EngineNames, runs: 3 };
+  for (let i = 0; i < args.length; ++i) {
+    if (args[i] === '--ratio') options.ratio = Number(args[++i]);
+    else if (args[i] === '--engines') options.engines = args[++i].split(',');
+    else if (args[i] === '--runs') options.runs = Number(args[++i]);
+    else options.pageDir = args[i];
+  }
+  if (!options.pageDir || !(options.ratio > 0) || !(options.runs > 0))
+    throw new Error('usage: web_bench.mjs PAGE_DIR [--ratio R] [--engines LIST] [--runs N]');
+  return options;
+}
 
 function header() {
   return ['*************************************', '*    Quovadrin Algorithmus Datei    *',
@@ -27,8 +45,8 @@ function manyShapes() {
           '  Wiederhole bis hier.', 'Wiederhole bis hier.', ''].join('\r\n');
 }
 
-async function msPerFrame(page) {
-  return page.evaluate((frames) => {
+async function msPerFrame(tab) {
+  return tab.evaluate((frames) => {
     const canvas = document.getElementById('canvas');
     const gl = canvas.getContext('webgl');
     const pixel = new Uint8Array(4);
@@ -44,50 +62,54 @@ async function msPerFrame(page) {
   }, Frames);
 }
 
-async function firstFrame(url) {
-  const browser = await startBrowser(1280, 1024);
+async function firstFrame(engine, server, ratio) {
+  const browser = await launchEngine(engine, { ...Size, deviceScale: ratio });
   try {
-    const page = await openProgram(browser.context, url);
-    return await page.evaluate(() => window.quovadrinFirstFrame);
+    await browser.tab.openProgram(server.url);
+    return await browser.tab.evaluate(() => window.quovadrinFirstFrame);
   } finally {
     await browser.close();
   }
 }
 
-const server = await servePage(PageDir);
-try {
-  const starts = [];
-  for (let i = 0; i < 3; ++i) starts.push(await firstFrame(server.url));
-  starts.sort((a, b) => a - b);
-  console.log(`web: first frame after ${Math.round(starts[1])} ms`);
-
-  let bytes = 0;
-  for (const name of await readdir(PageDir)) bytes += (await stat(join(PageDir, name))).size;
-  console.log(`web: transfer ${Math.round(bytes / 1024)} KiB`);
-
-  const browser = await startBrowser(1280, 1024);
+async function frameTimes(engine, server, ratio) {
+  const label = `web display ${engine} ratio ${ratio}`;
+  const browser = await launchEngine(engine, { ...Size, deviceScale: ratio });
   try {
-    const page = await openProgram(browser.context, server.url);
-    console.log(`web display: 0 shapes: ${(await msPerFrame(page)).toFixed(2)} ms per frame`);
-    await page.setInputFiles('#files', { name: 'bench.alg', mimeType: 'text/plain',
-                                         buffer: Buffer.from(manyShapes(), 'latin1') });
-    await page.waitForFunction(() => /hinzugefügt/.test(document.getElementById('status').textContent));
-    const click = async (x, y, button = 'left') => {
-      await page.mouse.move(x, y);
-      await page.mouse.down({ button });
-      await page.mouse.up({ button });
-    };
-    await click(125, 1000); // the load button
-    await page.waitForTimeout(100);
-    await click(150, Math.round((730 - 12 + 6) * 4 / 3)); // the one saved file
-    await page.waitForTimeout(100);
-    await click(1100, 700, 'right'); // below the listing: the whole run at once
-    await page.waitForTimeout(500);
-    // QUOVADRIN_BENCH_SHOT names a file for a look at the 10,000 Shapes.
-    if (process.env.QUOVADRIN_BENCH_SHOT) await page.screenshot({ path: process.env.QUOVADRIN_BENCH_SHOT });
-    console.log(`web display: 10000 shapes: ${(await msPerFrame(page)).toFixed(2)} ms per frame`);
+    const { tab } = browser;
+    await openFresh(tab, server);
+    console.log(`${label}: 0 shapes: ${(await msPerFrame(tab)).toFixed(2)} ms per frame`);
+    await tab.chooseFiles('#files', [{ name: 'bench.alg', bytes: Buffer.from(manyShapes(), 'latin1') }]);
+    await tab.waitFor(() => /hinzugefügt/.test(document.getElementById('status').textContent));
+    await tab.click(...At.load);
+    await tab.click(...fileEntry(0, 1));
+    await tab.click(...At.belowListing, { button: 'right' }); // the whole run at once
+    await tab.sleep(500);
+    // QUOVADRIN_BENCH_SHOT names a folder for a look at the 10,000 Shapes.
+    if (process.env.QUOVADRIN_BENCH_SHOT) {
+      await writeFile(join(process.env.QUOVADRIN_BENCH_SHOT, `${engine}-${ratio}.png`),
+                      await tab.screenshot());
+    }
+    console.log(`${label}: 10000 shapes: ${(await msPerFrame(tab)).toFixed(2)} ms per frame`);
   } finally {
     await browser.close();
+  }
+}
+
+const options = parseArguments(process.argv.slice(2));
+const server = await servePage(options.pageDir);
+try {
+  let bytes = 0;
+  for (const name of await readdir(options.pageDir)) bytes += (await stat(join(options.pageDir, name))).size;
+  console.log(`web: transfer ${Math.round(bytes / 1024)} KiB`);
+  for (const engine of options.engines) {
+    const starts = [];
+    for (let i = 0; i < options.runs; ++i) starts.push(await firstFrame(engine, server, options.ratio));
+    starts.sort((a, b) => a - b);
+    console.log(`web ${engine} ratio ${options.ratio}: first frame after ` +
+                `${Math.round(starts[Math.floor(starts.length / 2)])} ms (median of ${starts.length}, ` +
+                `from ${Math.round(starts[0])} to ${Math.round(starts.at(-1))})`);
+    await frameTimes(engine, server, options.ratio);
   }
 } finally {
   await server.close();

@@ -4,8 +4,9 @@
 # tests under Xvfb, the end-to-end tests against the real program under
 # Xorg's dummy driver (among them the Debian package, built and started), and
 # a short fuzzing run of the algorithm file reader, and the web page's stories
-# in headless Chromium. A tier that cannot run
-# here is named as not run, and the run fails: a green run has run them all.
+# in Chromium (headless), Firefox ESR and WebKitGTK (both under Xvfb). A tier
+# that cannot run here is named as not run, and the run fails: a green run
+# has run them all.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 set -e
@@ -81,7 +82,8 @@ done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"
 run_tier "fuzzing" clang++ "$fuzz" -- "$fuzz"
 web_tests="$QUOVADRIN_ROOT/tests/web/run_web_tests.sh"
-run_tier "browser" emcc chromium node npm "$QUOVADRIN_BUILD/tools/quovadrin_alg_check" -- "$web_tests"
+run_tier "browser" emcc chromium firefox-esr WebKitWebDriver Xvfb xdotool import faketime node npm \
+  "$QUOVADRIN_BUILD/tools/quovadrin_alg_check" "$QUOVADRIN_BUILD/quovadrin" -- "$web_tests"
 
 echo "steps: $passed passed, ${#failures[@]} failed, ${#not_run[@]} skipped"
 status=0

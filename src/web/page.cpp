@@ -26,6 +26,11 @@ EM_JS(void, callProgramEnded, (int Status), {
 EM_JS(int, claimedSeed, (int StartTime),
       { return typeof Module.quovadrinSeed == 'number' ? Module.quovadrinSeed : StartTime; });
 
+EM_JS(void, callWebglMissing, (), {
+  if (window.quovadrinWebglMissing)
+    window.quovadrinWebglMissing();
+});
+
 EM_JS(int, canvasCssWidth, (), { return Math.max(1, Math.floor(Module.canvas.clientWidth)); });
 EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.clientHeight)); });
 
@@ -40,6 +45,8 @@ void pageFrameDrawn() { callFrameDrawn(); }
 void pageProgramEnded(int Status) { callProgramEnded(Status); }
 
 int32_t pageSeed(int32_t StartTime) { return claimedSeed(StartTime); }
+
+void pageWebglMissing() { callWebglMissing(); }
 
 int pageCanvasWidth() { return canvasCssWidth(); }
 

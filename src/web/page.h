@@ -1,6 +1,7 @@
 // What the program tells the page around it (web/page.js): a saved pair of
-// files to keep and offer, the first frame drawn, the end of the program;
-// and what it asks of the page: its seed and the canvas's size.
+// files to keep and offer, the first frame drawn, the end of the program,
+// a browser without WebGL; and what it asks of the page: its seed and the
+// canvas's size.
 #ifndef QUOVADRIN_WEB_PAGE_H
 #define QUOVADRIN_WEB_PAGE_H
 
@@ -18,6 +19,9 @@ void pageProgramEnded(int Status);
 /// The seed this tab claimed among all tabs of the browser, which names its
 /// saves; \p StartTime when the page claimed none.
 int32_t pageSeed(int32_t StartTime);
+/// The program could not make its WebGL context: the page tells the
+/// learner what helps (web/webgl_check.js).
+void pageWebglMissing();
 /// The canvas's size in CSS pixels, as the page lays it out.
 int pageCanvasWidth();
 int pageCanvasHeight();

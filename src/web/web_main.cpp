@@ -34,6 +34,7 @@ bool makeContext() {
 int main() {
   if (!makeContext()) {
     std::printf("WebGL steht in diesem Browser nicht zur Verfuegung.\n");
+    pageWebglMissing();
     return 1;
   }
   const int Width = pageCanvasWidth(), Height = pageCanvasHeight();

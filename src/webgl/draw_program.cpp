@@ -12,12 +12,15 @@ attribute vec2 Position;
 attribute vec2 TexCoord;
 attribute vec4 Tint;
 uniform mat4 Matrix;
+uniform vec2 BorderInset;
 varying vec2 FragmentTexCoord;
 varying vec4 FragmentTint;
 void main() {
   FragmentTexCoord = TexCoord;
   FragmentTint = Tint;
-  gl_Position = Matrix * vec4(Position, 0.0, 1.0);
+  vec4 Place = Matrix * vec4(Position, 0.0, 1.0);
+  vec2 Inside = clamp(Place.xy, BorderInset - 1.0, 1.0 - BorderInset);
+  gl_Position = vec4(mix(Place.xy, Inside, step(abs(abs(Place.xy) - 1.0), BorderInset)), Place.zw);
 }
 )";
 
@@ -91,6 +94,7 @@ DrawProgram::DrawProgram() {
   Tint = glGetAttribLocation(Program, "Tint");
   MatrixUniform = glGetUniformLocation(Program, "Matrix");
   TexturedUniform = glGetUniformLocation(Program, "Textured");
+  BorderInsetUniform = glGetUniformLocation(Program, "BorderInset");
   ImageUniform = glGetUniformLocation(Program, "Image");
 }
 
@@ -119,6 +123,10 @@ void DrawProgram::bindVertexLayout() const {
 
 void DrawProgram::setMatrix(const ClipMatrix &Matrix) const {
   glUniformMatrix4fv(MatrixUniform, 1, GL_FALSE, Matrix.data());
+}
+
+void DrawProgram::setBorderInset(float ClipX, float ClipY) const {
+  glUniform2f(BorderInsetUniform, ClipX, ClipY);
 }
 
 void DrawProgram::setTextured(bool Textured) const {

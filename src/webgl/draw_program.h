@@ -34,11 +34,15 @@ public:
   void bindVertexLayout() const;
   void setMatrix(const ClipMatrix &Matrix) const;
   void setTextured(bool Textured) const;
+  /// A vertex within (\p ClipX, \p ClipY) of the viewport's border moves
+  /// that far inside it (webgl/panel_viewport.h); 0 keeps every vertex.
+  void setBorderInset(float ClipX, float ClipY) const;
 
 private:
   GLuint Program = 0;
   GLint Position = -1, TexCoord = -1, Tint = -1;
   GLint MatrixUniform = -1, TexturedUniform = -1, ImageUniform = -1;
+  GLint BorderInsetUniform = -1;
 };
 
 #endif

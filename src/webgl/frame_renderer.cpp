@@ -10,6 +10,7 @@
 #include "screen/screen_layout.h"
 #include "screen/separate_primitives.h"
 #include "webgl/image_texture.h"
+#include "webgl/panel_viewport.h"
 
 FrameRenderer::FrameRenderer(const std::string &ImageFolder) : Shapes(Program) {
   glGenBuffers(1, &Buffer);
@@ -92,6 +93,7 @@ void FrameRenderer::drawBatch(const Batch &Run) {
   if (Run.Count == 0)
     return;
   setTexture(Run.Texture);
+  usePanelViewport(Program, CurrentPanel, Run.Lines);
   glLineWidth(Run.LineWidth);
   glDrawArrays(Run.Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(Run.First),
                static_cast<GLsizei>(Run.Count));
@@ -109,18 +111,18 @@ void FrameRenderer::draw(const DrawList &Frame, const ScreenSize &Screen) {
       glClear(GL_COLOR_BUFFER_BIT);
       break;
     case DrawCommandKind::PanelView: {
-      const PanelRect R = panelRect(Run.Source->View, Screen);
-      glViewport(R.X, R.Y, R.Width, R.Height);
-      Program.setMatrix(panelMatrix(R.LayoutWidth, DrawTransform()));
-      PanelLayoutWidth = R.LayoutWidth;
+      CurrentPanel = panelRect(Run.Source->View, Screen);
+      usePanelViewport(Program, CurrentPanel, false);
+      Program.setMatrix(panelMatrix(CurrentPanel.LayoutWidth, DrawTransform()));
       break;
     }
     case DrawCommandKind::Shapes:
+      usePanelViewport(Program, CurrentPanel, false);
       Shapes.draw(Run.Source->OnGrid);
       // The shape texture used a buffer and a matrix of its own.
       glBindBuffer(GL_ARRAY_BUFFER, Buffer);
       Program.bindVertexLayout();
-      Program.setMatrix(panelMatrix(PanelLayoutWidth, DrawTransform()));
+      Program.setMatrix(panelMatrix(CurrentPanel.LayoutWidth, DrawTransform()));
       break;
     case DrawCommandKind::Primitives:
       drawBatch(Run);

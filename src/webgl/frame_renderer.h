@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "screen/draw_list.h"
+#include "screen/panel_rect.h"
 #include "webgl/draw_program.h"
 #include "webgl/shape_texture.h"
 
@@ -62,7 +63,8 @@ private:
   /// layout units, in drawing order, and the runs that draw them.
   std::vector<DrawVertex> Uploaded;
   std::vector<Batch> Batches;
-  int PanelLayoutWidth = LayoutWidth;
+  /// The panel being drawn, in drawing-buffer pixels.
+  PanelRect CurrentPanel{0, 0, 0, 0, LayoutWidth};
 };
 
 /// The grey bytes (top row first) of the canvas as the last drawing left it

@@ -7,6 +7,7 @@
 #include "screen/separate_primitives.h"
 #include "screen/shape_figure.h"
 #include "webgl/draw_program.h"
+#include "webgl/panel_viewport.h"
 
 namespace {
 
@@ -95,7 +96,6 @@ void ShapeTexture::sync(const Drawing &Picture, const ScreenSize &Screen) {
   if (!Started || Canvas.Width != Width || Canvas.Height != Height)
     resize(Screen);
   glBindFramebuffer(GL_FRAMEBUFFER, Framebuffer);
-  glViewport(0, 0, Width, Height);
   if (Fresh) {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -112,6 +112,8 @@ void ShapeTexture::drawShapes(const Shape *First) {
   Program.use();
   Program.setMatrix(panelMatrix(CanvasLayoutWidth, DrawTransform()));
   Program.setTextured(false);
+  // The texture is the canvas, pixel for pixel.
+  usePanelViewport(Program, PanelRect{0, 0, Width, Height, CanvasLayoutWidth}, true);
   glBindBuffer(GL_ARRAY_BUFFER, Buffer);
   Program.bindVertexLayout();
   for (const Shape *S = First; S;) {

@@ -5,6 +5,7 @@ add_library(quovadrin_webgl STATIC
   webgl/draw_program.cpp
   webgl/frame_renderer.cpp
   webgl/image_texture.cpp
+  webgl/panel_viewport.cpp
   webgl/shape_texture.cpp
 )
 target_link_libraries(quovadrin_webgl PUBLIC quovadrin_screen)

@@ -1,5 +1,13 @@
 // A static HTTP server for the built page on a free port of 127.0.0.1, inside
 // the test's own process, so that it ends with the test and nothing else.
+// Three test aids, the same in every engine whatever its driver offers:
+// - /empty.html, a blank page of the same origin (to clear its storage
+//   while the program is not running);
+// - preludes: prelude(source) gives a URL of the page whose index.html runs
+//   that script before any of the page's own;
+// - refuse(on): while on, every request fails as without network, whoever
+//   asks (the tab or its service worker), whatever a driver's own switch
+//   for the network covers.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -7,31 +15,50 @@ import { extname, join, normalize } from 'node:path';
 const Types = {
   '.html': 'text/html; charset=utf-8',
   '.js': 'text/javascript',
+  '.mjs': 'text/javascript',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
   '.png': 'image/png',
+  '.json': 'application/json',
   '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
 };
 
+const EmptyPage = '<!DOCTYPE html><html><head><meta charset="utf-8"><title>leer</title></head>' +
+                  '<body></body></html>';
+
 /** Serves the files of folder; resolves to { url, close, bytesSent,
- *  refuse(on) }: while refusing, every request fails as without network. */
+ *  prelude(source): url, emptyUrl, refuse(on) }. */
 export function servePage(folder) {
   let bytesSent = 0;
   let refusing = false;
+  const preludes = [];
+  const send = (response, type, body) => {
+    bytesSent += body.length;
+    response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+    response.end(body);
+  };
   const server = createServer(async (request, response) => {
     // A network that is down: the connection breaks without an answer.
     if (refusing) {
       request.socket.destroy();
       return;
     }
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    const address = new URL(request.url, 'http://x');
+    const path = normalize(decodeURIComponent(address.pathname));
+    if (path === '/empty.html') return send(response, Types['.html'], Buffer.from(EmptyPage));
+    const prelude = /^\/prelude\/(\d+)\.js$/.exec(path);
+    if (prelude && preludes[prelude[1]] !== undefined)
+      return send(response, Types['.js'], Buffer.from(preludes[prelude[1]]));
     const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
     try {
-      const body = await readFile(file);
-      bytesSent += body.length;
-      response.writeHead(200, { 'Content-Type': Types[extname(file)] || 'application/octet-stream',
-                                'Cache-Control': 'no-store' });
-      response.end(body);
+      let body = await readFile(file);
+      const asked = address.searchParams.get('prelude');
+      if (file.endsWith('index.html') && asked !== null) {
+        body = Buffer.from(body.toString('utf8').replace(
+          /<head>/i, `<head><script src="/prelude/${Number(asked)}.js"></script>`));
+      }
+      send(response, Types[extname(file)] || 'application/octet-stream', body);
     } catch {
       response.writeHead(404);
       response.end();
@@ -39,9 +66,18 @@ export function servePage(folder) {
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
+      const url = `http://127.0.0.1:${server.address().port}/`;
       resolve({
-        url: `http://127.0.0.1:${server.address().port}/`,
-        close: () => new Promise((done) => server.close(done)),
+        url,
+        emptyUrl: `${url}empty.html`,
+        prelude: (source) => {
+          preludes.push(source);
+          return `${url}?prelude=${preludes.length - 1}`;
+        },
+        close: () => new Promise((done) => {
+          server.closeAllConnections();
+          server.close(done);
+        }),
         bytesSent: () => bytesSent,
         refuse: (on) => { refusing = on; },
       });

@@ -1,25 +1,26 @@
 // The README's picture of the web page: the example algorithm run to its
 // end, then saved, so the bar offers the two files:
-//   node tests/web/screenshot.mjs PAGE_DIR OUT.png
-import { openProgram, startBrowser } from './browser.mjs';
+//   node tests/web/screenshot.mjs PAGE_DIR OUT.png [ENGINE] [RATIO]
+// ENGINE is chromium (the default, headless), firefox or webkit (these two
+// need an X server in DISPLAY); RATIO the device pixel ratio (1).
+import { writeFile } from 'node:fs/promises';
+import { launchEngine } from './harness/engine.mjs';
+import { At, openFresh } from './harness/program.mjs';
 import { servePage } from './page_server.mjs';
 
-const [pageDir, out] = process.argv.slice(2);
+const [pageDir, out, engine = 'chromium', ratio = '1'] = process.argv.slice(2);
 const server = await servePage(pageDir);
-const browser = await startBrowser(1280, 1024);
+const browser = await launchEngine(engine, { width: 1280, height: 1024, deviceScale: Number(ratio) });
 try {
-  const page = await openProgram(browser.context, server.url);
-  const click = async (x, y, button = 'left') => {
-    await page.mouse.move(x, y);
-    await page.mouse.down({ button });
-    await page.mouse.up({ button });
-  };
-  await click(1100, 700, 'right'); // below the listing: the whole run at once
-  await page.waitForTimeout(300);
-  await click(50, 1000); // save
-  await page.waitForSelector('#downloads a');
-  await page.waitForTimeout(300);
-  await page.screenshot({ path: out });
+  const { tab } = browser;
+  await openFresh(tab, server);
+  await tab.click(...At.belowListing, { button: 'right' }); // the whole run at once
+  await tab.sleep(300);
+  await tab.click(...At.save);
+  await tab.waitFor(() => document.querySelectorAll('#downloads a').length === 2, null,
+                    { what: 'the offered files' });
+  await tab.sleep(300);
+  await writeFile(out, await tab.screenshot());
 } finally {
   await browser.close();
   await server.close();

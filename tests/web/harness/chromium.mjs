@@ -1,0 +1,106 @@
+// Debian's Chromium, headless with software WebGL, driven by playwright-core
+// in a fresh profile that is removed afterwards. Playwright's mouse gives the
+// mouse; the DevTools protocol gives the pen (Input.dispatchMouseEvent with
+// pointerType 'pen') and the finger (Input.dispatchTouchEvent, with touch
+// emulation switched on at the first touch).
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium } from 'playwright-core';
+import { PageTab } from './engine.mjs';
+
+export const ChromiumFlags = [
+  '--no-sandbox',
+  '--use-angle=swiftshader',
+  '--enable-unsafe-swiftshader',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+  '--no-first-run',
+  '--hide-scrollbars',
+];
+
+const Capabilities = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab', 'withoutWebgl'];
+
+const Buttons = { left: 1, right: 2 };
+
+class ChromiumTab extends PageTab {
+  constructor(page) {
+    super(page);
+    this.devtools = null;
+    this.touchEmulated = false;
+    this.touching = false;
+    this.held = 0;
+  }
+
+  async protocol() {
+    if (!this.devtools) this.devtools = await this.page.context().newCDPSession(this.page);
+    return this.devtools;
+  }
+
+  async pointer(type, action, x, y, button) {
+    if (type === 'mouse') {
+      if (action === 'move') await this.page.mouse.move(x, y);
+      else if (action === 'down') await this.page.mouse.down({ button });
+      else await this.page.mouse.up({ button });
+      return;
+    }
+    const devtools = await this.protocol();
+    if (type === 'touch') {
+      if (!this.touchEmulated) {
+        await devtools.send('Emulation.setTouchEmulationEnabled', { enabled: true,
+                                                                   maxTouchPoints: 5 });
+        this.touchEmulated = true;
+      }
+      // A finger does not hover: a move before it touches only places it.
+      if (action === 'move' && !this.touching) return;
+      this.touching = action !== 'up';
+      const kind = { down: 'touchStart', move: 'touchMove', up: 'touchEnd' }[action];
+      await devtools.send('Input.dispatchTouchEvent', {
+        type: kind, touchPoints: action === 'up' ? [] : [{ x, y, id: 1 }] });
+      return;
+    }
+    // The pen: mouse events that carry the pen's pointer type.
+    if (action === 'down') this.held |= Buttons[button];
+    const kind = { down: 'mousePressed', move: 'mouseMoved', up: 'mouseReleased' }[action];
+    await devtools.send('Input.dispatchMouseEvent', {
+      type: kind, x, y, pointerType: 'pen', button: action === 'move' && !this.held ? 'none' : button,
+      buttons: this.held, clickCount: action === 'move' ? 0 : 1 });
+    if (action === 'up') this.held &= ~Buttons[button];
+  }
+
+  async key(name) {
+    await this.page.keyboard.press(name);
+  }
+
+  async chooseFiles(selector, files) {
+    await this.page.setInputFiles(selector, files.map(({ name, bytes }) => ({
+      name, mimeType: 'application/octet-stream', buffer: bytes })));
+  }
+
+  async setOffline(offline) {
+    await this.page.context().setOffline(offline);
+  }
+}
+
+export async function launch({ width, height, deviceScale, webgl }) {
+  const profile = await mkdtemp(join(tmpdir(), 'quovadrin-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: webgl ? ChromiumFlags : [...ChromiumFlags, '--disable-3d-apis'],
+    viewport: { width, height },
+    deviceScaleFactor: deviceScale,
+  });
+  const first = context.pages()[0] || (await context.newPage());
+  return {
+    engine: 'chromium',
+    capabilities: new Set(Capabilities),
+    tab: new ChromiumTab(first),
+    newTab: async () => new ChromiumTab(await context.newPage()),
+    close: async () => {
+      await context.close();
+      await rm(profile, { recursive: true, force: true });
+    },
+  };
+}

@@ -1,0 +1,94 @@
+// What the stories do with the program, the same in every engine: where its
+// controls are, opening it with empty storage, saving and taking the offered
+// files.
+import { readFile } from 'node:fs/promises';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+export const Root = join(dirname(fileURLToPath(import.meta.url)), '..', '..', '..');
+
+/** A layout point (1024 x 768 units over the whole window, origin top left)
+ *  as the window pixel that holds it, at a window of width x height. */
+export function toWindow([x, y], { width = 1280, height = 1024 } = {}) {
+  return [Math.floor((x + 0.5) * width / 1024), Math.floor((y + 0.5) * height / 768)];
+}
+
+/** Controls as layout points. */
+export const Layout = {
+  circle: [95, 165],
+  go: [97, 680],
+  save: [40, 750],
+  load: [100, 750],
+  canvas: [512, 384],
+  belowListing: [880, 525],
+};
+
+/** Window pixels of the controls at 1280 x 1024. */
+export const At = Object.fromEntries(Object.entries(Layout).map(([name, point]) =>
+  [name, toWindow(point)]));
+
+/** The saved-file list: rows of 12 units growing upwards from 730, the
+ *  first entry on top; entry counts from 0. */
+export function fileEntry(entry, entries, size) {
+  const top = 730 - 12 * entries + 12 * entry;
+  return toWindow([120, top + 6], size);
+}
+
+/** The canvas's rectangle in window pixels at a window of width x height. */
+export function canvasRect({ width = 1280, height = 1024 } = {}) {
+  return { x: Math.floor(width / 4), y: 0, width: Math.floor(width / 2), height };
+}
+
+export function assert(condition, message) {
+  if (!condition) throw new Error(message);
+}
+
+export async function readRepoFile(...parts) {
+  return readFile(join(Root, ...parts));
+}
+
+/** Empties the page origin's storage (IndexedDB, local storage, caches and
+ *  service workers) from a blank page of the origin, then opens the
+ *  program (at url, by default the page's own): the learner's first visit. */
+export async function openFresh(tab, server, url = server.url) {
+  await tab.goto(server.emptyUrl);
+  await tab.evaluate(async () => {
+    localStorage.clear();
+    if (navigator.serviceWorker) {
+      for (const worker of await navigator.serviceWorker.getRegistrations()) await worker.unregister();
+    }
+    if (window.caches) for (const name of await caches.keys()) await caches.delete(name);
+    const names = indexedDB.databases ? (await indexedDB.databases()).map((d) => d.name) : [];
+    await Promise.all(names.map((name) => new Promise((done, fail) => {
+      const request = indexedDB.deleteDatabase(name);
+      request.onsuccess = done;
+      request.onerror = () => fail(request.error);
+      request.onblocked = done;
+    })));
+  });
+  await tab.openProgram(url);
+}
+
+/** Saves with the save button and returns both offered files:
+ *  { alg, png, algName, pngName }. */
+export async function saveAndDownload(tab, saveAt = At.save) {
+  const before = await tab.evaluate(() =>
+    [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
+  await tab.click(...saveAt);
+  await tab.waitFor((old) => {
+    const links = [...document.querySelectorAll('#downloads a')];
+    return links.length === 2 && links.map((link) => link.href).join() !== old;
+  }, before, { what: 'the two files of the save to be offered' });
+  const files = {};
+  for (const { name, bytes } of await tab.offeredDownloads()) {
+    if (name.endsWith('.alg')) Object.assign(files, { alg: bytes, algName: name });
+    if (name.endsWith('.png')) Object.assign(files, { png: bytes, pngName: name });
+  }
+  assert(files.alg && files.png, 'the save did not offer an .alg and a .png');
+  return files;
+}
+
+/** The lines of an .alg file (CR LF). */
+export function lines(bytes) {
+  return bytes.toString('latin1').split('\r\n');
+}
