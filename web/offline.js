@@ -59,19 +59,26 @@ Quovadrin.offline = (function () {
   /** The learner has begun to work in this tab: no reload from now on. */
   function noteTouched() { touched = true; }
 
+  /** Whether the browser keeps the stored work for good, asked for it.
+   *  A browser that cannot be asked (no navigator.storage) keeps it on its
+   *  own terms, which is no promise either. */
+  function keptForGood() {
+    if (!navigator.storage || !navigator.storage.persist) return Promise.resolve(false);
+    return navigator.storage.persisted().then(function (kept) {
+      return kept || navigator.storage.persist();
+    });
+  }
+
   /** Asks the browser to keep the stored work; says once if it declines. */
   function askToKeep(store) {
-    if (!navigator.storage || !navigator.storage.persist || !store) return Promise.resolve();
-    return navigator.storage.persisted().then(function (kept) {
+    if (!store) return Promise.resolve();
+    return keptForGood().then(function (kept) {
       if (kept) return;
-      return navigator.storage.persist().then(function (granted) {
-        if (granted) return;
-        return store.note(PersistNote).then(function (told) {
-          if (told || status.isFault()) return;
-          status.tell('Hinweis: Der Browser kann hier Gespeichertes löschen, wenn ihm der Platz ' +
-                      'ausgeht. Die sichere Kopie sind die Downloads und „Alles sichern“.', false);
-          return store.setNote(PersistNote, Date.now());
-        });
+      return store.note(PersistNote).then(function (told) {
+        if (told || status.isFault()) return;
+        status.tell('Hinweis: Der Browser kann hier Gespeichertes löschen, wenn ihm der Platz ' +
+                    'ausgeht. Die sichere Kopie sind die Downloads und „Alles sichern“.', false);
+        return store.setNote(PersistNote, Date.now());
       });
     }).catch(warn);
   }
