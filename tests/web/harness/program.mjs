@@ -90,11 +90,23 @@ export async function pressSave(tab, saveAt = At.save) {
  *  browser's storage (or been refused there), so that a story that looks
  *  at storage next sees the save's outcome. */
 export async function savedFiles(tab, before) {
-  await tab.waitFor((old) => {
-    const links = [...document.querySelectorAll('#downloads a')];
-    return links.length >= 2 && links.map((link) => link.href).join() !== old &&
-           !Quovadrin.workspace.writing();
-  }, before, { what: 'the files of the save to be offered and stored' });
+  try {
+    await tab.waitFor((old) => {
+      const links = [...document.querySelectorAll('#downloads a')];
+      return links.length >= 2 && links.map((link) => link.href).join() !== old &&
+             !Quovadrin.workspace.writing();
+    }, before, { what: 'the files of the save to be offered and stored' });
+  } catch (error) {
+    const seen = await tab.evaluate((old) => ({
+      offered: [...document.querySelectorAll('#downloads a')].map((link) => link.download).join(' '),
+      changed: [...document.querySelectorAll('#downloads a')].map((link) => link.href).join() !== old,
+      storing: Quovadrin.workspace.writing(),
+      status: document.getElementById('status').textContent,
+    }), before).catch(() => null);
+    if (seen) error.message += ` (offered: '${seen.offered}', new: ${seen.changed}, still storing: ` +
+                               `${seen.storing}, status: '${seen.status}')`;
+    throw error;
+  }
   const files = {};
   for (const { name, bytes } of await tab.offeredDownloads()) {
     if (name.endsWith('.alg')) Object.assign(files, { alg: bytes, algName: name });

@@ -192,13 +192,25 @@ class WebKitTab extends Tab {
 }
 
 /** Sets the window at x (top of the screen) so that its inner (viewport)
- *  size is width x height. */
+ *  size is width x height. The window takes a size a moment after it is
+ *  asked to, and only a window that has taken it tells how much of it its
+ *  toolbar takes. */
 async function fitWindow(webdriver, width, height, x = 0) {
-  await webdriver.manage().window().setRect({ x, y: 0, width, height });
-  const inner = await webdriver.executeScript('return [innerWidth, innerHeight]');
-  if (inner[0] === width && inner[1] === height) return;
-  await webdriver.manage().window().setRect({ x, y: 0, width: 2 * width - inner[0],
-                                              height: 2 * height - inner[1] });
+  let outer = { width, height };
+  await webdriver.manage().window().setRect({ x, y: 0, ...outer });
+  const end = Date.now() + 10000;
+  for (;;) {
+    const [innerWidth, innerHeight, outerWidth, outerHeight] =
+      await webdriver.executeScript('return [innerWidth, innerHeight, outerWidth, outerHeight]');
+    if (innerWidth === width && innerHeight === height) return;
+    if (Date.now() > end)
+      throw new Error(`the window shows ${innerWidth} x ${innerHeight} pixels, not ${width} x ${height}`);
+    if (outerWidth === outer.width && outerHeight === outer.height) {
+      outer = { width: outer.width + width - innerWidth, height: outer.height + height - innerHeight };
+      await webdriver.manage().window().setRect({ x, y: 0, ...outer });
+    }
+    await new Promise((done) => setTimeout(done, 50));
+  }
 }
 
 /** Between windows side by side. */
