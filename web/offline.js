@@ -14,6 +14,8 @@ Quovadrin.offline = (function () {
   var status = Quovadrin.status;
   var touched = false;
   var takingOver = false;
+  // Whether this page started from a kept version (a worker served it).
+  var startedKept = false;
   var PersistNote = 'persistDeclinedTold';
 
   function warn(error) { console.warn('Quovadrin offline:', error); }
@@ -28,8 +30,11 @@ Quovadrin.offline = (function () {
 
   /** A newer version that has been fetched whole takes over, or waits. */
   function installed(worker) {
-    // The very first version needs no reload: it only starts keeping.
-    if (!navigator.serviceWorker.controller) return;
+    // A page that came from the network runs one version whole, and the
+    // first version needs no reload: it only starts keeping. Asked at the
+    // start: once the first version has claimed the page, the page has a
+    // controller too, and the news of the installation may come after.
+    if (!startedKept) return;
     if (!takeOver(worker))
       status.tell('Eine neue Version von Quovadrin ist geladen: sie gilt ab dem nächsten Start.', false);
   }
@@ -49,6 +54,7 @@ Quovadrin.offline = (function () {
 
   function register() {
     if (!navigator.serviceWorker || !window.isSecureContext) return;
+    startedKept = !!navigator.serviceWorker.controller;
     navigator.serviceWorker.addEventListener('controllerchange', function () {
       if (takingOver) location.reload();
     });

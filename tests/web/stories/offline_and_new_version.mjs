@@ -52,8 +52,12 @@ async function offlineAndNewVersion(session, tab, folder, server) {
     if (session.capabilities.has('offline')) await tab.setOffline(!up);
   };
   await openFresh(tab, server);
+  await tab.evaluate(() => { window.quovadrinFirstVisit = true; });
   await tab.waitFor(() => navigator.serviceWorker.controller !== null, null,
                     { timeout: 30000, what: 'the service worker to keep the page' });
+  await tab.sleep(500);
+  assert(await tab.evaluate(() => window.quovadrinFirstVisit === true),
+         'the page reloaded itself when its first version was kept');
   const saved = await saveAndDownload(tab);
   await network(false);
   await tab.reload();
