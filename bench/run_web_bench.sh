@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The web page's benchmark: builds the page (scripts/web.sh --build-only) and
 # times it in Chromium (headless), Firefox ESR and WebKitGTK, these two in a
-# private Xvfb server:
+# private Xvfb server: the program's start and frames (web_bench.mjs) and
+# the learner's storage (storage_bench.mjs):
 #   run_web_bench.sh [--ratio R] [--engines chromium,firefox,webkit] [--runs N]
 # R is the device pixel ratio (1 by default).
 set -euo pipefail
@@ -17,3 +18,4 @@ fi
 trap stop_xserver EXIT
 start_xvfb 2600x2100x24
 node "$root/bench/web_bench.mjs" "$root/build/web" "$@"
+node "$root/bench/storage_bench.mjs" "$root/build/web" "$@"

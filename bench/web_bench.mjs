@@ -12,25 +12,13 @@
 // GPU's share is in it.
 import { readdir, stat, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { EngineNames, launchEngine } from '../tests/web/harness/engine.mjs';
+import { launchEngine } from '../tests/web/harness/engine.mjs';
 import { At, fileEntry, openFresh } from '../tests/web/harness/program.mjs';
 import { servePage } from '../tests/web/page_server.mjs';
+import { parseBenchArguments } from './web_bench_options.mjs';
 
 const Frames = 60;
 const Size = { width: 1280, height: 1024 };
-
-function parseArguments(args) {
-  const options = { pageDir: null, ratio: 1, engines: EngineNames, runs: 3 };
-  for (let i = 0; i < args.length; ++i) {
-    if (args[i] === '--ratio') options.ratio = Number(args[++i]);
-    else if (args[i] === '--engines') options.engines = args[++i].split(',');
-    else if (args[i] === '--runs') options.runs = Number(args[++i]);
-    else options.pageDir = args[i];
-  }
-  if (!options.pageDir || !(options.ratio > 0) || !(options.runs > 0))
-    throw new Error('usage: web_bench.mjs PAGE_DIR [--ratio R] [--engines LIST] [--runs N]');
-  return options;
-}
 
 function header() {
   return ['*************************************', '*    Quovadrin Algorithmus Datei    *',
@@ -96,7 +84,7 @@ async function frameTimes(engine, server, ratio) {
   }
 }
 
-const options = parseArguments(process.argv.slice(2));
+const options = parseBenchArguments(process.argv.slice(2), 'web_bench.mjs');
 const server = await servePage(options.pageDir);
 try {
   let bytes = 0;

@@ -82,7 +82,8 @@ done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"
 run_tier "fuzzing" clang++ "$fuzz" -- "$fuzz"
 web_tests="$QUOVADRIN_ROOT/tests/web/run_web_tests.sh"
-run_tier "browser" emcc chromium firefox-esr WebKitWebDriver Xvfb xdotool import faketime node npm \
+run_tier "browser" emcc esbuild python3 chromium firefox-esr WebKitWebDriver Xvfb xdotool import faketime \
+  node npm \
   "$QUOVADRIN_BUILD/tools/quovadrin_alg_check" "$QUOVADRIN_BUILD/quovadrin" -- "$web_tests"
 
 echo "steps: $passed passed, ${#failures[@]} failed, ${#not_run[@]} skipped"

@@ -6,9 +6,10 @@
 
 namespace {
 
-EM_JS(void, callFilesSaved, (const char *AlgorithmPath, const char *PicturePath), {
+// The paths arrive one per line: no path the program saves holds a line end.
+EM_JS(void, callFilesSaved, (const char *Paths), {
   if (Module.onFilesSaved)
-    Module.onFilesSaved(UTF8ToString(AlgorithmPath), UTF8ToString(PicturePath));
+    Module.onFilesSaved(UTF8ToString(Paths).split('\n'));
 });
 
 EM_JS(void, callFrameDrawn, (), {
@@ -21,6 +22,11 @@ EM_JS(void, callProgramEnded, (int Status), {
     Module.onProgramEnded(Status);
 });
 
+// The seed the page claimed for this tab (web/workspace.js), so that no two
+// tabs save under one name; the start time where the page claimed none.
+EM_JS(int, claimedSeed, (int StartTime),
+      { return typeof Module.quovadrinSeed == 'number' ? Module.quovadrinSeed : StartTime; });
+
 EM_JS(void, callWebglMissing, (), {
   if (window.quovadrinWebglMissing)
     window.quovadrinWebglMissing();
@@ -31,13 +37,18 @@ EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.cl
 
 } // namespace
 
-void pageFilesSaved(const std::string &AlgorithmPath, const std::string &PicturePath) {
-  callFilesSaved(AlgorithmPath.c_str(), PicturePath.c_str());
+void pageFilesSaved(const std::vector<std::string> &Paths) {
+  std::string Lines;
+  for (const std::string &Path : Paths)
+    Lines += (Lines.empty() ? "" : "\n") + Path;
+  callFilesSaved(Lines.c_str());
 }
 
 void pageFrameDrawn() { callFrameDrawn(); }
 
 void pageProgramEnded(int Status) { callProgramEnded(Status); }
+
+int32_t pageSeed(int32_t StartTime) { return claimedSeed(StartTime); }
 
 void pageWebglMissing() { callWebglMissing(); }
 

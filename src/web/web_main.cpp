@@ -1,8 +1,8 @@
 // Entry point of the web page: the WebGL context on the page's canvas, the
 // platform and the host at the canvas's size, its events, and the first
-// frame. The page's script (web/page.js) has mounted the learner's storage as
-// the working directory before this runs; the images are packed into the
-// page.
+// frame. The page's script (web/workspace.js) has filled the working
+// directory from the learner's storage and claimed this tab's seed before
+// this runs; the images are packed into the page.
 #include <cstdio>
 #include <ctime>
 #include <emscripten.h>
@@ -49,7 +49,10 @@ int main() {
     std::printf("Die Grafik konnte nicht eingerichtet werden.\n");
     return 1;
   }
-  Host &Laboratory = *new Host(static_cast<int32_t>(std::time(nullptr)), Page, {Width, Height});
+  // The seed the page claimed for this tab, so that no two tabs' saves
+  // share a name; the start time where it claimed none.
+  const int32_t Seed = pageSeed(static_cast<int32_t>(std::time(nullptr)));
+  Host &Laboratory = *new Host(Seed, Page, {Width, Height});
   Page.serve(Laboratory);
   attachWebEvents(Page);
   Page.drawFrame();

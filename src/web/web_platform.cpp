@@ -14,11 +14,11 @@ void WebPlatform::drawFrame() {
   pageFrameDrawn();
 }
 
-// The page keeps and offers the algorithm and its picture.
+// The page keeps and offers exactly the files the save wrote.
 void WebPlatform::afterEvent() {
   const std::vector<std::string> &Saved = Lab->savedFiles();
-  if (Saved.size() >= 2)
-    pageFilesSaved(Saved[0], Saved[1]);
+  if (!Saved.empty())
+    pageFilesSaved(Saved);
   if (Lab->ended())
     return;
   if (DrawNowPending)

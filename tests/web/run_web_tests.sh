@@ -28,9 +28,10 @@ if ! npm ls --silent >/dev/null 2>&1; then
 fi
 
 # One X server for Firefox and WebKit, large enough for a 1280 x 1024 window
-# at a device pixel ratio of 2.
+# at a device pixel ratio of 2, and for three such windows side by side
+# (WebKit's tabs of one profile).
 trap stop_xserver EXIT
-start_xvfb 2600x2100x24
+start_xvfb 3900x2100x24
 export QUOVADRIN_ALG_CHECK="$desktop/tools/quovadrin_alg_check"
 export QUOVADRIN_BUILD="$desktop"
 node run_stories.mjs "$root/build/web" "$@"

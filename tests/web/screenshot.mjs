@@ -1,11 +1,11 @@
 // The README's picture of the web page: the example algorithm run to its
-// end, then saved, so the bar offers the two files:
+// end, then saved, so the bar offers the save's files:
 //   node tests/web/screenshot.mjs PAGE_DIR OUT.png [ENGINE] [RATIO]
 // ENGINE is chromium (the default, headless), firefox or webkit (these two
 // need an X server in DISPLAY); RATIO the device pixel ratio (1).
 import { writeFile } from 'node:fs/promises';
 import { launchEngine } from './harness/engine.mjs';
-import { At, openFresh } from './harness/program.mjs';
+import { At, openFresh, saveAndDownload } from './harness/program.mjs';
 import { servePage } from './page_server.mjs';
 
 const [pageDir, out, engine = 'chromium', ratio = '1'] = process.argv.slice(2);
@@ -16,9 +16,7 @@ try {
   await openFresh(tab, server);
   await tab.click(...At.belowListing, { button: 'right' }); // the whole run at once
   await tab.sleep(300);
-  await tab.click(...At.save);
-  await tab.waitFor(() => document.querySelectorAll('#downloads a').length === 2, null,
-                    { what: 'the offered files' });
+  await saveAndDownload(tab);
   await tab.sleep(300);
   await writeFile(out, await tab.screenshot());
 } finally {

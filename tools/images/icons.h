@@ -12,8 +12,9 @@ void writeToolIcons(const std::string &Dir, Font &Glyphs);
 void writeControlIcons(const std::string &Dir);
 void writePenMenuIcons(const std::string &Dir);
 
-/// The pixel sizes of the program's icon, one file quovadrin-<size>.png each.
-constexpr int AppIconSizes[] = {48, 128};
+/// The pixel sizes of the program's icon, one file quovadrin-<size>.png each:
+/// the desktop's menus and launchers, and the web page's app icon (192, 512).
+constexpr int AppIconSizes[] = {48, 128, 192, 512};
 void writeAppIcons(const std::string &Dir);
 
 #endif

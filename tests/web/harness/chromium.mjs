@@ -2,7 +2,8 @@
 // in a fresh profile that is removed afterwards. Playwright's mouse gives the
 // mouse; the DevTools protocol gives the pen (Input.dispatchMouseEvent with
 // pointerType 'pen') and the finger (Input.dispatchTouchEvent, with touch
-// emulation switched on at the first touch).
+// emulation switched on at the first touch); it also sets the origins'
+// storage quota and says whether the page can be installed as an app.
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -20,13 +21,16 @@ export const ChromiumFlags = [
   '--hide-scrollbars',
 ];
 
-const Capabilities = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab', 'withoutWebgl'];
+const Capabilities = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab', 'withoutWebgl',
+                      'storageQuota', 'installability'];
 
 const Buttons = { left: 1, right: 2 };
 
 class ChromiumTab extends PageTab {
-  constructor(page) {
+  /** quota: { bytes, origins: Set of the origins given it } or null. */
+  constructor(page, quota) {
     super(page);
+    this.quota = quota;
     this.devtools = null;
     this.touchEmulated = false;
     this.touching = false;
@@ -81,9 +85,32 @@ class ChromiumTab extends PageTab {
   async setOffline(offline) {
     await this.page.context().setOffline(offline);
   }
+
+  /** Chromium fixes an origin's quota when the origin first uses storage:
+   *  a browser launched with a quota gives it to each origin before the
+   *  first visit. */
+  async goto(url) {
+    const { origin } = new URL(url);
+    if (this.quota && !this.quota.origins.has(origin)) {
+      await (await this.protocol()).send('Storage.overrideQuotaForOrigin',
+                                         { origin, quotaSize: this.quota.bytes });
+      this.quota.origins.add(origin);
+    }
+    await super.goto(url);
+  }
+
+  /** What keeps the page shown from being installed as an app, and what is
+   *  wrong with its manifest: { installabilityErrors, manifestErrors },
+   *  both empty for an installable page. */
+  async installability() {
+    const devtools = await this.protocol();
+    const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+    const { errors } = await devtools.send('Page.getAppManifest');
+    return { installabilityErrors, manifestErrors: errors };
+  }
 }
 
-export async function launch({ width, height, deviceScale, webgl }) {
+export async function launch({ width, height, deviceScale, webgl, storageQuota }) {
   const profile = await mkdtemp(join(tmpdir(), 'quovadrin-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -93,11 +120,12 @@ export async function launch({ width, height, deviceScale, webgl }) {
     deviceScaleFactor: deviceScale,
   });
   const first = context.pages()[0] || (await context.newPage());
+  const quota = storageQuota ? { bytes: storageQuota, origins: new Set() } : null;
   return {
     engine: 'chromium',
     capabilities: new Set(Capabilities),
-    tab: new ChromiumTab(first),
-    newTab: async () => new ChromiumTab(await context.newPage()),
+    tab: new ChromiumTab(first, quota),
+    newTab: async () => new ChromiumTab(await context.newPage(), quota),
     close: async () => {
       await context.close();
       await rm(profile, { recursive: true, force: true });

@@ -13,6 +13,11 @@
 //   deviceScale  a devicePixelRatio other than 1 can be set at launch
 //   secondTab    a second tab in the same profile
 //   withoutWebgl the browser can be started without WebGL
+//   storageQuota a browser of its own can be given a small storage quota
+//                (launch option storageQuota, in bytes), to be filled
+//   installability the browser says whether the page can be installed as
+//                an app, and what it found wrong with its manifest
+//                (tab.installability)
 
 import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -21,20 +26,24 @@ import { join } from 'node:path';
 export const EngineNames = ['chromium', 'firefox', 'webkit'];
 
 export const CapabilityNames = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab',
-                                'withoutWebgl'];
+                                'withoutWebgl', 'storageQuota', 'installability'];
 
 /** Launches an engine: options { width, height (CSS pixels), deviceScale
- *  (1), webgl (true) }. Firefox and WebKit need DISPLAY (an X server). */
+ *  (1), webgl (true), storageQuota (bytes each origin may store; the
+ *  browser's own choice by default) }. Firefox and WebKit need DISPLAY (an
+ *  X server). */
 export async function launchEngine(engine, options = {}) {
   if (!EngineNames.includes(engine)) throw new Error(`unknown engine '${engine}'`);
   const adapter = await import(`./${engine}.mjs`);
-  return adapter.launch({ width: 1280, height: 1024, deviceScale: 1, webgl: true, ...options });
+  return adapter.launch({ width: 1280, height: 1024, deviceScale: 1, webgl: true, storageQuota: null,
+                          ...options });
 }
 
 /** The operations each adapter provides (pointer, key: 'Escape', 'Space'
  *  or a character, screenshot, evaluate, goto, reload, chooseFiles,
- *  setOffline, close), and what the stories build from them. Coordinates
- *  are CSS pixels of the viewport. */
+ *  setOffline, close; installability where the engine has the
+ *  capability), and what the stories build from them. Coordinates are CSS
+ *  pixels of the viewport. */
 export class Tab {
   /** pointer(type, action, x, y, button): type 'mouse' | 'touch' | 'pen',
    *  action 'down' | 'move' | 'up', button 'left' | 'right'. */
@@ -106,22 +115,60 @@ export class Tab {
                        { timeout, what: 'the program\'s first frame' });
   }
 
+  /** Runs fn(arg) in the page, which returns (or resolves to) a list of
+   *  { name, bytes } with bytes an ArrayBuffer or a typed array; returns
+   *  that list with bytes as Buffers. Bytes cross as base64, which every
+   *  driver carries. */
+  async evaluateFiles(fn, arg = null) {
+    const files = await this.evaluate(async ({ source, given }) => {
+      // fn crosses as its text, as every driver sends a function.
+      const found = await (0, eval)(`(${source})`)(given);
+      return found.map(({ name, bytes }) => {
+        const view = bytes instanceof ArrayBuffer ? new Uint8Array(bytes)
+          : new Uint8Array(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+        let binary = '';
+        for (let i = 0; i < view.length; i += 0x8000)
+          binary += String.fromCharCode.apply(null, view.subarray(i, i + 0x8000));
+        return { name, base64: btoa(binary) };
+      });
+    }, { source: fn.toString(), given: arg });
+    return files.map(({ name, base64 }) => ({ name, bytes: Buffer.from(base64, 'base64') }));
+  }
+
   /** The files the page offers as download links: [{ name, bytes }], read
    *  through the page's own blob links. */
   async offeredDownloads(selector = '#downloads a') {
-    const files = await this.evaluate(async (links) => {
-      const found = [];
-      for (const link of document.querySelectorAll(links)) {
-        const bytes = new Uint8Array(await (await fetch(link.href)).arrayBuffer());
-        let binary = '';
-        for (let i = 0; i < bytes.length; i += 0x8000)
-          binary += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
-        found.push({ name: link.download, base64: btoa(binary) });
-      }
-      return found;
-    }, selector);
-    return files.map(({ name, base64 }) => ({ name, bytes: Buffer.from(base64, 'base64') }));
+    return this.evaluateFiles((links) => Promise.all([...document.querySelectorAll(links)].map(
+      async (link) => ({ name: link.download, bytes: await (await fetch(link.href)).arrayBuffer() }))),
+                              selector);
   }
+
+  /** Does action (a click that has the page download a file it made, such
+   *  as the .zip of all work) and returns that file, { name, bytes,
+   *  handedAt }, as the page handed it to the browser (at handedAt, the
+   *  page's performance.now()): its blob link is read instead of followed,
+   *  the same in every engine, and nothing lands on the disk. */
+  async download(action, { timeout = 30000 } = {}) {
+    await this.evaluate(() => {
+      window.quovadrinHarnessDownload = null;
+      if (window.quovadrinHarnessFollow) return;
+      const follow = window.quovadrinHarnessFollow = HTMLAnchorElement.prototype.click;
+      HTMLAnchorElement.prototype.click = function () {
+        if (!this.download || !this.href.startsWith('blob:')) return follow.call(this);
+        const name = this.download;
+        window.quovadrinHarnessDownloadAt = performance.now();
+        window.quovadrinHarnessDownload = fetch(this.href).then((response) => response.arrayBuffer())
+          .then((bytes) => ({ name, bytes }));
+      };
+    });
+    await action();
+    await this.waitFor(() => !!window.quovadrinHarnessDownload, null,
+                       { timeout, what: 'the page to download a file' });
+    const [file] = await this.evaluateFiles(async () => [await window.quovadrinHarnessDownload]);
+    return { ...file, handedAt: await this.evaluate(() => window.quovadrinHarnessDownloadAt) };
+  }
+
+  async installability() { throw new Error('this engine does not say whether a page installs'); }
 
   /** Text of the first element matching selector, or null. */
   async text(selector) {

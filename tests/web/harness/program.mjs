@@ -1,6 +1,7 @@
 // What the stories do with the program, the same in every engine: where its
 // controls are, opening it with empty storage, saving and taking the offered
-// files.
+// files. What the stories do with the learner's stored files is in
+// storage.mjs.
 import { readFile } from 'node:fs/promises';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -48,9 +49,9 @@ export async function readRepoFile(...parts) {
 }
 
 /** Empties the page origin's storage (IndexedDB, local storage, caches and
- *  service workers) from a blank page of the origin, then opens the
- *  program (at url, by default the page's own): the learner's first visit. */
-export async function openFresh(tab, server, url = server.url) {
+ *  service workers) from a blank page of the origin, where the program is
+ *  not running; the tab stays on that page. */
+export async function emptyStorage(tab, server) {
   await tab.goto(server.emptyUrl);
   await tab.evaluate(async () => {
     localStorage.clear();
@@ -66,26 +67,59 @@ export async function openFresh(tab, server, url = server.url) {
       request.onblocked = done;
     })));
   });
+}
+
+/** Opens the program (at url, by default the page's own) with the origin's
+ *  storage emptied first: the learner's first visit. */
+export async function openFresh(tab, server, url = server.url) {
+  await emptyStorage(tab, server);
   await tab.openProgram(url);
 }
 
-/** Saves with the save button and returns both offered files:
- *  { alg, png, algName, pngName }. */
-export async function saveAndDownload(tab, saveAt = At.save) {
+/** Presses the save button; returns what savedFiles waits for a change
+ *  of. Tabs saving at once press in turn, then wait. */
+export async function pressSave(tab, saveAt = At.save) {
   const before = await tab.evaluate(() =>
     [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
   await tab.click(...saveAt);
-  await tab.waitFor((old) => {
-    const links = [...document.querySelectorAll('#downloads a')];
-    return links.length === 2 && links.map((link) => link.href).join() !== old;
-  }, before, { what: 'the two files of the save to be offered' });
+  return before;
+}
+
+/** The files a save pressed with pressSave offers: { alg, png, svg,
+ *  algName, pngName }, once they are offered and have reached the
+ *  browser's storage (or been refused there), so that a story that looks
+ *  at storage next sees the save's outcome. */
+export async function savedFiles(tab, before) {
+  try {
+    await tab.waitFor((old) => {
+      const links = [...document.querySelectorAll('#downloads a')];
+      return links.length >= 2 && links.map((link) => link.href).join() !== old &&
+             !Quovadrin.workspace.writing();
+    }, before, { what: 'the files of the save to be offered and stored' });
+  } catch (error) {
+    const seen = await tab.evaluate((old) => ({
+      offered: [...document.querySelectorAll('#downloads a')].map((link) => link.download).join(' '),
+      changed: [...document.querySelectorAll('#downloads a')].map((link) => link.href).join() !== old,
+      storing: Quovadrin.workspace.writing(),
+      status: document.getElementById('status').textContent,
+    }), before).catch(() => null);
+    if (seen) error.message += ` (offered: '${seen.offered}', new: ${seen.changed}, still storing: ` +
+                               `${seen.storing}, status: '${seen.status}')`;
+    throw error;
+  }
   const files = {};
   for (const { name, bytes } of await tab.offeredDownloads()) {
     if (name.endsWith('.alg')) Object.assign(files, { alg: bytes, algName: name });
     if (name.endsWith('.png')) Object.assign(files, { png: bytes, pngName: name });
+    if (name.endsWith('.svg')) Object.assign(files, { svg: bytes, svgName: name });
   }
   assert(files.alg && files.png, 'the save did not offer an .alg and a .png');
   return files;
+}
+
+/** Saves with the save button and returns the offered files (savedFiles). */
+export async function saveAndDownload(tab, saveAt = At.save) {
+  return savedFiles(tab, await pressSave(tab, saveAt));
 }
 
 /** The lines of an .alg file (CR LF). */

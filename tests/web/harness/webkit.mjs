@@ -8,6 +8,9 @@
 // on the screen, which WebKitGTK reads as it reads a learner's mouse. The
 // pen goes as WebDriver actions and arrives as a pen. WebKitGTK turns touch
 // actions into mouse events, so 'touch' is not among its capabilities.
+// A second tab is a window of its own beside the others: a tab behind
+// another would get no animation frames and no X input. The driver has one
+// current window, so the tabs take turns at it.
 import { execFile, spawn } from 'node:child_process';
 import { promisify } from 'node:util';
 import { existsSync, readdirSync } from 'node:fs';
@@ -74,13 +77,17 @@ class WebKitTab extends Tab {
     this.handle = handle;
   }
 
-  /** The driver has one current window: make it this tab's. */
-  async current() {
-    if (this.session.currentHandle !== this.handle) {
-      await this.session.webdriver.switchTo().window(this.handle);
-      this.session.currentHandle = this.handle;
-    }
-    return this.session.webdriver;
+  /** Runs operation(webdriver) with this tab's window current. The tabs
+   *  of a session take turns, so that tabs used at once (two tabs starting
+   *  together) never act in each other's window. */
+  async inWindow(operation) {
+    return this.session.takeTurn(async () => {
+      if (this.session.currentHandle !== this.handle) {
+        await this.session.webdriver.switchTo().window(this.handle);
+        this.session.currentHandle = this.handle;
+      }
+      return operation(this.session.webdriver);
+    });
   }
 
   /** Counts the pointer events the document sees, so that X input, which
@@ -108,7 +115,6 @@ class WebKitTab extends Tab {
   }
 
   async xPointer(action, x, y, button) {
-    await this.current();
     const origin = await this.viewportOrigin();
     const scale = this.session.scale;
     const at = [String(Math.round(origin.x + x * scale)), String(Math.round(origin.y + y * scale))];
@@ -119,9 +125,12 @@ class WebKitTab extends Tab {
     const before = await this.pointerEventCount();
     await runFile('xdotool', ['mousemove', ...at, action === 'down' ? 'mousedown' : 'mouseup',
                               XButtons[button]]);
-    // X input passes through the X server and the browser's own process; on
-    // a machine busy with other builds that can take seconds.
-    await this.waitFor((count) => window.quovadrinHarnessPointerEvents > count, before,
+    // A page without the count is a new one: the event reached the old page
+    // and had it navigate (a button that reloads the page). X input passes
+    // through the X server and the browser's own process; on a machine busy
+    // with other builds that can take seconds.
+    await this.waitFor((count) => window.quovadrinHarnessPointerEvents === undefined ||
+                                  window.quovadrinHarnessPointerEvents > count, before,
                        { timeout: 20000, what: `the X mouse ${action} to reach the page` });
   }
 
@@ -130,49 +139,47 @@ class WebKitTab extends Tab {
       await this.xPointer(action, x, y, button);
       return;
     }
-    const webdriver = await this.current();
     const device = this.session.pointers[type] ||=
       new input.Pointer(`quovadrin-${type}`, PointerTypes[type]);
     const step = action === 'move'
       ? device.move({ x: Math.round(x), y: Math.round(y), origin: input.Origin.VIEWPORT })
       : action === 'down' ? device.press(ButtonNumbers[button]) : device.release(ButtonNumbers[button]);
-    await webdriver.actions({ async: true, devices: [device] }).insert(device, step).perform();
+    await this.inWindow((webdriver) =>
+      webdriver.actions({ async: true, devices: [device] }).insert(device, step).perform());
   }
 
   async key(name) {
-    const webdriver = await this.current();
-    await webdriver.actions({ async: true }).sendKeys(KeyOf[name] || name).perform();
+    await this.inWindow((webdriver) =>
+      webdriver.actions({ async: true }).sendKeys(KeyOf[name] || name).perform());
   }
 
   async screenshot() {
-    const webdriver = await this.current();
-    return Buffer.from(await webdriver.takeScreenshot(), 'base64');
+    return Buffer.from(await this.inWindow((webdriver) => webdriver.takeScreenshot()), 'base64');
   }
 
   async evaluate(fn, arg = null) {
-    const webdriver = await this.current();
-    const result = await webdriver.executeAsyncScript(
+    const result = await this.inWindow((webdriver) => webdriver.executeAsyncScript(
       `var done = arguments[arguments.length - 1];
        var arg = arguments[0];
        Promise.resolve().then(function () { return (${fn.toString()})(arg); }).then(
          function (value) { done({ value: value === undefined ? null : value }); },
-         function (error) { done({ error: String(error && error.stack || error) }); });`, arg);
+         function (error) { done({ error: String(error && error.stack || error) }); });`, arg));
     if (result && result.error) throw new Error(`in the page: ${result.error}`);
     return result ? result.value : null;
   }
 
   async goto(url) {
-    await (await this.current()).get(url);
+    await this.inWindow((webdriver) => webdriver.get(url));
   }
 
   async reload() {
-    await (await this.current()).navigate().refresh();
+    await this.inWindow((webdriver) => webdriver.navigate().refresh());
   }
 
   async chooseFiles(selector, files) {
     const paths = await filesOnDisk(files);
-    const element = await (await this.current()).findElement(By.css(selector));
-    await element.sendKeys(paths.join('\n'));
+    await this.inWindow(async (webdriver) =>
+      (await webdriver.findElement(By.css(selector))).sendKeys(paths.join('\n')));
   }
 
   async setOffline() {
@@ -180,19 +187,36 @@ class WebKitTab extends Tab {
   }
 
   async close() {
-    await (await this.current()).close();
+    await this.inWindow((webdriver) => webdriver.close());
     this.session.currentHandle = null;
+    this.session.windows[this.session.windows.indexOf(this.handle)] = null;
   }
 }
 
-/** Sets the window so that its inner (viewport) size is width x height. */
-async function fitWindow(webdriver, width, height) {
-  await webdriver.manage().window().setRect({ x: 0, y: 0, width, height });
-  const inner = await webdriver.executeScript('return [innerWidth, innerHeight]');
-  if (inner[0] === width && inner[1] === height) return;
-  await webdriver.manage().window().setRect({ x: 0, y: 0, width: 2 * width - inner[0],
-                                              height: 2 * height - inner[1] });
+/** Sets the window at x (top of the screen) so that its inner (viewport)
+ *  size is width x height. The window takes a size a moment after it is
+ *  asked to, and only a window that has taken it tells how much of it its
+ *  toolbar takes. */
+async function fitWindow(webdriver, width, height, x = 0) {
+  let outer = { width, height };
+  await webdriver.manage().window().setRect({ x, y: 0, ...outer });
+  const end = Date.now() + 10000;
+  for (;;) {
+    const [innerWidth, innerHeight, outerWidth, outerHeight] =
+      await webdriver.executeScript('return [innerWidth, innerHeight, outerWidth, outerHeight]');
+    if (innerWidth === width && innerHeight === height) return;
+    if (Date.now() > end)
+      throw new Error(`the window shows ${innerWidth} x ${innerHeight} pixels, not ${width} x ${height}`);
+    if (outerWidth === outer.width && outerHeight === outer.height) {
+      outer = { width: outer.width + width - innerWidth, height: outer.height + height - innerHeight };
+      await webdriver.manage().window().setRect({ x, y: 0, ...outer });
+    }
+    await new Promise((done) => setTimeout(done, 50));
+  }
 }
+
+/** Between windows side by side. */
+const WindowGap = 20;
 
 export async function launch({ width, height, deviceScale, webgl }) {
   if (!process.env.DISPLAY) throw new Error('WebKitGTK needs an X server (DISPLAY)');
@@ -213,20 +237,36 @@ export async function launch({ width, height, deviceScale, webgl }) {
     driver.kill();
     throw error;
   }
-  const session = { webdriver, pointers: {}, scale: deviceScale,
-                    currentHandle: await webdriver.getWindowHandle() };
+  let turns = Promise.resolve();
+  const session = {
+    webdriver, pointers: {}, scale: deviceScale, currentHandle: await webdriver.getWindowHandle(),
+    // The windows' handles by their place from the left; null where a
+    // window was closed.
+    windows: [],
+    takeTurn(operation) {
+      const turn = turns.then(operation);
+      turns = turn.catch(() => {});
+      return turn;
+    },
+  };
+  session.windows.push(session.currentHandle);
   return {
     engine: 'webkit',
     capabilities: new Set(Capabilities),
     tab: new WebKitTab(session, session.currentHandle),
-    newTab: async () => {
+    // A window in the first free place from the left (the X server of the
+    // browser tier is wide enough for three side by side).
+    newTab: () => session.takeTurn(async () => {
       const before = new Set(await webdriver.getAllWindowHandles());
-      await webdriver.switchTo().newWindow('tab');
+      await webdriver.switchTo().newWindow('window');
       const handle = (await webdriver.getAllWindowHandles()).find((h) => !before.has(h));
       session.currentHandle = handle;
-      await fitWindow(webdriver, width, height);
+      let place = session.windows.indexOf(null);
+      if (place < 0) place = session.windows.push(null) - 1;
+      session.windows[place] = handle;
+      await fitWindow(webdriver, width, height, place * (width + WindowGap));
       return new WebKitTab(session, handle);
-    },
+    }),
     close: async () => {
       try {
         await webdriver.quit();

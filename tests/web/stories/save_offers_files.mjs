@@ -1,6 +1,6 @@
 // A tool clicked twice inserts its command; a save offers the .alg, which the
-// desktop's own writer writes again byte for byte, and a grey PNG of the
-// canvas as it is on the screen.
+// desktop's own writer writes again byte for byte, a grey PNG of the canvas
+// as it is on the screen, and the picture's SVG copy under the PNG's name.
 import { execFileSync } from 'node:child_process';
 import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -10,7 +10,7 @@ import { matchingShare } from '../harness/pixels.mjs';
 import { pngHeader } from '../harness/png.mjs';
 
 export default {
-  name: 'a tool clicked twice inserts its command, and a save offers both files',
+  name: 'a tool clicked twice inserts its command, and a save offers its three files',
   async run({ tab }) {
     await tab.click(...At.circle);
     await tab.click(...At.circle);
@@ -33,5 +33,10 @@ export default {
     const share = matchingShare(saved.png, screen, { bx: canvas.x, by: canvas.y, width: canvas.width,
                                                      height: canvas.height, tolerance: 8 });
     assert(share >= 0.999, `the picture matches the canvas in ${(share * 100).toFixed(2)}% only`);
+    assert(saved.svgName === saved.pngName.replace(/\.png$/, '.svg'),
+           `the SVG copy is called ${saved.svgName} beside ${saved.pngName}`);
+    const svg = saved.svg.toString('utf8');
+    assert(/^<\?xml[^>]*\?>\s*<svg [^>]*viewBox="0 0 512 768"/.test(svg) && svg.trimEnd().endsWith('</svg>'),
+           'the SVG copy is no whole SVG picture of the canvas');
   },
 };
