@@ -28,15 +28,22 @@ export const EngineNames = ['chromium', 'firefox', 'webkit'];
 export const CapabilityNames = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab',
                                 'withoutWebgl', 'storageQuota', 'installability'];
 
-/** Launches an engine: options { width, height (CSS pixels), deviceScale
+/** The height of the page's bar, the strip below the program (web/page.css:
+ *  --bar-height): a window this much taller than the program's size gives
+ *  the program exactly that size, at the window's top left corner. */
+export const BarHeight = 48;
+
+/** Launches an engine: options { width, height (CSS pixels of the program,
+ *  which the window's viewport holds above the bar), deviceScale
  *  (1), webgl (true), storageQuota (bytes each origin may store; the
  *  browser's own choice by default) }. Firefox and WebKit need DISPLAY (an
  *  X server). */
 export async function launchEngine(engine, options = {}) {
   if (!EngineNames.includes(engine)) throw new Error(`unknown engine '${engine}'`);
   const adapter = await import(`./${engine}.mjs`);
-  return adapter.launch({ width: 1280, height: 1024, deviceScale: 1, webgl: true, storageQuota: null,
-                          ...options });
+  const { width = 1280, height = 1024, ...others } = options;
+  return adapter.launch({ deviceScale: 1, webgl: true, storageQuota: null, ...others, width,
+                          height: height + BarHeight });
 }
 
 /** The operations each adapter provides (pointer, key: 'Escape', 'Space'
