@@ -25,9 +25,11 @@
   }
 
   function onDown(event) {
-    // No compatibility mouse events after it, no text selection, no focus
-    // moved away from the program's keys.
-    event.preventDefault();
+    // A finger's press makes no compatibility mouse events and no focus
+    // change. The mouse's and the pen's are left alone (page.css keeps
+    // the text unselectable): WebKit's automation holds back a pen's
+    // further events after a prevented press.
+    if (event.pointerType === 'touch') event.preventDefault();
     // The first finger of a visit opens the gesture help, and only that.
     const help = typeof Quovadrin === 'object' ? Quovadrin.help : null;
     if (event.pointerType === 'touch' && help && help.firstTouch()) return;

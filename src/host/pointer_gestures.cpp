@@ -90,18 +90,17 @@ void PointerGestures::pointer(const RawPointer &Event) {
 // added while one is held there; releases end only presses it began, as the
 // desktop's window sees them.
 void PointerGestures::mouseLike(const RawPointer &Event, int BoxSide) {
-  if (Event.Action == PointerAction::Down)
-    MouseId = Event.Id;
-  const bool Ours = Event.Id == MouseId;
+  // Any mouse or pen pointer's release ends the press: some engines give a
+  // pen's release another pointer id than its press.
   const int Now = Event.Action == PointerAction::Up || Event.Action == PointerAction::Cancel
                       ? 0
                       : Event.Buttons;
   for (const ButtonBit &B : ButtonBits) {
     const bool Held = HeldButtons & B.Bit, Pressed = Now & B.Bit;
-    if (Ours && Pressed && !Held && (Event.Action == PointerAction::Down || HeldButtons)) {
+    if (Pressed && !Held && (Event.Action == PointerAction::Down || HeldButtons)) {
       HeldButtons |= B.Bit;
       Lab.pointerButton({B.Button, ButtonState::Down, Event.X, Event.Y, BoxSide});
-    } else if (Ours && !Pressed && Held) {
+    } else if (!Pressed && Held) {
       HeldButtons &= ~B.Bit;
       Lab.pointerButton({B.Button, ButtonState::Up, Event.X, Event.Y, BoxSide});
     }

@@ -100,7 +100,6 @@ private:
 
   // The mouse and the pen: the buttons pressed over the program.
   int HeldButtons = 0;
-  int MouseId = -1;
 
   // Fingers: the first one leads, the others only count.
   FingerState Finger = FingerState::None;

@@ -56,6 +56,22 @@ export class Tab {
    *  action 'down' | 'move' | 'up', button 'left' | 'right'. */
   async pointer() { throw new Error('pointer() is the adapter\'s'); }
 
+  /** finger(finger, action, x, y): finger number finger (1 is the one
+   *  pointer(type 'touch') moves) down, moved or up, the others staying
+   *  down: two fingers at once. Where the engine has 'touch'. */
+  async finger() { throw new Error('finger() is the adapter\'s'); }
+
+  /** Two fingers tapped together: the first at (x, y), the second beside
+   *  it, a moment apart as a hand puts them down. */
+  async twoFingerTap(x, y, { holdMs = 60 } = {}) {
+    await this.finger(1, 'down', x, y);
+    await this.finger(2, 'down', x + 40, y + 10);
+    await this.sleep(holdMs);
+    await this.finger(2, 'up', x + 40, y + 10);
+    await this.finger(1, 'up', x, y);
+    await this.settle();
+  }
+
   async press(x, y, { button = 'left', type = 'mouse' } = {}) {
     await this.pointer(type, 'move', x, y, button);
     await this.pointer(type, 'down', x, y, button);
