@@ -6,6 +6,7 @@
 // buttons.
 #include "web/web_events.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -23,6 +24,7 @@ WebPlatform *Running = nullptr;
 PointerGestures *Gestures = nullptr;
 /// Window pixels per CSS pixel: the drawing buffer's scale.
 double BufferScale = 1.0;
+ScreenSize CssSize;
 
 const char CanvasTarget[] = "#canvas";
 
@@ -114,12 +116,27 @@ void stopEvents() {
   emscripten_html5_remove_all_event_listeners();
 }
 
-void fitCanvasToPage() {
-  const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
-  emscripten_set_canvas_element_size(CanvasTarget, Width, Height);
-  if (Running)
-    Running->host().resize({Width, Height});
+ScreenSize sizeCanvasToPage() {
+  CssSize = {pageCanvasWidth(), pageCanvasHeight()};
+  const double Ratio = std::min(std::max(pageDevicePixelRatio(), 1.0), MaxBufferScale);
+  BufferScale = Ratio;
+  const ScreenSize Buffer{static_cast<int>(std::lround(CssSize.Width * Ratio)),
+                          static_cast<int>(std::lround(CssSize.Height * Ratio))};
+  emscripten_set_canvas_element_size(CanvasTarget, Buffer.Width, Buffer.Height);
+  if (Gestures)
+    Gestures->setScale(Ratio);
+  return Buffer;
 }
+
+void fitCanvasToPage() {
+  const ScreenSize Buffer = sizeCanvasToPage();
+  if (Running)
+    Running->host().resize(Buffer);
+}
+
+ScreenSize canvasCssSize() { return CssSize; }
+
+double canvasBufferScale() { return BufferScale; }
 
 Host *runningHost() { return Running ? &Running->host() : nullptr; }
 

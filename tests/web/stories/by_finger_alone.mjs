@@ -3,7 +3,7 @@
 // line dragged into place and one dragged out of the listing, and a preview
 // with two fingers compose an algorithm of the example's kind from an empty
 // one. The saved .alg is what the desktop's own writer writes again, byte
-// for byte.
+// for byte. On a tablet's screen of ratio 2, as learners have them.
 import { execFileSync } from 'node:child_process';
 import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -22,7 +22,8 @@ const line = (k) => [896, 20 + 10 * k];
 
 export default {
   name: 'by finger alone: an algorithm composed, previewed and saved as on the desktop',
-  needs: ['touch'],
+  needs: ['touch', 'deviceScale'],
+  launch: { width: 1280, height: 1024, deviceScale: 2 },
   async run({ tab }) {
     const at = (point) => toWindow(point);
     const tap = async (point) => tab.click(...at(point), { type: 'touch', holdMs: 30 });
@@ -74,7 +75,7 @@ export default {
     await drag(line(6), [600, 300]);
 
     // Shapes are grey lines on white; the grid is lighter still.
-    const canvas = { ...canvasRect(), threshold: 160 };
+    const canvas = { ...canvasRect({ width: 2560, height: 2048 }), threshold: 160 };
     const before = darkCount(darkMap(await tab.screenshot(), canvas));
     await tab.twoFingerTap(...at([880, 525])); // below the lines: the whole picture
     await tab.sleep(300);
