@@ -16,6 +16,6 @@ if ! (cd "$root/tests/web" && npm ls --silent >/dev/null 2>&1); then
   (cd "$root/tests/web" && npm ci --no-audit --no-fund >/dev/null)
 fi
 trap stop_xserver EXIT
-start_xvfb 2600x2100x24
+start_xvfb 2600x2300x24
 node "$root/bench/web_bench.mjs" "$root/build/web" "$@"
 node "$root/bench/storage_bench.mjs" "$root/build/web" "$@"

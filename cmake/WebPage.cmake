@@ -32,7 +32,8 @@ set_property(TARGET quovadrin_page APPEND PROPERTY LINK_DEPENDS
 # The page's own files, copied as they are.
 set(QUOVADRIN_PAGE_FILES index.html page.css manifest.webmanifest webgl_check.js page.js
     page_status.js file_rules.js storage.js memory_store.js earlier_files.js workspace.js
-    downloads.js zips.js zip_worker.js uploads.js offline.js draft.js)
+    downloads.js zips.js zip_worker.js uploads.js offline.js draft.js keys.js help.js
+    pointer_input.js)
 foreach(file IN LISTS QUOVADRIN_PAGE_FILES)
   add_custom_command(
     OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/${file}

@@ -2,7 +2,9 @@
 // the pointer moved, at a window pixel counted from the top left. Each
 // carries the side of the box that picks what lies under it: the mouse
 // picks with 5 x 5 pixels, and a front end for fingers can pass a larger
-// box without changing any rule of the mouse.
+// box without changing any rule of the mouse. A finger's box only grows
+// where the mouse's finds nothing, so that among small things close
+// together the one under the touch still wins.
 #ifndef QUOVADRIN_EDITOR_POINTER_EVENT_H
 #define QUOVADRIN_EDITOR_POINTER_EVENT_H
 
@@ -18,6 +20,9 @@ constexpr int MousePickBoxSide = 5;
 struct PickPoint {
   PixelPoint Pixel;
   int BoxSide = MousePickBoxSide;
+  /// The largest box to grow to where BoxSide finds nothing; no larger
+  /// than BoxSide means never.
+  int GrowToSide = 0;
 };
 
 /// A button pressed or released.
@@ -27,12 +32,13 @@ struct PointerEvent {
   int X = 0;
   int Y = 0;
   int PickBoxSide = MousePickBoxSide;
+  int GrowToSide = 0;
 
   bool isDown() const { return State == ButtonState::Down; }
   bool isLeft() const { return Button == MouseButton::Left; }
   bool isRight() const { return Button == MouseButton::Right; }
   PixelPoint pixel() const { return {X, Y}; }
-  PickPoint where() const { return {pixel(), PickBoxSide}; }
+  PickPoint where() const { return {pixel(), PickBoxSide, GrowToSide}; }
 };
 
 /// The pointer moved, with or without a button held.
@@ -40,9 +46,10 @@ struct PointerMotion {
   int X = 0;
   int Y = 0;
   int PickBoxSide = MousePickBoxSide;
+  int GrowToSide = 0;
 
   PixelPoint pixel() const { return {X, Y}; }
-  PickPoint where() const { return {pixel(), PickBoxSide}; }
+  PickPoint where() const { return {pixel(), PickBoxSide, GrowToSide}; }
 };
 
 #endif

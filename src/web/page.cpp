@@ -34,6 +34,12 @@ EM_JS(void, callWebglMissing, (), {
 
 EM_JS(int, canvasCssWidth, (), { return Math.max(1, Math.floor(Module.canvas.clientWidth)); });
 EM_JS(int, canvasCssHeight, (), { return Math.max(1, Math.floor(Module.canvas.clientHeight)); });
+// Named apart from the window's own property, which a function of the same
+// name in this script would replace.
+EM_JS(double, quovadrinPixelRatio, (), {
+  const Ratio = Number(window.devicePixelRatio);
+  return Ratio > 0 && Number.isFinite(Ratio) ? Ratio : 1;
+});
 
 } // namespace
 
@@ -55,3 +61,5 @@ void pageWebglMissing() { callWebglMissing(); }
 int pageCanvasWidth() { return canvasCssWidth(); }
 
 int pageCanvasHeight() { return canvasCssHeight(); }
+
+double pageDevicePixelRatio() { return quovadrinPixelRatio(); }

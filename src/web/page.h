@@ -1,7 +1,7 @@
 // What the program tells the page around it (web/page.js): a saved pair of
 // files to keep and offer, the first frame drawn, the end of the program,
 // a browser without WebGL; and what it asks of the page: its seed and the
-// canvas's size.
+// canvas's size and the screen's pixel density.
 #ifndef QUOVADRIN_WEB_PAGE_H
 #define QUOVADRIN_WEB_PAGE_H
 
@@ -26,5 +26,7 @@ void pageWebglMissing();
 /// The canvas's size in CSS pixels, as the page lays it out.
 int pageCanvasWidth();
 int pageCanvasHeight();
+/// The screen's device pixels per CSS pixel (1 where the browser says none).
+double pageDevicePixelRatio();
 
 #endif

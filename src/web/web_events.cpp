@@ -1,73 +1,51 @@
-// Thin adapters from the browser's events to the editor, with the meanings
-// GLUT gives them on the desktop: a button released anywhere ends its press,
-// motion with a button held drags, motion without one is passive, and keys
-// arrive as the characters the program knows.
+// Thin adapters from the browser's events to the program. The pointer comes
+// as Pointer Events (mouse, finger and pen alike) that the page's script
+// (web/pointer_input.js) forwards raw; PointerGestures turns them into the
+// presses and motions the desktop's mouse gives. Keys arrive as the
+// characters the program knows, from the keyboard or from the page's key
+// buttons.
 #include "web/web_events.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "host/host.h"
+#include "host/pointer_gestures.h"
 #include "web/page.h"
 #include "web/web_platform.h"
 
 namespace {
 
 WebPlatform *Running = nullptr;
-/// The mouse buttons pressed on the canvas and not yet released.
-int HeldButtons = 0;
+PointerGestures *Gestures = nullptr;
+/// Window pixels per CSS pixel: the drawing buffer's scale.
+double BufferScale = 1.0;
+ScreenSize CssSize;
 
 const char CanvasTarget[] = "#canvas";
 
 bool running() { return Running && !Running->host().ended(); }
 
-MouseButton buttonOf(unsigned short DomButton) {
-  if (DomButton == 0)
-    return MouseButton::Left;
-  if (DomButton == 2)
-    return MouseButton::Right;
-  return MouseButton::Middle;
-}
-
-// The canvas lies at the page's top left corner with one drawing-buffer
-// pixel per CSS pixel, so client coordinates are canvas pixels.
-void sendButton(const EmscriptenMouseEvent &Event, ButtonState State) {
-  PointerEvent Pointer;
-  Pointer.Button = buttonOf(Event.button);
-  Pointer.State = State;
-  Pointer.X = static_cast<int>(Event.clientX);
-  Pointer.Y = static_cast<int>(Event.clientY);
-  Running->host().pointerButton(Pointer);
+void onGestureTimer(void *Generation) {
+  if (!running() || !Gestures)
+    return;
+  Gestures->timer(static_cast<unsigned>(reinterpret_cast<uintptr_t>(Generation)));
   Running->afterEvent();
 }
 
-EM_BOOL onMouseDown(int, const EmscriptenMouseEvent *Event, void *) {
-  if (!running())
-    return EM_FALSE;
-  HeldButtons |= 1 << Event->button;
-  sendButton(*Event, ButtonState::Down);
-  return EM_TRUE;
-}
+class BrowserGestureTimers final : public GestureTimers {
+public:
+  void armGestureTimer(int Milliseconds, unsigned Generation) override {
+    emscripten_set_timeout(onGestureTimer, Milliseconds,
+                           reinterpret_cast<void *>(static_cast<uintptr_t>(Generation)));
+  }
+};
 
-EM_BOOL onMouseUp(int, const EmscriptenMouseEvent *Event, void *) {
-  const int Bit = 1 << Event->button;
-  if (!running() || !(HeldButtons & Bit))
-    return EM_FALSE;
-  HeldButtons &= ~Bit;
-  sendButton(*Event, ButtonState::Up);
-  return EM_TRUE;
-}
-
-EM_BOOL onMouseMove(int, const EmscriptenMouseEvent *Event, void *) {
-  if (!running())
-    return EM_FALSE;
-  const PointerMotion Motion{static_cast<int>(Event->clientX), static_cast<int>(Event->clientY)};
-  if (Running->host().pointerMotion(Motion, HeldButtons != 0))
-    Running->afterEvent();
-  return EM_FALSE;
-}
+BrowserGestureTimers GestureClock;
 
 /// The character GLUT would deliver for a key, or 0 for keys it has none
 /// for (arrows, function keys) and for shortcuts the browser keeps.
@@ -120,10 +98,8 @@ void onAnimationFrame() {
 
 void attachWebEvents(WebPlatform &Page) {
   Running = &Page;
-  emscripten_set_mousedown_callback(CanvasTarget, nullptr, EM_FALSE, onMouseDown);
-  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, onMouseUp);
-  emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE,
-                                    onMouseMove);
+  // The recognizer lives as long as the page, like the platform.
+  Gestures = new PointerGestures(Page.host(), GestureClock, BufferScale);
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onKeyDown);
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
   // Frame rate 0: the browser's animation frames pace the loop.
@@ -138,14 +114,55 @@ void armEventTimer(int Milliseconds, unsigned Generation) {
 void stopEvents() {
   emscripten_cancel_main_loop();
   emscripten_html5_remove_all_event_listeners();
-  HeldButtons = 0;
+}
+
+ScreenSize sizeCanvasToPage() {
+  CssSize = {pageCanvasWidth(), pageCanvasHeight()};
+  const double Ratio = std::min(std::max(pageDevicePixelRatio(), 1.0), MaxBufferScale);
+  BufferScale = Ratio;
+  const ScreenSize Buffer{static_cast<int>(std::lround(CssSize.Width * Ratio)),
+                          static_cast<int>(std::lround(CssSize.Height * Ratio))};
+  emscripten_set_canvas_element_size(CanvasTarget, Buffer.Width, Buffer.Height);
+  if (Gestures)
+    Gestures->setScale(Ratio);
+  return Buffer;
 }
 
 void fitCanvasToPage() {
-  const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
-  emscripten_set_canvas_element_size(CanvasTarget, Width, Height);
+  const ScreenSize Buffer = sizeCanvasToPage();
   if (Running)
-    Running->host().resize({Width, Height});
+    Running->host().resize(Buffer);
 }
 
+ScreenSize canvasCssSize() { return CssSize; }
+
+double canvasBufferScale() { return BufferScale; }
+
 Host *runningHost() { return Running ? &Running->host() : nullptr; }
+
+// Called by web/pointer_input.js for every pointer event over the program
+// (and every later one of a pointer that went down there), in CSS pixels
+// from the canvas's top left corner. Kind: 0 mouse, 1 touch, 2 pen; action:
+// 0 down, 1 move, 2 up, 3 cancel; buttons as the event's `buttons`.
+extern "C" EMSCRIPTEN_KEEPALIVE void quovadrinPointer(int Id, int Kind, int Action, int Buttons,
+                                                      double CssX, double CssY) {
+  if (!running() || !Gestures || Kind < 0 || Kind > 2 || Action < 0 || Action > 3)
+    return;
+  RawPointer Event;
+  Event.Id = Id;
+  Event.Kind = static_cast<PointerKind>(Kind);
+  Event.Action = static_cast<PointerAction>(Action);
+  Event.Buttons = Buttons;
+  Event.X = static_cast<int>(std::floor(CssX * BufferScale));
+  Event.Y = static_cast<int>(std::floor(CssY * BufferScale));
+  Gestures->pointer(Event);
+  Running->afterEvent();
+}
+
+// The page's key buttons: what Escape, the space bar and 'p' do.
+extern "C" EMSCRIPTEN_KEEPALIVE void quovadrinKey(int Character) {
+  if (!running() || Character <= 0 || Character > 255)
+    return;
+  Running->host().key(static_cast<unsigned char>(Character));
+  Running->afterEvent();
+}

@@ -5,6 +5,8 @@
 #ifndef QUOVADRIN_WEB_WEB_EVENTS_H
 #define QUOVADRIN_WEB_WEB_EVENTS_H
 
+#include "editor/window_layout.h"
+
 class Host;
 class WebPlatform;
 
@@ -15,8 +17,21 @@ void attachWebEvents(WebPlatform &Page);
 void armEventTimer(int Milliseconds, unsigned Generation);
 /// No more events or frames reach the program.
 void stopEvents();
-/// The canvas's drawing buffer to its laid-out size; the program follows.
+/// Device pixels per CSS pixel that the drawing buffer follows at most:
+/// tablets and dense laptop screens have 2; the rare denser screens get a
+/// buffer of ratio 2 stretched, as a buffer of ratio 3 costs 2.25 times the
+/// pixels of one at 2 for text that is already sharp at 2.
+constexpr double MaxBufferScale = 2.0;
+
+/// The canvas's drawing buffer to its laid-out size times the screen's
+/// pixel density (at most MaxBufferScale); returns the buffer's size.
+ScreenSize sizeCanvasToPage();
+/// The same, and the program follows.
 void fitCanvasToPage();
+/// The canvas's size in CSS pixels, as last sized.
+ScreenSize canvasCssSize();
+/// Drawing-buffer pixels per CSS pixel, as last sized.
+double canvasBufferScale();
 
 /// The host the page runs, for the functions the page's script calls
 /// directly (drafts, links); null before the program has started. After a

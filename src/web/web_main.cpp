@@ -38,9 +38,8 @@ int main() {
     pageWebglMissing();
     return 1;
   }
-  const int Width = pageCanvasWidth(), Height = pageCanvasHeight();
-  emscripten_set_canvas_element_size("#canvas", Width, Height);
-  std::printf("Starte Quovadrin.\nSeite mit %dx%d Pixeln\n", Width, Height);
+  const ScreenSize Buffer = sizeCanvasToPage();
+  std::printf("Starte Quovadrin.\nSeite mit %dx%d Pixeln\n", Buffer.Width, Buffer.Height);
   // The page lives as long as the program, which the browser ends with the
   // page: neither is ever destroyed, so neither is given a destructor to
   // run.
@@ -52,7 +51,7 @@ int main() {
   // The seed the page claimed for this tab, so that no two tabs' saves
   // share a name; the start time where it claimed none.
   const int32_t Seed = pageSeed(static_cast<int32_t>(std::time(nullptr)));
-  Host &Laboratory = *new Host(Seed, Page, {Width, Height});
+  Host &Laboratory = *new Host(Seed, Page, Buffer);
   Page.serve(Laboratory);
   attachWebEvents(Page);
   Page.drawFrame();

@@ -1,15 +1,23 @@
 // The browser behind the host's requests.
 #include "web/web_platform.h"
 
+#include <cmath>
+
 #include "host/host.h"
 #include "web/page.h"
 #include "web/web_events.h"
 
+// On a dense screen the frame is laid out at the drawing buffer's size, so
+// text and icons get all its pixels; the Shapes are drawn at the canvas's
+// size in CSS pixels and stretched, as every other line is drawn as wide:
+// lines keep the width they have at ratio 1, and so does the picture a save
+// writes.
 void WebPlatform::drawFrame() {
   RedisplayPending = false;
   DrawNowPending = false;
   const DrawList &Frame = Lab->frame();
-  Renderer.syncShapes(Lab->session().drawing(), Lab->layout());
+  Renderer.syncShapes(Lab->session().drawing(), WindowLayout(canvasCssSize()));
+  Renderer.setLineScale(static_cast<int>(std::lround(canvasBufferScale())));
   Renderer.draw(Frame, Lab->layout());
   pageFrameDrawn();
 }
@@ -38,9 +46,12 @@ void WebPlatform::armTimer(int Milliseconds, unsigned Generation) {
   armEventTimer(Milliseconds, Generation);
 }
 
+// The picture is drawn at the canvas's size in CSS pixels, whatever the
+// screen's density: the same file as at ratio 1, for the same window.
 GrayImage WebPlatform::readCanvas(const DrawList &CanvasPicture) {
-  const WindowLayout &Layout = Lab->layout();
+  const WindowLayout Layout(canvasCssSize());
   Renderer.syncShapes(Lab->session().drawing(), Layout);
+  Renderer.setLineScale(1);
   Renderer.draw(CanvasPicture, Layout);
   const PanelRect Canvas = Layout.panel(Panel::Canvas);
   GrayImage Picture{readCanvasGray(Layout), Canvas.Width, Canvas.Height};

@@ -83,8 +83,23 @@ void FrameRenderer::drawBatch(const Batch &Run) {
   setTexture(Run.Texture);
   usePanelViewport(Program, CurrentPanel, Run.Lines);
   glLineWidth(Run.LineWidth);
-  glDrawArrays(Run.Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(Run.First),
-               static_cast<GLsizei>(Run.Count));
+  const GLenum Mode = Run.Lines ? GL_LINES : GL_TRIANGLES;
+  if (!Run.Lines || LineScale == 1) {
+    glDrawArrays(Mode, static_cast<GLint>(Run.First), static_cast<GLsizei>(Run.Count));
+    return;
+  }
+  // The panel's viewport moved by whole pixels right and down, cut to the
+  // panel so that no line spills into its neighbour.
+  const PanelRect &P = CurrentPanel;
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(P.X, P.Y, P.Width, P.Height);
+  for (int Right = 0; Right < LineScale; ++Right)
+    for (int Down = 0; Down < LineScale; ++Down) {
+      glViewport(P.X + Right, P.Y - Down, P.Width, P.Height);
+      glDrawArrays(Mode, static_cast<GLint>(Run.First), static_cast<GLsizei>(Run.Count));
+    }
+  glDisable(GL_SCISSOR_TEST);
+  glViewport(P.X, P.Y, P.Width, P.Height);
 }
 
 void FrameRenderer::draw(const DrawList &Frame, const WindowLayout &Layout) {

@@ -33,6 +33,11 @@ public:
   void syncShapes(const Drawing &Picture, const WindowLayout &Layout);
   /// Draws \p Frame on a screen laid out as \p Layout.
   void draw(const DrawList &Frame, const WindowLayout &Layout);
+  /// Lines are drawn \p Pixels drawing-buffer pixels wide (at least 1):
+  /// WebGL draws lines one pixel wide whatever the line width asked, so a
+  /// buffer at twice the density draws each line once more, a pixel to the
+  /// right and down, and it shows as wide as at ratio 1.
+  void setLineScale(int Pixels) { LineScale = Pixels < 1 ? 1 : Pixels; }
 
 private:
   /// A run of draws with one state: consecutive commands of one panel that
@@ -64,6 +69,7 @@ private:
   std::vector<Batch> Batches;
   /// The panel being drawn, in drawing-buffer pixels.
   PanelRect CurrentPanel{0, 0, 0, 0, LayoutWidth};
+  int LineScale = 1;
 };
 
 /// The grey bytes (top row first) of the canvas as the last drawing left it

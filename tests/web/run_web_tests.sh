@@ -31,7 +31,7 @@ fi
 # at a device pixel ratio of 2, and for three such windows side by side
 # (WebKit's tabs of one profile).
 trap stop_xserver EXIT
-start_xvfb 3900x2100x24
+start_xvfb 3900x2300x24
 export QUOVADRIN_ALG_CHECK="$desktop/tools/quovadrin_alg_check"
 export QUOVADRIN_BUILD="$desktop"
 node run_stories.mjs "$root/build/web" "$@"

@@ -33,7 +33,7 @@ class ChromiumTab extends PageTab {
     this.quota = quota;
     this.devtools = null;
     this.touchEmulated = false;
-    this.touching = false;
+    this.fingers = new Map();
     this.held = 0;
   }
 
@@ -51,17 +51,7 @@ class ChromiumTab extends PageTab {
     }
     const devtools = await this.protocol();
     if (type === 'touch') {
-      if (!this.touchEmulated) {
-        await devtools.send('Emulation.setTouchEmulationEnabled', { enabled: true,
-                                                                   maxTouchPoints: 5 });
-        this.touchEmulated = true;
-      }
-      // A finger does not hover: a move before it touches only places it.
-      if (action === 'move' && !this.touching) return;
-      this.touching = action !== 'up';
-      const kind = { down: 'touchStart', move: 'touchMove', up: 'touchEnd' }[action];
-      await devtools.send('Input.dispatchTouchEvent', {
-        type: kind, touchPoints: action === 'up' ? [] : [{ x, y, id: 1 }] });
+      await this.finger(1, action, x, y);
       return;
     }
     // The pen: mouse events that carry the pen's pointer type.
@@ -71,6 +61,24 @@ class ChromiumTab extends PageTab {
       type: kind, x, y, pointerType: 'pen', button: action === 'move' && !this.held ? 'none' : button,
       buttons: this.held, clickCount: action === 'move' ? 0 : 1 });
     if (action === 'up') this.held &= ~Buttons[button];
+  }
+
+  /** Finger number finger (1, 2, ...) down, moved or up; the fingers
+   *  already down stay where they are. */
+  async finger(finger, action, x, y) {
+    const devtools = await this.protocol();
+    if (!this.touchEmulated) {
+      await devtools.send('Emulation.setTouchEmulationEnabled', { enabled: true,
+                                                                 maxTouchPoints: 5 });
+      this.touchEmulated = true;
+    }
+    // A finger does not hover: a move before it touches only places it.
+    if (action === 'move' && !this.fingers.has(finger)) return;
+    if (action === 'up') this.fingers.delete(finger);
+    else this.fingers.set(finger, { x, y });
+    const kind = action === 'down' ? 'touchStart' : action === 'move' ? 'touchMove' : 'touchEnd';
+    await devtools.send('Input.dispatchTouchEvent', {
+      type: kind, touchPoints: [...this.fingers].map(([id, at]) => ({ ...at, id })) });
   }
 
   async key(name) {

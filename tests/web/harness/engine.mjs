@@ -28,15 +28,22 @@ export const EngineNames = ['chromium', 'firefox', 'webkit'];
 export const CapabilityNames = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab',
                                 'withoutWebgl', 'storageQuota', 'installability'];
 
-/** Launches an engine: options { width, height (CSS pixels), deviceScale
+/** The height of the page's bar, the strip below the program (web/page.css:
+ *  --bar-height): a window this much taller than the program's size gives
+ *  the program exactly that size, at the window's top left corner. */
+export const BarHeight = 48;
+
+/** Launches an engine: options { width, height (CSS pixels of the program,
+ *  which the window's viewport holds above the bar), deviceScale
  *  (1), webgl (true), storageQuota (bytes each origin may store; the
  *  browser's own choice by default) }. Firefox and WebKit need DISPLAY (an
  *  X server). */
 export async function launchEngine(engine, options = {}) {
   if (!EngineNames.includes(engine)) throw new Error(`unknown engine '${engine}'`);
   const adapter = await import(`./${engine}.mjs`);
-  return adapter.launch({ width: 1280, height: 1024, deviceScale: 1, webgl: true, storageQuota: null,
-                          ...options });
+  const { width = 1280, height = 1024, ...others } = options;
+  return adapter.launch({ deviceScale: 1, webgl: true, storageQuota: null, ...others, width,
+                          height: height + BarHeight });
 }
 
 /** The operations each adapter provides (pointer, key: 'Escape', 'Space'
@@ -48,6 +55,22 @@ export class Tab {
   /** pointer(type, action, x, y, button): type 'mouse' | 'touch' | 'pen',
    *  action 'down' | 'move' | 'up', button 'left' | 'right'. */
   async pointer() { throw new Error('pointer() is the adapter\'s'); }
+
+  /** finger(finger, action, x, y): finger number finger (1 is the one
+   *  pointer(type 'touch') moves) down, moved or up, the others staying
+   *  down: two fingers at once. Where the engine has 'touch'. */
+  async finger() { throw new Error('finger() is the adapter\'s'); }
+
+  /** Two fingers tapped together: the first at (x, y), the second beside
+   *  it, a moment apart as a hand puts them down. */
+  async twoFingerTap(x, y, { holdMs = 60 } = {}) {
+    await this.finger(1, 'down', x, y);
+    await this.finger(2, 'down', x + 40, y + 10);
+    await this.sleep(holdMs);
+    await this.finger(2, 'up', x + 40, y + 10);
+    await this.finger(1, 'up', x, y);
+    await this.settle();
+  }
 
   async press(x, y, { button = 'left', type = 'mouse' } = {}) {
     await this.pointer(type, 'move', x, y, button);

@@ -34,6 +34,20 @@ class FirefoxTab extends PageTab {
     this.front.tab = this;
   }
 
+  /** Finger number finger (1, 2, ...) down, moved or up: an input source
+   *  of its own each, which keeps its state between actions. */
+  async finger(finger, action, x, y) {
+    await this.toFront();
+    const step = action === 'move'
+      ? { type: 'pointerMove', x: Math.round(x), y: Math.round(y) }
+      : { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: 0 };
+    const actions = action === 'down'
+      ? [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y) }, step] : [step];
+    await this.page.mainFrame().browsingContext.performActions([
+      { type: 'pointer', id: finger === 1 ? 'quovadrin-touch' : `quovadrin-touch-${finger}`,
+        parameters: { pointerType: 'touch' }, actions }]);
+  }
+
   async pointer(type, action, x, y, button) {
     await this.toFront();
     const step = action === 'move'
