@@ -46,11 +46,16 @@ int writeAlgorithm(const char *Path) {
   return std::fclose(File) == 0 && Written ? Done : FileFailed;
 }
 
-int openAlgorithm(const char *Path) {
+// Opens the file as the list opens it; the work then counts as unsaved, as
+// a draft or a link is no saved file of the learner's.
+int openUnsavedAlgorithm(const char *Path) {
   Host *Lab = runningHost();
   if (!Lab || Lab->ended())
     return NotRunning;
-  return Lab->openAlgorithmFile(Path) == LoadResult::Loaded ? Done : FileFailed;
+  if (Lab->openAlgorithmFile(Path) != LoadResult::Loaded)
+    return FileFailed;
+  Lab->session().markWorkUnkept();
+  return Done;
 }
 
 // Whether the file at Path begins with the header every algorithm file the
@@ -89,8 +94,9 @@ EMSCRIPTEN_KEEPALIVE int quovadrinUnsavedWork() {
 /// The algorithm as a save writes it, to the draft's file.
 EMSCRIPTEN_KEEPALIVE int quovadrinWriteDraft() { return writeAlgorithm(DraftPath); }
 
-/// Opens the draft to continue with, as an entry of the file list opens.
-EMSCRIPTEN_KEEPALIVE int quovadrinContinueDraft() { return openAlgorithm(ContinuePath); }
+/// Opens the draft to continue with, as an entry of the file list opens;
+/// it stays unsaved work.
+EMSCRIPTEN_KEEPALIVE int quovadrinContinueDraft() { return openUnsavedAlgorithm(ContinuePath); }
 
 /// The algorithm as a save writes it, to the file a link is made from.
 EMSCRIPTEN_KEEPALIVE int quovadrinWriteSharedAlgorithm() { return writeAlgorithm(SharedPath); }
@@ -102,6 +108,6 @@ EMSCRIPTEN_KEEPALIVE int quovadrinOpenSharedAlgorithm() {
     return NotRunning;
   if (!beginsAsAlgorithm(LinkPath))
     return NotAnAlgorithm;
-  return openAlgorithm(LinkPath);
+  return openUnsavedAlgorithm(LinkPath);
 }
 }
