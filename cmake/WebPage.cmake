@@ -52,7 +52,8 @@ target_link_options(quovadrin_overview PRIVATE
 # The page's own files, copied as they are.
 set(QUOVADRIN_PAGE_FILES index.html page.css manifest.webmanifest webgl_check.js page.js
     page_status.js file_rules.js storage.js memory_store.js earlier_files.js workspace.js
-    downloads.js zips.js zip_worker.js uploads.js offline.js draft.js overview_sources.js)
+    downloads.js zips.js zip_worker.js uploads.js offline.js draft.js overview_sources.js
+    overview.js overview_worker.js dialogs.css)
 foreach(file IN LISTS QUOVADRIN_PAGE_FILES)
   add_custom_command(
     OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/${file}
