@@ -53,7 +53,7 @@ target_link_options(quovadrin_overview PRIVATE
 set(QUOVADRIN_PAGE_FILES index.html page.css manifest.webmanifest webgl_check.js page.js
     page_status.js file_rules.js storage.js memory_store.js earlier_files.js workspace.js
     downloads.js zips.js zip_worker.js uploads.js offline.js draft.js overview_sources.js
-    overview.js overview_worker.js dialogs.css)
+    dialogs.js overview.js overview_worker.js dialogs.css shared_link.js share.js)
 foreach(file IN LISTS QUOVADRIN_PAGE_FILES)
   add_custom_command(
     OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/${file}

@@ -12,17 +12,11 @@ var Quovadrin = typeof Quovadrin === 'object' ? Quovadrin : {};
 
 Quovadrin.overview = (function () {
   var sources = Quovadrin.overviewSources;
+  var element = Quovadrin.dialogs.element;
   var dialog = null;
   var parts = {};
   var worker = null;
   var pageUrl = null;
-
-  function element(tag, attributes, text) {
-    var made = document.createElement(tag);
-    Object.keys(attributes || {}).forEach(function (name) { made.setAttribute(name, attributes[name]); });
-    if (text) made.textContent = text;
-    return made;
-  }
 
   /** The dialog, made the first time it is asked for. */
   function build() {
@@ -89,9 +83,7 @@ Quovadrin.overview = (function () {
 
   function close() {
     stop();
-    dialog.hidden = true;
-    var canvas = document.getElementById('canvas');
-    if (canvas) canvas.focus();
+    Quovadrin.dialogs.close(dialog);
   }
 
   function stop() {
@@ -99,10 +91,7 @@ Quovadrin.overview = (function () {
     worker = null;
   }
 
-  function tell(text, fault) {
-    parts.progress.textContent = text;
-    parts.progress.classList.toggle('fault', !!fault);
-  }
+  function tell(text, fault) { Quovadrin.dialogs.tell(parts.progress, text, fault); }
 
   function busy(on) {
     [parts.chooseFiles, parts.chooseFolder, parts.stored].forEach(function (button) { button.disabled = on; });
