@@ -2,7 +2,8 @@
 # The web page's benchmark: builds the page (scripts/web.sh --build-only) and
 # times it in Chromium (headless), Firefox ESR and WebKitGTK, these two in a
 # private Xvfb server: the program's start and frames (web_bench.mjs) and
-# the learner's storage (storage_bench.mjs):
+# the learner's storage (storage_bench.mjs) and the teacher's overview and links
+# (teachers_bench.mjs):
 #   run_web_bench.sh [--ratio R] [--engines chromium,firefox,webkit] [--runs N]
 # R is the device pixel ratio (1 by default).
 set -euo pipefail
@@ -19,3 +20,4 @@ trap stop_xserver EXIT
 start_xvfb 2600x2300x24
 node "$root/bench/web_bench.mjs" "$root/build/web" "$@"
 node "$root/bench/storage_bench.mjs" "$root/build/web" "$@"
+node "$root/bench/teachers_bench.mjs" "$root/build/web" "$@"

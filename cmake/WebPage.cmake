@@ -10,7 +10,11 @@ if(NOT EXISTS ${QUOVADRIN_WEB_IMAGES}/vorpData OR NOT EXISTS ${QUOVADRIN_WEB_IMA
   message(FATAL_ERROR "QUOVADRIN_WEB_IMAGES must name a native build's data folder (with the app icon at 192 and 512 pixels)")
 endif()
 
-add_executable(quovadrin_page ${CMAKE_CURRENT_SOURCE_DIR}/web/web_main.cpp)
+# The functions the page's scripts call directly are linked in as sources:
+# nothing in the program refers to them, so from a library they would be
+# left out.
+add_executable(quovadrin_page ${CMAKE_CURRENT_SOURCE_DIR}/web/web_main.cpp
+               ${CMAKE_CURRENT_SOURCE_DIR}/web/work_exports.cpp)
 target_link_libraries(quovadrin_page PRIVATE quovadrin_web)
 quovadrin_warnings(quovadrin_page)
 set_target_properties(quovadrin_page PROPERTIES
@@ -29,11 +33,28 @@ target_link_options(quovadrin_page PRIVATE
 set_property(TARGET quovadrin_page APPEND PROPERTY LINK_DEPENDS
   ${QUOVADRIN_WEB_IMAGES}/alphabetTextures/alphabet_trans_gray.png)
 
+# The class overview's module: --render's cards and page for a worker of the
+# page (web/overview_worker.js), loaded only when a teacher asks for an
+# overview, so the program's own download and start stay as they were.
+add_executable(quovadrin_overview ${CMAKE_CURRENT_SOURCE_DIR}/web/overview_exports.cpp)
+target_link_libraries(quovadrin_overview PRIVATE quovadrin_render)
+quovadrin_warnings(quovadrin_overview)
+set_target_properties(quovadrin_overview PROPERTIES
+  SUFFIX .js
+  RUNTIME_OUTPUT_DIRECTORY ${QUOVADRIN_WEB_PAGE_DIR})
+target_link_options(quovadrin_overview PRIVATE
+  -sENVIRONMENT=worker
+  -sMODULARIZE=1
+  -sEXPORT_NAME=QuovadrinOverview
+  -sALLOW_MEMORY_GROWTH=1
+  -sEXPORTED_FUNCTIONS=_malloc,_free)
+
 # The page's own files, copied as they are.
 set(QUOVADRIN_PAGE_FILES index.html page.css manifest.webmanifest webgl_check.js page.js
     page_status.js file_rules.js storage.js memory_store.js earlier_files.js workspace.js
     downloads.js zips.js zip_worker.js uploads.js offline.js draft.js keys.js help.js
-    pointer_input.js)
+    pointer_input.js overview_sources.js dialogs.js overview.js overview_worker.js dialogs.css
+    shared_link.js share.js)
 foreach(file IN LISTS QUOVADRIN_PAGE_FILES)
   add_custom_command(
     OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/${file}
@@ -73,16 +94,30 @@ add_custom_command(
   VERBATIM)
 list(APPEND QUOVADRIN_PAGE_OUTPUTS ${QUOVADRIN_WEB_PAGE_DIR}/jszip.min.js)
 
+# The QR code library for shared links: Debian's node-qrcode-generator ships
+# a script for the browser that defines qrcode; it is taken as it is.
+set(QUOVADRIN_QRCODE_SOURCE /usr/share/javascript/qrcode-generator/qrcode.js)
+if(NOT EXISTS ${QUOVADRIN_QRCODE_SOURCE})
+  message(FATAL_ERROR "The QR code library is missing: install Debian's node-qrcode-generator")
+endif()
+add_custom_command(
+  OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/qrcode.js
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUOVADRIN_QRCODE_SOURCE} ${QUOVADRIN_WEB_PAGE_DIR}/qrcode.js
+  DEPENDS ${QUOVADRIN_QRCODE_SOURCE}
+  VERBATIM)
+list(APPEND QUOVADRIN_PAGE_OUTPUTS ${QUOVADRIN_WEB_PAGE_DIR}/qrcode.js)
+
 # The service worker lists every file above and the program's two, each
 # with its hash (cmake/ServiceWorker.cmake), so it is written after them.
-set(QUOVADRIN_KEPT_FILES ${QUOVADRIN_PAGE_FILES} icon-192.png icon-512.png jszip.min.js
-    quovadrin.js quovadrin.wasm)
+set(QUOVADRIN_KEPT_FILES ${QUOVADRIN_PAGE_FILES} icon-192.png icon-512.png jszip.min.js qrcode.js
+    quovadrin.js quovadrin.wasm quovadrin_overview.js quovadrin_overview.wasm)
 add_custom_command(
   OUTPUT ${QUOVADRIN_WEB_PAGE_DIR}/service_worker.js
   COMMAND ${CMAKE_COMMAND} -DPAGE_DIR=${QUOVADRIN_WEB_PAGE_DIR}
           -DSOURCE=${PROJECT_SOURCE_DIR}/web/service_worker.js "-DFILES=${QUOVADRIN_KEPT_FILES}"
           -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
-  DEPENDS ${QUOVADRIN_PAGE_OUTPUTS} $<TARGET_FILE:quovadrin_page> ${PROJECT_SOURCE_DIR}/web/service_worker.js
+  DEPENDS ${QUOVADRIN_PAGE_OUTPUTS} $<TARGET_FILE:quovadrin_page> $<TARGET_FILE:quovadrin_overview>
+          ${PROJECT_SOURCE_DIR}/web/service_worker.js
           ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
   VERBATIM)
 add_custom_target(quovadrin_page_files ALL DEPENDS ${QUOVADRIN_PAGE_OUTPUTS}

@@ -27,7 +27,7 @@ host|model exec files editor screen svg|GL/ png.h
 gfx||GL/glut.h GL/freeglut
 app|model exec files editor screen svg render host gfx|
 webgl|model exec files editor screen|GL/ png.h
-web|model exec files editor screen svg host webgl|GL/ png.h
+web|model exec files editor screen svg render host webgl|GL/ png.h
 TABLE
 
 status=0

@@ -82,7 +82,7 @@ done
 fuzz="$QUOVADRIN_ROOT/tests/fuzz/run_fuzz.sh"
 run_tier "fuzzing" clang++ "$fuzz" -- "$fuzz"
 web_tests="$QUOVADRIN_ROOT/tests/web/run_web_tests.sh"
-run_tier "browser" emcc esbuild python3 chromium firefox-esr WebKitWebDriver Xvfb xdotool import faketime \
+run_tier "browser" emcc esbuild python3 chromium firefox-esr WebKitWebDriver Xvfb xdotool import faketime pdftotext zbarimg \
   node npm \
   "$QUOVADRIN_BUILD/tools/quovadrin_alg_check" "$QUOVADRIN_BUILD/quovadrin" -- "$web_tests"
 

@@ -4,7 +4,7 @@
 // page shown after quitting offer "Weiterarbeiten", which loads the newest
 // draft of another start into the program; without that click the program
 // starts as always. Closing or reloading a tab with unsaved changes asks
-// first. The program offers (src/web/draft_exports.cpp): its work's
+// first. The program offers (src/web/work_exports.cpp): its work's
 // revision, whether the work is unsaved, writing the algorithm to a file,
 // and loading one as the file list does.
 'use strict';

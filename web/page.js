@@ -71,6 +71,7 @@ var Module = (function () {
     window.quovadrinFirstFrame = performance.now();
     document.getElementById('loading').hidden = true;
     canvas.focus();
+    Quovadrin.sharedLink.programStarted();
     Quovadrin.draft.started();
   }
 

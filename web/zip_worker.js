@@ -1,5 +1,6 @@
 // Reads a .zip of saved work away from the page's thread, so a hostile one
-// can stall nothing the learner sees, and writes the .zip of all work. The zip library parses and inflates;
+// can stall nothing the learner sees, reads the algorithms of a .zip for the
+// class overview, and writes the .zip of all work. The zip library parses and inflates;
 // this worker holds it to the limits: no more entries than a learner's
 // work has (counted from the directory's own announcement before the
 // library parses a single entry), no entry past the file limit (its
@@ -16,9 +17,10 @@ var current = null;
 
 function quoted(name) { return '„' + name + '“'; }
 
-/** A whole .zip refused: nothing of it is added. */
+/** A whole .zip refused: nothing of it is added (or shown in an overview). */
 function refusal(zipName, why) {
-  return { groups: [], sentences: [quoted(zipName) + ' ' + why + ': nichts daraus hinzugefügt.'] };
+  return { groups: [], algorithms: [], why: why,
+           sentences: [quoted(zipName) + ' ' + why + ': nichts daraus hinzugefügt.'] };
 }
 
 // The entry count that the zip's end-of-directory record announces (or -1
@@ -83,7 +85,9 @@ function isSystemEntry(path) {
   return /(^|\/)__MACOSX\//.test(path) || /(^|[\/\\])\./.test(path);
 }
 
-function readZip(zipName, buffer) {
+/** Opens a .zip within the bounds and hands its file entries to read;
+ *  resolves to what read gives, or to a refusal. */
+function openZip(zipName, buffer, read) {
   var bytes = new Uint8Array(buffer);
   if (announcedEntries(bytes) > rules.MaxZipEntries)
     return Promise.resolve(refusal(zipName, 'hat mehr als ' + rules.MaxZipEntries + ' Einträge'));
@@ -96,8 +100,12 @@ function readZip(zipName, buffer) {
     // what they hide is caught while inflating.
     var announced = entries.reduce(function (sum, entry) { return sum + declaredSize(entry); }, 0);
     if (announced > rules.MaxZipTotalBytes) return tooLargeInAll(zipName);
-    return readEntries(zipName, entries);
+    return read(zipName, entries);
   }, function () { return refusal(zipName, 'ist keine lesbare ZIP-Datei'); });
+}
+
+function readZip(zipName, buffer) {
+  return openZip(zipName, buffer, readEntries);
 }
 
 /** The size an entry's header announces (0 when the library has none). */
@@ -128,9 +136,7 @@ function readEntries(zipName, entries) {
       return inflateWithin(entry, Math.min(rules.MaxFileBytes, rules.MaxZipTotalBytes - total)).then(function (outcome) {
         if (outcome.tooLarge) {
           // Its header claimed less: the zip lies, and none of it is trusted.
-          refused = total + rules.MaxFileBytes > rules.MaxZipTotalBytes
-            ? tooLargeInAll(zipName)
-            : refusal(zipName, 'ist beschädigt (ein Eintrag ist größer, als er angibt)');
+          refused = overflowRefusal(zipName, total);
           return;
         }
         total += outcome.bytes.length;
@@ -160,9 +166,54 @@ function readEntries(zipName, entries) {
   });
 }
 
+/** Why an inflated entry passed its limit: the zip as a whole is refused. */
+function overflowRefusal(zipName, total) {
+  return total + rules.MaxFileBytes > rules.MaxZipTotalBytes
+    ? tooLargeInAll(zipName)
+    : refusal(zipName, 'ist beschädigt (ein Eintrag ist größer, als er angibt)');
+}
+
+/**
+ * The algorithm files of a .zip for the class overview, with the same
+ * bounds as adding: each .alg entry as { path (inside the zip), bytes }, or
+ * { path, tooLarge } when its header announces more than the file limit (its
+ * card then says so); other entries pass quietly, as a folder's other files
+ * do. An entry that inflates past what its header announced refuses the
+ * whole .zip.
+ */
+function readAlgorithmEntries(zipName, entries) {
+  var algorithms = [];
+  var total = 0;
+  var refused = null;
+  return entries.reduce(function (previous, entry) {
+    return previous.then(function () {
+      if (refused || isSystemEntry(entry.name) || rules.kindOf(entry.name) !== 'alg') return;
+      if (declaredSize(entry) > rules.MaxFileBytes) return algorithms.push({ path: entry.name, tooLarge: true });
+      return inflateWithin(entry, Math.min(rules.MaxFileBytes, rules.MaxZipTotalBytes - total)).then(function (outcome) {
+        if (outcome.tooLarge) {
+          refused = overflowRefusal(zipName, total);
+          return;
+        }
+        total += outcome.bytes.length;
+        algorithms.push({ path: entry.name, bytes: outcome.bytes });
+      }, function () {
+        algorithms.push({ path: entry.name, unreadable: true });
+      });
+    });
+  }, Promise.resolve()).then(function () {
+    return refused || { groups: [], algorithms: algorithms, sentences: [] };
+  });
+}
+
 function reply(job, result) {
   if (current !== job) return;
   current = null;
+  if (job.algorithms) {
+    postMessage({ id: job.id, algorithms: result.algorithms, refused: result.why || null },
+                result.algorithms.filter(function (file) { return file.bytes; })
+                  .map(function (file) { return file.bytes.buffer; }));
+    return;
+  }
   var transfer = [];
   result.groups.forEach(function (group) {
     group.files.forEach(function (file) { transfer.push(file.bytes.buffer); });
@@ -210,7 +261,8 @@ self.onmessage = function (event) {
     });
     return;
   }
-  readZip(job.name, job.buffer).then(function (result) { reply(job, result); }, function () {
+  var read = job.algorithms ? openZip(job.name, job.buffer, readAlgorithmEntries) : readZip(job.name, job.buffer);
+  read.then(function (result) { reply(job, result); }, function () {
     reply(job, refusal(job.name, 'ist beschädigt'));
   });
 };

@@ -1,6 +1,6 @@
 // All work in one file, both ways: "Alles sichern" downloads a .zip of
 // every stored .alg, .png and .svg, and a .zip chosen for "Hinzufügen" is
-// read back. The zip library runs in a worker (zip_worker.js), started with
+// read back (or, for the class overview, its algorithms are read). The zip library runs in a worker (zip_worker.js), started with
 // the page so that it is of the page's own version; a worker that does not
 // answer in time is ended, which stops whatever it was inflating.
 'use strict';
@@ -72,6 +72,23 @@ Quovadrin.zips = (function () {
     });
   }
 
+  /** Reads the algorithm files of a .zip for the class overview; resolves
+   *  to { algorithms: [{ path, bytes } or { path, tooLarge } or { path,
+   *  unreadable }], refused: why the whole .zip was refused, or null }. */
+  function readAlgorithms(file) {
+    if (file.size > rules.MaxZipBytes)
+      return Promise.resolve({ algorithms: [], refused: 'ist größer als ' + (rules.MaxZipBytes >> 20) + ' MiB' });
+    return file.arrayBuffer().then(function (buffer) {
+      return ask({ name: file.name, buffer: buffer, algorithms: true }, [buffer]);
+    }, function () {
+      return { failure: 'unlesbar' };
+    }).then(function (answer) {
+      if (answer.timedOut) return { algorithms: [], refused: 'ließ sich nicht in angemessener Zeit lesen' };
+      if (answer.failure) return { algorithms: [], refused: 'ließ sich nicht lesen' };
+      return { algorithms: answer.algorithms, refused: answer.refused };
+    });
+  }
+
   function zipName() {
     var day = new Date();
     function two(number) { return (number < 10 ? '0' : '') + number; }
@@ -104,5 +121,5 @@ Quovadrin.zips = (function () {
   }
 
   startWorker();
-  return { read: read, saveAll: saveAll };
+  return { read: read, readAlgorithms: readAlgorithms, saveAll: saveAll };
 })();

@@ -68,6 +68,9 @@ public:
   uint64_t workRevision() const { return RevisionBase + Algo->revision(); }
   /// The algorithm as it is now is kept in a file (saved or just loaded).
   void markWorkKept() { KeptRevision = workRevision(); }
+  /// The algorithm as it is now is kept in no file, though it was just
+  /// loaded (from a draft or a link, which are no saved files).
+  void markWorkUnkept() { KeptRevision = NoRevisionKept; }
   /// Whether the algorithm has changed since it was last kept in a file, or
   /// since the start.
   bool hasUnkeptWork() const { return workRevision() != KeptRevision; }
@@ -80,6 +83,8 @@ private:
   /// The revisions of the algorithms replaced so far, one more for each.
   uint64_t RevisionBase = 0;
   uint64_t KeptRevision = 0;
+  /// A revision the work never reaches: it only grows from 0, by one.
+  static constexpr uint64_t NoRevisionKept = UINT64_MAX;
   Drawing Picture;
   VariableSet Vars;
   RandomGenerator Random;

@@ -5,6 +5,7 @@
 add_library(quovadrin_render STATIC
   render/console_text.cpp
   render/html_text.cpp
+  render/overview_builder.cpp
   render/overview_page.cpp
   render/overview_style.cpp
   render/render_batch.cpp

@@ -1,12 +1,14 @@
 // A static HTTP server for the built page on a free port of 127.0.0.1, inside
 // the test's own process, so that it ends with the test and nothing else.
-// Three test aids, the same in every engine whatever its driver offers:
+// Four test aids, the same in every engine whatever its driver offers:
 // - /empty.html, a blank page of the same origin (to clear its storage
 //   while the program is not running);
 // - preludes: prelude(source) gives a URL of the page whose index.html runs
 //   that script before any of the page's own, at every load (the page is
 //   served there without its service worker, which would answer a reload
 //   from its cache);
+// - show(html): a URL that serves those bytes as a page of the origin
+//   (a page the program made, opened as a file of its own);
 // - refuse(on): while on, every request fails as without network, whoever
 //   asks (the tab or its service worker), whatever a driver's own switch
 //   for the network covers.
@@ -37,6 +39,7 @@ export function servePage(folder) {
   let bytesSent = 0;
   let refusing = false;
   const preludes = [];
+  const shown = [];
   const send = (response, type, body) => {
     bytesSent += body.length;
     response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
@@ -55,6 +58,8 @@ export function servePage(folder) {
     const address = new URL(request.url, 'http://x');
     let path = normalize(decodeURIComponent(address.pathname));
     if (path === '/empty.html') return send(response, Types['.html'], Buffer.from(EmptyPage));
+    const page = /^\/shown\/(\d+)\.html$/.exec(path);
+    if (page) return shown[page[1]] ? send(response, Types['.html'], shown[page[1]]) : notFound(response);
     // A prelude page is the page in a folder of its own, /prelude/N/, out
     // of the service worker's reach: its worker is not served, so every
     // load comes from here and runs the prelude.
@@ -86,6 +91,10 @@ export function servePage(folder) {
         prelude: (source) => {
           preludes.push(source);
           return `${url}prelude/${preludes.length - 1}/`;
+        },
+        show: (html) => {
+          shown.push(Buffer.from(html));
+          return `${url}shown/${shown.length - 1}.html`;
         },
         close: () => new Promise((done) => {
           server.closeAllConnections();

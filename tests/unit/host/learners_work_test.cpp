@@ -151,6 +151,24 @@ TEST(LearnersWork, TheRevisionFollowsEveryChangeAndSavesAndLoadsKeepTheWork) {
   EXPECT_TRUE(F.Lab.hasUnsavedWork());
 }
 
+// A draft continued or an algorithm from a link is opened as a file is, but
+// kept in no file of the learner's: leaving asks until it is saved.
+TEST(LearnersWork, AnOpenedDraftStaysUnsavedUntilItIsSaved) {
+  ScratchDir Dir;
+  LabFixture F(1234567890);
+  writeFile("draft.alg", "Zeichne Blob\r\n");
+  ASSERT_EQ(F.Lab.openAlgorithmFile("draft.alg"), LoadResult::Loaded);
+  EXPECT_FALSE(F.Lab.hasUnsavedWork());
+  F.Lab.session().markWorkUnkept();
+  EXPECT_TRUE(F.Lab.hasUnsavedWork());
+  const uint64_t Opened = F.Lab.workRevision();
+  F.clickTool(PickName::Save);
+  EXPECT_FALSE(F.Lab.hasUnsavedWork()) << "saved";
+  EXPECT_EQ(F.Lab.workRevision(), Opened) << "marking changes no work";
+  F.clickTool(PickName::Square);
+  EXPECT_TRUE(F.Lab.hasUnsavedWork());
+}
+
 // A shared folder holds the vector picture of some earlier work under the
 // name the learner's second save would take, with neither its algorithm nor
 // its PNG beside it. The second save takes the next name instead, and the

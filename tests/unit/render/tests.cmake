@@ -3,4 +3,5 @@ list(APPEND UNIT_TEST_SOURCES
   render/render_batch_test.cpp
   render/console_text_test.cpp
   render/render_card_test.cpp
+  render/overview_builder_test.cpp
 )

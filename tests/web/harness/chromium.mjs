@@ -22,7 +22,7 @@ export const ChromiumFlags = [
 ];
 
 const Capabilities = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab', 'withoutWebgl',
-                      'storageQuota', 'installability'];
+                      'storageQuota', 'installability', 'printToPdf'];
 
 const Buttons = { left: 1, right: 2 };
 
@@ -83,6 +83,18 @@ class ChromiumTab extends PageTab {
 
   async key(name) {
     await this.page.keyboard.press(name);
+  }
+
+  /** The page at url (a blob of this tab's page too) printed to PDF in a
+   *  tab of its own, with the page sizes its style asks for. */
+  async printToPdf(url) {
+    const printed = await this.page.context().newPage();
+    try {
+      await printed.goto(url);
+      return Buffer.from(await printed.pdf({ preferCSSPageSize: true, printBackground: true }));
+    } finally {
+      await printed.close();
+    }
   }
 
   async chooseFiles(selector, files) {

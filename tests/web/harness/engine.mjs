@@ -18,6 +18,8 @@
 //   installability the browser says whether the page can be installed as
 //                an app, and what it found wrong with its manifest
 //                (tab.installability)
+//   printToPdf   a page of the session printed to PDF as the browser
+//                prints it (tab.printToPdf)
 
 import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -26,7 +28,7 @@ import { join } from 'node:path';
 export const EngineNames = ['chromium', 'firefox', 'webkit'];
 
 export const CapabilityNames = ['touch', 'pen', 'offline', 'deviceScale', 'secondTab',
-                                'withoutWebgl', 'storageQuota', 'installability'];
+                                'withoutWebgl', 'storageQuota', 'installability', 'printToPdf'];
 
 /** The height of the page's bar, the strip below the program (web/page.css:
  *  --bar-height): a window this much taller than the program's size gives

@@ -7,9 +7,11 @@ module, so the page's zip library is checked against another one:
                                      headers claim 1,000 bytes
   zip_tool.py large OUT.zip          40 entries of 4 MiB each (160 MiB)
   zip_tool.py names OUT.zip          names with folders, '..', odd characters
+  zip_tool.py folder DIR OUT.zip     every file below DIR, by its path there
 """
 import hashlib
 import json
+import os
 import struct
 import sys
 import zipfile
@@ -59,10 +61,20 @@ def names(path):
         archive.writestr("notiz.txt", b"Hallo")
 
 
+def folder(top, path):
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        for at, _, names in sorted(os.walk(top)):
+            for name in sorted(names):
+                whole = os.path.join(at, name)
+                archive.write(whole, os.path.relpath(whole, top))
+
+
 def main():
     command = sys.argv[1]
     if command == "list":
         list_entries(sys.argv[2])
+    elif command == "folder":
+        folder(sys.argv[2], sys.argv[3])
     elif command == "empty":
         empty(int(sys.argv[2]), sys.argv[3])
     else:

@@ -3,7 +3,7 @@
 // one: honest zips, zips that lie or overflow, and names from elsewhere.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { mkdir, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -31,6 +31,18 @@ export async function madeZip(kind, ...args) {
     const path = join(folder, `${kind}.zip`);
     zipTool(kind, ...args, path);
     return { name: `${kind}.zip`, bytes: await readFile(path) };
+  });
+}
+
+/** A zip of files { path: bytes } (paths with '/'), as { name, bytes }. */
+export async function zipOfFiles(name, files) {
+  return inScratch(async (folder) => {
+    for (const [path, bytes] of Object.entries(files)) {
+      await mkdir(dirname(join(folder, 'inhalt', path)), { recursive: true });
+      await writeFile(join(folder, 'inhalt', path), bytes);
+    }
+    zipTool('folder', join(folder, 'inhalt'), join(folder, name));
+    return { name, bytes: await readFile(join(folder, name)) };
   });
 }
 
