@@ -36,6 +36,28 @@ Quovadrin.storage = (function () {
     });
   }
 
+  /**
+   * Runs a write (a function that opens a transaction, makes its requests
+   * and returns finished's promise) so that it always settles: a request
+   * the browser refuses at once rejects the promise instead of throwing,
+   * which would leave the write pending for good. Firefox refuses the first
+   * write after another transaction exceeded the quota (a draft's, say) at
+   * once with an InvalidStateError; that write is tried once more, so it
+   * is refused for its own reason, or stored.
+   */
+  function written(write) {
+    try {
+      return write();
+    } catch (error) {
+      if (!error || error.name !== 'InvalidStateError') return Promise.reject(error);
+    }
+    try {
+      return write();
+    } catch (error) {
+      return Promise.reject(error);
+    }
+  }
+
   function Store(database) {
     this.database = database;
     // Another version of the page that needs a newer database asks this one
@@ -86,13 +108,16 @@ Quovadrin.storage = (function () {
    * with a ConstraintError, and nothing of it is stored.
    */
   Store.prototype.storeSave = function (records) {
-    var transaction = this.database.transaction([Files], 'readwrite', { durability: 'strict' });
-    var files = transaction.objectStore(Files);
-    var time = Date.now();
-    records.forEach(function (record) {
-      files.add({ bytes: record.bytes, time: time }, record.path);
+    var database = this.database;
+    return written(function () {
+      var transaction = database.transaction([Files], 'readwrite', { durability: 'strict' });
+      var files = transaction.objectStore(Files);
+      var time = Date.now();
+      records.forEach(function (record) {
+        files.add({ bytes: record.bytes, time: time }, record.path);
+      });
+      return finished(transaction, function () { return records.length; });
     });
-    return finished(transaction, function () { return records.length; });
   };
 
   /**
@@ -198,17 +223,20 @@ Quovadrin.storage = (function () {
   /** Keeps bytes as the draft of the tab with this seed, and keeps no more
    *  than max drafts: the oldest others go. */
   Store.prototype.keepDraft = function (seed, bytes, max) {
-    var transaction = this.database.transaction([Drafts], 'readwrite');
-    var drafts = transaction.objectStore(Drafts);
-    drafts.put({ bytes: bytes, time: Date.now() }, seed);
-    var keys = drafts.getAllKeys();
-    var values = drafts.getAll();
-    values.onsuccess = function () {
-      var byAge = keys.result.map(function (key, i) { return { seed: key, time: values.result[i].time }; })
-        .sort(function (a, b) { return b.time - a.time; });
-      byAge.slice(max).forEach(function (old) { drafts.delete(old.seed); });
-    };
-    return finished(transaction, function () { return seed; });
+    var database = this.database;
+    return written(function () {
+      var transaction = database.transaction([Drafts], 'readwrite');
+      var drafts = transaction.objectStore(Drafts);
+      drafts.put({ bytes: bytes, time: Date.now() }, seed);
+      var keys = drafts.getAllKeys();
+      var values = drafts.getAll();
+      values.onsuccess = function () {
+        var byAge = keys.result.map(function (key, i) { return { seed: key, time: values.result[i].time }; })
+          .sort(function (a, b) { return b.time - a.time; });
+        byAge.slice(max).forEach(function (old) { drafts.delete(old.seed); });
+      };
+      return finished(transaction, function () { return seed; });
+    });
   };
 
   /** The drafts, newest first: { seed, bytes, time } each. */

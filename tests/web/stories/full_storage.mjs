@@ -13,10 +13,18 @@ export default {
   launch: { storageQuota: Quota },
   async run({ tab }) {
     const earlier = await saveAndDownload(tab);
+    await tab.click(...At.circle);
+    await tab.click(...At.circle);
+    // The tab keeps its work as a draft when it changes: kept before the
+    // storage is filled, the save is the only write into the full storage
+    // (Firefox may take a write just after another one was refused).
+    await tab.waitFor(async () => {
+      const drafts = await Quovadrin.workspace.store().drafts();
+      const own = drafts.find((draft) => draft.seed === Module.quovadrinSeed);
+      return !!own && new TextDecoder('latin1').decode(own.bytes).includes('Zeichne Kreis');
+    }, null, { what: 'the changed work to be kept as the draft' });
     const filled = await fillStorage(tab);
     console.log(`  storage filled up with ${Math.round(filled / 1024)} KiB`);
-    await tab.click(...At.circle);
-    await tab.click(...At.circle);
     const refused = await saveAndDownload(tab);
     const refusedBase = refused.algName.replace('.alg', '');
     const told = await tab.text('#status');
