@@ -63,7 +63,8 @@ export default {
     await tap(Tool.abs);
     await tap(Tool.rowMin);
     await tab.twoFingerTap(...at(Tool.rowMin)); // 0 down to -1
-    await tab.twoFingerTap(...at(Tool.rowMin)); // and -2
+    await tab.twoFingerTap(...at(Tool.rowMin)); // and -2 (or below, where a slow
+                                                // machine held them past 500 ms)
     await tap(Tool.abs);
     await tap(Tool.rowX);
     await tap(Tool.dice);
@@ -87,13 +88,15 @@ export default {
     await tap(Tool.save);
     const saved = await savedFiles(tab, links);
     const written = lines(saved.alg).slice(4).filter((text) => text !== '');
-    const expected = [/^Wiederhole (\d+) mal:$/, /^ {2}Gib max den Wert (\d+)$/, /^ {2}Gib min den Wert -2$/,
+    const expected = [/^Wiederhole (\d+) mal:$/, /^ {2}Gib max den Wert (\d+)$/, /^ {2}Gib min den Wert -(\d+)$/,
                       /^ {2}Zufallswert fuer x zwischen max und min$/, /^ {2}Zeichne Quadrat$/,
                       /^Wiederhole bis hier\.$/];
     assert(written.length === expected.length && written.every((text, i) => expected[i].test(text)),
            `the saved algorithm is:\n${written.join('\n')}`);
     const count = Number(expected[0].exec(written[0])[1]);
     const max = Number(expected[1].exec(written[1])[1]);
+    const min = -Number(expected[2].exec(written[2])[1]);
+    assert(min <= -2, `two two-finger taps counted min down to ${min} only`);
     // One press steps 10 to 11; more is the hold repeating.
     assert(count >= 12 && max >= 12, `held fingers did not repeat: count ${count}, max ${max}`);
     console.log(`  held fingers counted to ${count} and ${max}`);
