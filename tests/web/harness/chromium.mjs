@@ -81,6 +81,20 @@ class ChromiumTab extends PageTab {
       type: kind, touchPoints: [...this.fingers].map(([id, at]) => ({ ...at, id })) });
   }
 
+  /** Both fingers land in one touch event, as a hand puts them down
+   *  together, however slow the machine is between two events. */
+  async twoFingerTap(x, y, { holdMs = 60 } = {}) {
+    await this.finger(1, 'down', x, y);
+    this.fingers.set(2, { x: x + 40, y: y + 10 });
+    const devtools = await this.protocol();
+    await devtools.send('Input.dispatchTouchEvent', {
+      type: 'touchStart', touchPoints: [...this.fingers].map(([id, at]) => ({ ...at, id })) });
+    await this.sleep(holdMs);
+    await this.finger(2, 'up', x + 40, y + 10);
+    await this.finger(1, 'up', x, y);
+    await this.settle();
+  }
+
   async key(name) {
     await this.page.keyboard.press(name);
   }
