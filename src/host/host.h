@@ -5,8 +5,8 @@
 // test) opens its surface, hands the host its events, draws the frames the
 // host builds and carries out the host's requests through Platform.
 //
-// Events, each carried out at once; after each, savedFiles() tells what a
-// save wrote:
+// Events, each carried out at once; after each, takeSavedFiles() hands over
+// what a save wrote:
 //   pointerButton  a button pressed or released at a window pixel, with the
 //                  side of the box that picks there (5 for the mouse, more
 //                  for a finger)
@@ -83,6 +83,10 @@ public:
   /// the vector picture when it was written; none when there was no save
   /// or it failed.
   const std::vector<std::string> &savedFiles() const { return Saves.written(); }
+  /// The same paths, handed over once: a platform that stores or offers a
+  /// save's files must never see one save twice, even when its next call
+  /// reaches no event of the host (a gesture that ends without a press).
+  [[nodiscard]] std::vector<std::string> takeSavedFiles() { return Saves.takeWritten(); }
 
   // What platforms and tests look at.
   bool ended() const { return Ended; }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/alg_writer.h"
@@ -28,6 +29,8 @@ public:
   const std::vector<std::string> &written() const { return Written; }
   /// Forgets the paths of the last save, so that they are told only once.
   void forgetWritten() { Written.clear(); }
+  /// The paths of the last save, forgotten here as they are handed over.
+  [[nodiscard]] std::vector<std::string> takeWritten() { return std::exchange(Written, {}); }
   /// The save counter: saveLetterText of it is the letters of the last save.
   int letter() const { return SaveCounter; }
 

@@ -22,9 +22,10 @@ void WebPlatform::drawFrame() {
   pageFrameDrawn();
 }
 
-// The page keeps and offers exactly the files the save wrote.
+// The page keeps and offers exactly the files the save wrote, once: a
+// second report of one save would be stored again and refused as taken.
 void WebPlatform::afterEvent() {
-  const std::vector<std::string> &Saved = Lab->savedFiles();
+  const std::vector<std::string> Saved = Lab->takeSavedFiles();
   if (!Saved.empty())
     pageFilesSaved(Saved);
   if (Lab->ended())

@@ -32,6 +32,10 @@ TEST(LearnersWork, EachSaveTellsExactlyTheFilesItWrote) {
   ASSERT_EQ(F.Lab.savedFiles(), First);
   for (const std::string &Path : First)
     EXPECT_NE(fileContent(Path), "<missing>") << Path;
+  // A platform that asks again before the next event (a finger's gesture
+  // may end without one) must not store the save a second time.
+  EXPECT_EQ(F.Lab.takeSavedFiles(), First);
+  EXPECT_TRUE(F.Lab.takeSavedFiles().empty()) << "a save handed over twice";
   F.clickTool(PickName::Circle);
   EXPECT_TRUE(F.Lab.savedFiles().empty()) << "told once, by the event that saved";
 
