@@ -1,7 +1,7 @@
 // Without WebGL the program cannot draw a single frame, and the page would
-// say "wird geladen" for ever. So the page asks the browser for WebGL before
-// the program starts, and the program asks for the same when its context
-// cannot be made (quovadrinWebglMissing): either way the learner reads, in
+// say "wird geladen" for ever. So the program says so when its context
+// cannot be made (quovadrinWebglMissing), and the page asks the browser for
+// WebGL itself when no frame came in a few seconds: either way the learner reads, in
 // German, what is wrong and what helps, instead of waiting.
 'use strict';
 
@@ -33,5 +33,13 @@
     if (document.getElementById('webgl-missing')) show();
     else document.addEventListener('DOMContentLoaded', show);
   };
-  if (!webglWorks()) window.quovadrinWebglMissing();
+  // Making a WebGL context starts the browser's graphics, half a second and
+  // more where it draws in software, and the page's own start would wait
+  // for it. The program makes its context first thing and says itself when
+  // it cannot; the page asks on its own only when no frame came meanwhile
+  // (the program did not load at all, say).
+  var AskAfterMilliseconds = 4000;
+  setTimeout(function () {
+    if (window.quovadrinFirstFrame === undefined && !webglWorks()) window.quovadrinWebglMissing();
+  }, AskAfterMilliseconds);
 })();
