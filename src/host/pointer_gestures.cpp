@@ -160,27 +160,21 @@ void PointerGestures::fingerMove(const RawPointer &Event) {
   Last = At;
   if (wandered(At))
     Moved = true;
-  switch (Finger) {
-  case FingerState::Pending:
+  if (Finger == FingerState::Pending) {
     if (!Moved)
       return;
     pressPending(MouseButton::Left);
-    if (Finger == FingerState::Left)
-      Lab.pointerMotion({At.X, At.Y, MouseBox, FingerBox}, true);
-    else if (Finger == FingerState::Edit)
-      Lab.pointerMotion({At.X, At.Y, MouseBox}, false);
-    return;
-  case FingerState::Left:
-    Lab.pointerMotion({At.X, At.Y, MouseBox, FingerBox}, true);
-    return;
-  case FingerState::Edit:
-    Lab.pointerMotion({At.X, At.Y, MouseBox}, false);
-    return;
-  case FingerState::None:
-  case FingerState::Right:
-  case FingerState::Spent:
-    return;
   }
+  follow(At);
+}
+
+// The finger's place as the mouse's motion: with the button held while it
+// presses, without while the pen follows it; any other finger moves nothing.
+void PointerGestures::follow(PixelPoint At) {
+  if (Finger == FingerState::Left)
+    Lab.pointerMotion({At.X, At.Y, MouseBox, FingerBox}, true);
+  else if (Finger == FingerState::Edit)
+    Lab.pointerMotion({At.X, At.Y, MouseBox}, false);
 }
 
 void PointerGestures::fingerUp(const RawPointer &Event) {

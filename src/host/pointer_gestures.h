@@ -86,6 +86,7 @@ private:
   void mouseLike(const RawPointer &Event, int BoxSide);
   void fingerDown(const RawPointer &Event);
   void fingerMove(const RawPointer &Event);
+  void follow(PixelPoint At);
   void fingerUp(const RawPointer &Event);
   void pressPending(MouseButton Button);
   void send(MouseButton Button, ButtonState State, PixelPoint At);

@@ -2,7 +2,9 @@
 // controls are, opening it with empty storage, saving and taking the offered
 // files. What the stories do with the learner's stored files is in
 // storage.mjs.
-import { readFile } from 'node:fs/promises';
+import { execFileSync } from 'node:child_process';
+import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -76,12 +78,13 @@ export async function openFresh(tab, server, url = server.url) {
   await tab.openProgram(url);
 }
 
-/** Presses the save button; returns what savedFiles waits for a change
- *  of. Tabs saving at once press in turn, then wait. */
-export async function pressSave(tab, saveAt = At.save) {
+/** Presses the save button (with the mouse, or as clickOptions say: a
+ *  finger, a pen); returns what savedFiles waits for a change of. Tabs
+ *  saving at once press in turn, then wait. */
+export async function pressSave(tab, saveAt = At.save, clickOptions = {}) {
   const before = await tab.evaluate(() =>
     [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
-  await tab.click(...saveAt);
+  await tab.click(...saveAt, clickOptions);
   return before;
 }
 
@@ -118,8 +121,29 @@ export async function savedFiles(tab, before) {
 }
 
 /** Saves with the save button and returns the offered files (savedFiles). */
-export async function saveAndDownload(tab, saveAt = At.save) {
-  return savedFiles(tab, await pressSave(tab, saveAt));
+export async function saveAndDownload(tab, saveAt = At.save, clickOptions = {}) {
+  return savedFiles(tab, await pressSave(tab, saveAt, clickOptions));
+}
+
+/** Drags a pointer of the given type (touch, pen) from one window place
+ *  to another in steps, as a hand moves. */
+export async function dragBy(tab, type, [x0, y0], [x1, y1], steps = 8) {
+  await tab.press(x0, y0, { type });
+  for (let step = 1; step <= steps; step++) {
+    await tab.move(x0 + (x1 - x0) * step / steps, y0 + (y1 - y0) * step / steps, { type });
+  }
+  await tab.release(x1, y1, { type });
+  await tab.settle();
+}
+
+/** Asserts that the desktop's own checker (quovadrin_alg_check) accepts
+ *  a saved algorithm. */
+export async function checkWithDesktop(saved) {
+  const check = process.env.QUOVADRIN_ALG_CHECK;
+  assert(check, 'QUOVADRIN_ALG_CHECK is not set');
+  const folder = await mkdtemp(join(tmpdir(), 'quovadrin-saved-'));
+  await writeFile(join(folder, saved.algName), saved.alg);
+  execFileSync(check, [join(folder, saved.algName)], { stdio: 'inherit' });
 }
 
 /** The lines of an .alg file (CR LF). */

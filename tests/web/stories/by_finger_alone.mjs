@@ -4,11 +4,8 @@
 // inserted too early is dragged into its place at the end of the block, and
 // two fingers preview the whole picture. The saved .alg is the example file byte
 // for byte, and the desktop's own writer writes it again unchanged.
-import { execFileSync } from 'node:child_process';
-import { mkdtemp, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { assert, lines, readRepoFile, savedFiles, toWindow } from '../harness/program.mjs';
+import { assert, checkWithDesktop, dragBy, lines, readRepoFile, saveAndDownload, toWindow }
+  from '../harness/program.mjs';
 
 /** Tool-panel places in layout units (1024 x 768 over the window). */
 const Tool = {
@@ -30,21 +27,8 @@ export default {
     const twoFingers = async (point, times = 1) => {
       for (let i = 0; i < times; ++i) await tab.twoFingerTap(...at(point), { holdMs: 0 });
     };
-    const save = async () => {
-      const links = await tab.evaluate(() =>
-        [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
-      await tap(Tool.save);
-      return savedFiles(tab, links);
-    };
-    const drag = async (from, to) => {
-      const [x0, y0] = at(from), [x1, y1] = at(to);
-      await tab.press(x0, y0, { type: 'touch' });
-      for (let step = 1; step <= 8; step++) {
-        await tab.move(x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8, { type: 'touch' });
-      }
-      await tab.release(x1, y1, { type: 'touch' });
-      await tab.settle();
-    };
+    const save = () => saveAndDownload(tab, at(Tool.save), { type: 'touch', holdMs: 20 });
+    const drag = (from, to) => dragBy(tab, 'touch', at(from), at(to));
 
     await tap(Tool.restart); // the first touch only shows the help
     if (await tab.visible('#help')) await tab.clickElement('#help-close');
@@ -104,10 +88,6 @@ export default {
     const example = await readRepoFile('tests', 'fuzz', 'corpus', 'example_block.alg');
     assert(saved.alg.equals(example),
            `the saved algorithm is not the example:\n${lines(saved.alg).join('\n')}`);
-    const check = process.env.QUOVADRIN_ALG_CHECK;
-    assert(check, 'QUOVADRIN_ALG_CHECK is not set');
-    const folder = await mkdtemp(join(tmpdir(), 'quovadrin-finger-'));
-    await writeFile(join(folder, saved.algName), saved.alg);
-    execFileSync(check, [join(folder, saved.algName)], { stdio: 'inherit' });
+    await checkWithDesktop(saved);
   },
 };

@@ -7,11 +7,8 @@
 // second a frame, so held gestures count by the machine's pace: the story
 // asks for what they must do, not for exact counts (by_finger_alone.mjs
 // composes the example exactly, at ratio 1).
-import { execFileSync } from 'node:child_process';
-import { mkdtemp, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { assert, canvasRect, lines, savedFiles, toWindow } from '../harness/program.mjs';
+import { assert, canvasRect, checkWithDesktop, dragBy, lines, saveAndDownload, toWindow }
+  from '../harness/program.mjs';
 import { darkCount, darkMap } from '../harness/pixels.mjs';
 
 /** Tool-panel places in layout units (1024 x 768 over the window). */
@@ -36,15 +33,7 @@ export default {
       await tab.release(...at(point), { type: 'touch' });
       await tab.settle();
     };
-    const drag = async (from, to) => {
-      const [x0, y0] = at(from), [x1, y1] = at(to);
-      await tab.press(x0, y0, { type: 'touch' });
-      for (let step = 1; step <= 8; step++) {
-        await tab.move(x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8, { type: 'touch' });
-      }
-      await tab.release(x1, y1, { type: 'touch' });
-      await tab.settle();
-    };
+    const drag = (from, to) => dragBy(tab, 'touch', at(from), at(to));
 
     // The first touch shows the help, and does nothing else.
     await tap(Tool.restart);
@@ -86,10 +75,7 @@ export default {
     const after = darkCount(darkMap(await tab.screenshot(), canvas));
     assert(after > before + 200, `the preview drew nothing: ${before} dark pixels, then ${after}`);
 
-    const links = await tab.evaluate(() =>
-      [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
-    await tap(Tool.save);
-    const saved = await savedFiles(tab, links);
+    const saved = await saveAndDownload(tab, at(Tool.save), { type: 'touch', holdMs: 30 });
     const written = lines(saved.alg).slice(4).filter((text) => text !== '');
     const expected = [/^Wiederhole (\d+) mal:$/, /^ {2}Gib max den Wert (\d+)$/, /^ {2}Gib min den Wert -(\d+)$/,
                       /^ {2}Zufallswert fuer x zwischen max und min$/, /^ {2}Zeichne Quadrat$/,
@@ -104,10 +90,6 @@ export default {
     assert(count >= 12 && max >= 12, `held fingers did not repeat: count ${count}, max ${max}`);
     console.log(`  held fingers counted to ${count} and ${max}`);
 
-    const check = process.env.QUOVADRIN_ALG_CHECK;
-    assert(check, 'QUOVADRIN_ALG_CHECK is not set');
-    const folder = await mkdtemp(join(tmpdir(), 'quovadrin-finger-'));
-    await writeFile(join(folder, saved.algName), saved.alg);
-    execFileSync(check, [join(folder, saved.algName)], { stdio: 'inherit' });
+    await checkWithDesktop(saved);
   },
 };

@@ -1,20 +1,14 @@
 // A pen works like the mouse: the same presses, drags and barrel-button
 // presses with a pen and then with the mouse, each from a fresh start, save
 // the same algorithm.
-import { assert, lines, openFresh, readRepoFile, savedFiles, toWindow } from '../harness/program.mjs';
+import { assert, dragBy, lines, openFresh, readRepoFile, saveAndDownload, toWindow } from '../harness/program.mjs';
 
 const line = (k) => toWindow([896, 20 + 10 * k]);
 
 async function compose(tab, type, barrel) {
   const click = (point, button = 'left') => tab.click(...toWindow(point), { type, button });
   // The example's second line dragged down to the fifth.
-  const [x0, y0] = line(2), [x1, y1] = line(5);
-  await tab.press(x0, y0, { type });
-  for (let step = 1; step <= 6; step++) {
-    await tab.move(x0, y0 + (y1 - y0) * step / 6, { type });
-  }
-  await tab.release(x1, y1, { type });
-  await tab.settle();
+  await dragBy(tab, type, line(2), line(5), 6);
   await click([95, 165]); // the circle chosen
   await click([95, 165]); // and inserted
   if (barrel) {
@@ -23,10 +17,7 @@ async function compose(tab, type, barrel) {
   }
   await click([160, 375]); // the repeat chosen
   await click([160, 375]); // and inserted with that count
-  const links = await tab.evaluate(() =>
-    [...document.querySelectorAll('#downloads a')].map((link) => link.href).join());
-  await click([40, 750]);
-  return lines((await savedFiles(tab, links)).alg);
+  return lines((await saveAndDownload(tab, toWindow([40, 750]), { type })).alg);
 }
 
 export default {
