@@ -73,10 +73,6 @@ var Module = (function () {
     canvas.focus();
     Quovadrin.sharedLink.programStarted();
     Quovadrin.draft.started();
-    // Keeping the page's files for offline use fetches all of them once
-    // more; begun with the page, that competes with the program's own
-    // download and start, so it waits for the first frame.
-    Quovadrin.offline.register();
   }
 
   canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
@@ -111,6 +107,7 @@ var Module = (function () {
     if (event.dataTransfer && event.dataTransfer.files.length) Quovadrin.uploads.add(event.dataTransfer.files);
   });
   document.getElementById('restart').addEventListener('click', function () { location.reload(); });
+  Quovadrin.offline.register();
 
   return {
     canvas: canvas,
